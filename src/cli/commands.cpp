@@ -1,0 +1,115 @@
+#include "cli/commands.h"
+
+#include "cli/clierror.h"
+#include "cli/fontio.h"
+#include "model/dosfont.h"
+#include "model/fonthandler.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <string_view>
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Command = std::function<void(const Args&, std::ostream&)>;
+
+struct CommandEntry {
+  std::string_view name;
+  std::string_view usage;
+  std::string_view summary;
+  Command run;
+};
+
+void RequireArgs(const Args& args, std::size_t count, std::string_view usage) {
+  if (args.size() != count) throw CliError("usage: glyphwright-cli " + std::string(usage));
+}
+
+int InkedGlyphCount(const TFontHandler& font) {
+  int count = 0;
+  for (int c = 0; c < kGlyphCount; ++c) {
+    bool inked = false;
+    for (int y = 0; y < font.FontHeight() && !inked; ++y)
+      for (int x = 0; x < font.FontWidth() && !inked; ++x) inked = font.GetPixel(c, x, y);
+    count += inked ? 1 : 0;
+  }
+  return count;
+}
+
+void Info(const Args& args, std::ostream& out) {
+  RequireArgs(args, 1, "info FILE");
+  const auto font = LoadFntFile(args[0]);
+  int smallest = font->GetCharSize(0);
+  int largest = smallest;
+  for (int c = 1; c < kGlyphCount; ++c) {
+    smallest = std::min(smallest, font->GetCharSize(c));
+    largest = std::max(largest, font->GetCharSize(c));
+  }
+  out << "type: " << font->fonttype() << "\n"
+      << "width: " << font->FontWidth() << "\n"
+      << "height: " << font->FontHeight() << "\n"
+      << "baseline: " << font->BaseLine() << "\n"
+      << "glyphs with ink: " << InkedGlyphCount(*font) << "\n"
+      << "smallest width: " << smallest << "\n"
+      << "largest width: " << largest << "\n";
+}
+
+int ParseType(const std::string& text) {
+  if (text.size() == 1 && text[0] >= '1' && text[0] <= '3') return text[0] - '0';
+  throw CliError("--type must be 1, 2 or 3, not '" + text + "'");
+}
+
+void Convert(const Args& args, std::ostream&) {
+  constexpr std::string_view usage = "convert --type N IN OUT";
+  RequireArgs(args, 4, usage);
+  if (args[0] != "--type") throw CliError("usage: glyphwright-cli " + std::string(usage));
+  const int type = ParseType(args[1]);
+  const auto font = LoadFntFile(args[2]);
+  SaveFntFile(*font, args[3], type);
+}
+
+void ImportDos(const Args& args, std::ostream&) {
+  RequireArgs(args, 2, "import-dos IN OUT");
+  const ByteArray file = ReadInputFile(args[0]);
+  if (!IsDosFontSize(file.size()))
+    throw CliError("'" + args[0] + "' is not a DOS font file: its size of " + std::to_string(file.size()) +
+                   " bytes gives no cell height from 1 to 64 (it must be 256 to 16639 bytes)");
+  SaveFntFile(*MakeDosFont(file), args[1], 1);
+}
+
+const std::vector<CommandEntry>& Commands();
+
+void Help(const Args&, std::ostream& out) {
+  out << "glyphwright-cli - converts Glyphwright FNT bitmap fonts\n\nCommands:\n";
+  for (const auto& command : Commands())
+    out << "  glyphwright-cli " << command.usage << "\n      " << command.summary << "\n";
+  out << "\nExit status: 0 on success, 1 on any error (message on stderr).\n";
+}
+
+const std::vector<CommandEntry>& Commands() {
+  static const std::vector<CommandEntry> commands = {
+      {"info", "info FILE", "Prints type, cell size, baseline, inked glyphs and the width range.", Info},
+      {"convert", "convert --type N IN OUT", "Rewrites an FNT file as type 1, 2 or 3.", Convert},
+      {"import-dos", "import-dos IN OUT", "Turns a DOS OEM font file (8 x H) into a type-1 FNT file.", ImportDos},
+      {"--help", "--help", "Shows this text.", Help},
+  };
+  return commands;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  try {
+    if (args.empty()) throw CliError("no command given; try 'glyphwright-cli --help'");
+    const auto& commands = Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const CommandEntry& entry) { return entry.name == args[0]; });
+    if (command == commands.end()) throw CliError("unknown command '" + args[0] + "'; try 'glyphwright-cli --help'");
+    command->run(Args(args.begin() + 1, args.end()), out);
+    return 0;
+  } catch (const std::exception& error) {
+    err << "glyphwright-cli: " << error.what() << "\n";
+    return 1;
+  }
+}

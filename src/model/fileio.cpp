@@ -1,0 +1,85 @@
+#include "model/fileio.h"
+
+#include "model/ioerror.h"
+
+#include <atomic>
+#include <cerrno>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string TemporaryNameFor(const std::string& target) {
+  static std::atomic<unsigned> counter{0};
+  return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+// The temporary file is created 0600; the saved file should get the mode a
+// plain create would give it.
+void GiveDefaultMode(const std::string& path) {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::chmod(path.c_str(), 0666 & ~mask);
+}
+
+}  // namespace
+
+ByteArray ReadWholeFile(const std::string& path) {
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file) throw IoError(errno);
+  struct stat info {};
+  if (::fstat(::fileno(file.get()), &info) != 0) throw IoError(errno);
+  if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
+  ByteArray data;
+  std::uint8_t chunk[65536];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) data.insert(data.end(), chunk, chunk + got);
+  if (std::ferror(file.get())) throw IoError(EIO);
+  return data;
+}
+
+SafeFileWriter::SafeFileWriter(std::string target) : ftarget(std::move(target)) {
+  // Renaming would replace a write-protected file the user cannot write to.
+  if (::access(ftarget.c_str(), F_OK) == 0 && ::access(ftarget.c_str(), W_OK) != 0) throw IoError(EACCES);
+  ftemp = TemporaryNameFor(ftarget);
+  ffile = std::fopen(ftemp.c_str(), "wbx");
+  if (!ffile) throw IoError(errno);
+}
+
+SafeFileWriter::~SafeFileWriter() {
+  if (ffile) std::fclose(ffile);
+  if (!fcommitted) std::remove(ftemp.c_str());
+}
+
+void SafeFileWriter::Write(const void* data, std::size_t size) {
+  if (!ffile) throw IoError(EBADF);
+  if (size > 0 && std::fwrite(data, 1, size, ffile) != size) throw IoError(errno ? errno : EIO);
+}
+
+void SafeFileWriter::Finish() {
+  if (!ffile) return;
+  std::FILE* file = ffile;
+  ffile = nullptr;
+  const bool flushed = std::fflush(file) == 0;
+  const int flushError = errno;
+  if (std::fclose(file) != 0 || !flushed) throw IoError(flushed ? errno : flushError);
+}
+
+void SafeFileWriter::Commit() {
+  Finish();
+  GiveDefaultMode(ftemp);
+  if (std::rename(ftemp.c_str(), ftarget.c_str()) != 0) throw IoError(errno);
+  fcommitted = true;
+}
+
+void WriteFileSafely(const std::string& path, const ByteArray& data) {
+  SafeFileWriter writer(path);
+  writer.Write(data);
+  writer.Commit();
+}

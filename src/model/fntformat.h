@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// The identifications that open FNT files: a length byte followed by that
+// many bytes, the last of them 0x00.
+inline constexpr std::string_view kFntType1Id{"\x1bKV-FONTFILE TYPE 001      \0", 28};
+inline constexpr std::string_view kFntType2Id{"\x19<kelvaront>-FONT 002    \0", 26};
+inline constexpr std::string_view kFntType3Id{"\x19<kelvaront>-FONT 003    \0", 26};
+inline constexpr std::size_t kFntHeaderSize = 32;
+
+constexpr std::string_view FntIdentification(int type) {
+  return type == 1 ? kFntType1Id : type == 2 ? kFntType2Id : kFntType3Id;
+}
