@@ -4,6 +4,6 @@
 
 // An error the converter reports in English on one line.
 class CliError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };

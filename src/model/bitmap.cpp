@@ -8,17 +8,13 @@ Bitmap::Bitmap(int width, int height, TColor fill) : fwidth(width), fheight(heig
   fpixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
 }
 
-TColor Bitmap::GetPixel(int x, int y) const {
-  return Contains(x, y) ? Row(y)[x] : kNoColor;
-}
+TColor Bitmap::GetPixel(int x, int y) const { return Contains(x, y) ? Row(y)[x] : kNoColor; }
 
 void Bitmap::SetPixel(int x, int y, TColor color) {
   if (Contains(x, y)) Row(y)[x] = color;
 }
 
-void Bitmap::Fill(TColor color) {
-  std::fill(fpixels.begin(), fpixels.end(), color);
-}
+void Bitmap::Fill(TColor color) { std::fill(fpixels.begin(), fpixels.end(), color); }
 
 void Bitmap::FillRect(int left, int top, int right, int bottom, TColor color) {
   left = std::max(left, 0);

@@ -7,7 +7,7 @@
 
 // A plain 32-bit raster, row after row.
 class Bitmap : public Canvas {
-public:
+ public:
   Bitmap() = default;
   Bitmap(int width, int height, TColor fill = 0xFFFFFF);
 
@@ -23,7 +23,7 @@ public:
   const TColor* Row(int y) const { return fpixels.data() + static_cast<std::size_t>(y) * fwidth; }
   TColor* Row(int y) { return fpixels.data() + static_cast<std::size_t>(y) * fwidth; }
 
-private:
+ private:
   int fwidth = 0;
   int fheight = 0;
   std::vector<TColor> fpixels;

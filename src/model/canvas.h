@@ -8,7 +8,7 @@ using TColor = std::uint32_t;
 // The drawing surface glyphs are drawn onto and scanned from. Implemented by
 // the core Bitmap and, in the program, by an adapter over QImage.
 class Canvas {
-public:
+ public:
   virtual ~Canvas() = default;
 
   virtual int Width() const = 0;

@@ -2,11 +2,11 @@
 
 #include "model/ioerror.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <atomic>
 #include <cerrno>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 

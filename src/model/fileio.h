@@ -14,7 +14,7 @@ ByteArray ReadWholeFile(const std::string& path);
 // the target only on Commit, so a failed write never destroys the old file.
 // An uncommitted writer removes its temporary file.
 class SafeFileWriter {
-public:
+ public:
   explicit SafeFileWriter(std::string target);
   ~SafeFileWriter();
   SafeFileWriter(const SafeFileWriter&) = delete;
@@ -28,7 +28,7 @@ public:
   // Finishes if needed and moves the temporary file over the target.
   void Commit();
 
-private:
+ private:
   std::string ftarget;
   std::string ftemp;
   std::FILE* ffile = nullptr;

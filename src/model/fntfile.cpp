@@ -1,5 +1,5 @@
-#include "model/fonthandler.h"
 #include "model/fntformat.h"
+#include "model/fonthandler.h"
 #include "model/ioerror.h"
 
 #include <algorithm>
@@ -131,9 +131,7 @@ ByteArray TFontHandler::FontImage(int type) const {
   return out;
 }
 
-ByteArray TFontHandler::FontAsString() const {
-  return FontImage(std::clamp(ffonttype, kMinFontType, kMaxFontType));
-}
+ByteArray TFontHandler::FontAsString() const { return FontImage(std::clamp(ffonttype, kMinFontType, kMaxFontType)); }
 
 void TFontHandler::LoadFont(const std::string& filename) {
   const ByteArray data = ReadWholeFile(filename);

@@ -38,9 +38,7 @@ void TFontHandler::Clear() {
   ByteArray().swap(ffont);
 }
 
-void TFontHandler::SetCharSize(int c, int value) {
-  fsizes[c] = static_cast<std::uint8_t>(std::clamp(value, 0, fx));
-}
+void TFontHandler::SetCharSize(int c, int value) { fsizes[c] = static_cast<std::uint8_t>(std::clamp(value, 0, fx)); }
 
 void TFontHandler::SetKerning(int c, const TKerning& value) {
   if (c >= 0 && c < kGlyphCount) fkerning[c].Assign(value);

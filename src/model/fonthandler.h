@@ -17,7 +17,7 @@ struct TPoint {
 // (W zones) or the right edge (O zones), Y rows from the top (N zones) or the
 // bottom (S zones); (0, 0) is a zone that is not set.
 class TKerning {
-public:
+ public:
   TPoint NWKerning;
   TPoint NOKerning;
   TPoint SWKerning;
@@ -40,7 +40,7 @@ constexpr int kGlyphCount = 256;
 // glyph, rows top to bottom, (W + 7) / 8 bytes per row, most significant bit
 // leftmost, a set bit being ink; the FNT file uses the same layout.
 class TFontHandler {
-public:
+ public:
   TFontHandler(int ax, int ay);
 
   void Assign(const TFontHandler& afonthandler);
@@ -102,7 +102,7 @@ public:
   ByteArray GetFontByFormat(int aformat) const;
   void ExportFont(const std::string& filename, int filetype) const;
 
-private:
+ private:
   std::size_t ByteIndex(int c, int x, int y) const {
     return static_cast<std::size_t>(c) * fcharsize + static_cast<std::size_t>(y) * fbytex + (x >> 3);
   }

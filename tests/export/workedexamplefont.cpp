@@ -18,8 +18,7 @@ TFontHandler WorkedExampleFont() {
   font.SetCharSize('!', 2);
   PaintGlyph(font, ',', {".....", ".....", ".....", ".....", ".....", ".....", ".....", ".....", ".#...", "#...."});
   font.SetCharSize(',', 3);
-  PaintGlyph(font, 'b',
-             {"#....", "#....", "#....", "####.", "#...#", "#...#", "#...#", "####.", ".....", "..#.."});
+  PaintGlyph(font, 'b', {"#....", "#....", "#....", "####.", "#...#", "#...#", "#...#", "####.", ".....", "..#.."});
   font.SetCharSize('b', 5);
   font.GetKerning('b').NOKerning = {1, 3};
   return font;

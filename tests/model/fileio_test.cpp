@@ -1,0 +1,63 @@
+#include "model/fileio.h"
+#include "model/ioerror.h"
+#include "testfiles.h"
+
+#include <gtest/gtest.h>
+#include <cerrno>
+#include <filesystem>
+
+namespace {
+
+std::size_t FileCount(const TempDir& dir) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir.Path()), {}));
+}
+
+TEST(SafeFileWriter, UncommittedWriteLeavesTheTargetAndNoTemporaryFile) {
+  TempDir dir;
+  const std::string path = dir.File("target.txt");
+  WriteText(path, "old");
+  {
+    SafeFileWriter writer(path);
+    writer.Write(std::string("new content"));
+    writer.Finish();
+  }
+  EXPECT_EQ(ReadWholeFile(path), (ByteArray{'o', 'l', 'd'}));
+  EXPECT_EQ(FileCount(dir), 1u);
+}
+
+TEST(SafeFileWriter, CommitReplacesTheTarget) {
+  TempDir dir;
+  const std::string path = dir.File("target.txt");
+  WriteText(path, "old old old");
+  SafeFileWriter writer(path);
+  writer.Write(std::string("new"));
+  writer.Commit();
+  EXPECT_EQ(ReadWholeFile(path), (ByteArray{'n', 'e', 'w'}));
+  EXPECT_EQ(FileCount(dir), 1u);
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::owner_read,
+            std::filesystem::perms::owner_read);
+}
+
+TEST(IoErrorText, IsTheRuntimesGermanText) {
+  struct Case {
+    int code;
+    const char* text;
+  };
+  for (const Case& k : {Case{ENOENT, "Datei nicht gefunden"}, Case{EACCES, "Dateizugriff verweigert"},
+                        Case{EROFS, "Dateizugriff verweigert"}, Case{ENOSPC, "E/A-Fehler 28"}}) {
+    const IoError error(k.code);
+    EXPECT_STREQ(error.what(), k.text);
+    EXPECT_EQ(error.Code(), k.code);
+  }
+}
+
+TEST(ReadWholeFile, ReadsEveryByteAndRefusesFolders) {
+  TempDir dir;
+  ByteArray data(200000);
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 7);
+  WriteBytes(dir.File("big.bin"), data);
+  EXPECT_EQ(ReadWholeFile(dir.File("big.bin")), data);
+  EXPECT_THROW(ReadWholeFile(dir.Path().string()), IoError);
+}
+
+}  // namespace
