@@ -1,0 +1,149 @@
+#include "export/demopicture.h"
+#include "model/ioerror.h"
+#include "../model/testfiles.h"
+#include "workedexamplefont.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <png.h>
+
+namespace {
+
+constexpr TColor kSilver = 0xC0C0C0, kWhite = 0xFFFFFF, kGrey = 0x808080, kBlack = 0x000000, kDark = 0x303030;
+
+TEST(DotMatrixDemo, PictureSizeFollowsTheCell) {
+  struct Case {
+    int w, h, width, height;
+  };
+  for (const Case& k : {Case{1, 1, 151, 151}, Case{8, 8, 711, 711}, Case{64, 64, 5191, 5191}, Case{5, 10, 471, 871}}) {
+    const DotMatrixDemo demo(TFontHandler(k.w, k.h), true);
+    EXPECT_EQ(demo.Width(), k.width) << k.w << "x" << k.h;
+    EXPECT_EQ(demo.Height(), k.height) << k.w << "x" << k.h;
+  }
+}
+
+// Glyph 65 of an 8 x 8 font: cell at (55, 184), dots from (56, 185) on.
+TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
+  TFontHandler font(8, 8);
+  font.SetPixel(65, 0, 0, true);
+  font.SetPixel(65, 7, 7, true);
+  font.SetCharSize(65, 8);
+  Bitmap picture;
+  PaintDotMatrixDemo(font, true, picture);
+  ASSERT_EQ(picture.Width(), 711);
+  struct Point {
+    int x, y;
+    TColor colour;
+    const char* what;
+  };
+  const Point points[] = {
+      {0, 0, kWhite, "raised edge, top left"},
+      {710, 0, kGrey, "raised edge, top right corner"},
+      {0, 710, kWhite, "raised edge, bottom left corner"},
+      {710, 710, kGrey, "raised edge, bottom right"},
+      {5, 5, kSilver, "background"},
+      {10, 10, kGrey, "sunken edge, top left"},
+      {700, 10, kWhite, "sunken edge, top right corner"},
+      {10, 700, kGrey, "sunken edge, bottom left corner"},
+      {700, 700, kWhite, "sunken edge, bottom right"},
+      {11, 11, kSilver, "inside the sunken edge"},
+      {12, 12, kBlack, "first cell's top-left line"},
+      {53, 20, kSilver, "gap between cells"},
+      {55, 184, kBlack, "cell of glyph 65"},
+      {56, 185, kBlack, "dot corner is rounded off"},
+      {57, 185, kWhite, "lit dot of pixel (0, 0)"},
+      {57, 186, kWhite, "lit dot, second row"},
+      {60, 186, kBlack, "gap between dots"},
+      {62, 187, kDark, "unlit dot of pixel (1, 0)"},
+      {55 + 1 + 35 + 1, 184 + 1 + 35 + 1, kWhite, "lit dot of pixel (7, 7)"},
+      {55 + 40, 184 + 40, kBlack, "last row and column of the cell"},
+      {657, 657, kBlack, "last cell"},
+  };
+  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+}
+
+TEST(DotMatrixDemo, HighlightHidesColumnsBeyondTheWidth) {
+  TFontHandler font(4, 2);
+  for (int x = 0; x < 4; ++x) font.SetPixel(0, x, 0, true);
+  font.SetCharSize(0, 0);
+  font.SetCharSize(1, 2);
+  const auto dotAt = [](const Bitmap& picture, int c, int px, int py) {
+    const int cellX = 12 + (5 * 4 + 3) * (c % 16), cellY = 12 + (5 * 2 + 3) * (c / 16);
+    return picture.GetPixel(cellX + 1 + 5 * px + 1, cellY + 1 + 5 * py + 1);
+  };
+  Bitmap on, off;
+  PaintDotMatrixDemo(font, true, on);
+  PaintDotMatrixDemo(font, false, off);
+  for (int px = 0; px < 4; ++px) {
+    EXPECT_EQ(dotAt(on, 0, px, 0), kBlack) << px;
+    EXPECT_EQ(dotAt(off, 0, px, 0), kWhite) << px;
+    EXPECT_EQ(dotAt(on, 1, px, 1), px < 2 ? kDark : kBlack) << px;
+    EXPECT_EQ(dotAt(off, 1, px, 1), kDark) << px;
+  }
+}
+
+Bitmap ReadPng(const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) throw std::runtime_error(image.message);
+  image.format = PNG_FORMAT_RGB;
+  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) throw std::runtime_error(image.message);
+  Bitmap out(static_cast<int>(image.width), static_cast<int>(image.height));
+  for (int y = 0; y < out.Height(); ++y)
+    for (int x = 0; x < out.Width(); ++x) {
+      const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * out.Width() + x) * 3];
+      out.SetPixel(x, y, (TColor{p[0]} << 16) | (TColor{p[1]} << 8) | p[2]);
+    }
+  return out;
+}
+
+Bitmap ReadBmp(const std::string& path) {
+  const ByteArray file = ReadWholeFile(path);
+  const auto word = [&](std::size_t at) { return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24; };
+  EXPECT_EQ(file[0], 'B');
+  EXPECT_EQ(file[1], 'M');
+  EXPECT_EQ(static_cast<std::size_t>(word(2)), file.size());
+  EXPECT_EQ(file[28], 24);
+  EXPECT_EQ(word(30), 0) << "uncompressed";
+  const int width = word(18), height = word(22), offset = word(10);
+  const std::size_t rowSize = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+  Bitmap out(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* p = &file[offset + (height - 1 - y) * rowSize + x * 3];
+      out.SetPixel(x, y, (TColor{p[2]} << 16) | (TColor{p[1]} << 8) | p[0]);
+    }
+  return out;
+}
+
+void ExpectSamePicture(const Bitmap& actual, const Bitmap& expected) {
+  ASSERT_EQ(actual.Width(), expected.Width());
+  ASSERT_EQ(actual.Height(), expected.Height());
+  for (int y = 0; y < expected.Height(); ++y)
+    ASSERT_TRUE(std::equal(expected.Row(y), expected.Row(y) + expected.Width(), actual.Row(y))) << "row " << y;
+}
+
+TEST(DotMatrixDemoFile, PngAndBmpHoldThePaintedPicture) {
+  const TFontHandler font = WorkedExampleFont();
+  Bitmap painted;
+  PaintDotMatrixDemo(font, true, painted);
+  TempDir dir;
+  WriteDotMatrixDemo(font, true, dir.File("demo.png"), DemoFileFormat::Png);
+  WriteDotMatrixDemo(font, true, dir.File("demo.bmp"), DemoFileFormat::Bmp);
+  ExpectSamePicture(ReadPng(dir.File("demo.png")), painted);
+  ExpectSamePicture(ReadBmp(dir.File("demo.bmp")), painted);
+}
+
+TEST(DotMatrixDemoFile, InvalidFontOrUnwritableTargetWritesNothing) {
+  TempDir dir;
+  TFontHandler invalid(8, 8);
+  invalid.Clear();
+  EXPECT_THROW(WriteDotMatrixDemo(invalid, true, dir.File("x.png"), DemoFileFormat::Png), FontError);
+  for (const auto format : {DemoFileFormat::Png, DemoFileFormat::Bmp})
+    EXPECT_THROW(WriteDotMatrixDemo(TFontHandler(8, 8), true, dir.File("no/such/x"), format), IoError);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
+}  // namespace
