@@ -136,8 +136,9 @@ TEST_P(AssembledExport, AssemblesCleanlyToTheFontBytes) {
   const ByteArray bytes = ReadWholeFile(binary.string());
   EXPECT_EQ(bytes, ExpectedBytes(font, format));
   // Rows of a type-2 or type-3 font assemble to the FNT file itself.
-  if (LayoutOfFormat(format) == ByteLayout::Rows && font.fonttype() != 1)
+  if (LayoutOfFormat(format) == ByteLayout::Rows && font.fonttype() != 1) {
     EXPECT_EQ(bytes, font.FontImage(font.fonttype()));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, AssembledExport,
