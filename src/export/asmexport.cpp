@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -174,13 +173,14 @@ class AsmWriter {
     ftext += fformat.syntax.suffix;
   }
 
-  // Upper-case digits, at least two.
+  // Upper-case digits, at least two, whatever the locale.
   void AppendHex(std::uint32_t value) {
     std::array<char, 8> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
+    char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
+    std::transform(digits.data(), end, digits.data(),
+                   [](char digit) { return digit >= 'a' ? static_cast<char>(digit - 'a' + 'A') : digit; });
     if (end - digits.data() < 2) ftext += '0';
-    for (const char* p = digits.data(); p != end; ++p)
-      ftext += static_cast<char>(std::toupper(static_cast<unsigned char>(*p)));
+    ftext.append(digits.data(), end);
   }
 
   void WriteLine(std::string_view line) {
