@@ -109,34 +109,39 @@ TEST_F(AsmExport, WorkedExampleMotorolaMirroredLsbTop) {
                                                              }));
 }
 
-TEST_F(AsmExport, TypeTwoHasNoKerningAndTheWidthAfterTheBytes) {
-  TFontHandler font = WorkedExampleFont();
-  font.Setfonttype(2);
-  const Lines lines = Export(font, 10);
-  EXPECT_EQ(lines[3], "; <kelvaront>-Fontfile Assembler Include - Format:  type 2 as gnu-as .byte statements    ;");
-  EXPECT_EQ(lines[6], "\t.byte\t0x54,0x20,0x30,0x30,0x32,0x20,0x20,0x20,0x20,0x00");
-  EXPECT_EQ(GlyphLines(lines, 'b'), (Lines{
-                                        "; char 098d/62h",
-                                        "\t.byte\t0x80,0x80,0x80,0xF0,0x88,0x88,0x88,0xF0,0x00,0x20",
-                                        "\t.byte\t0x05\t; charwidth",
-                                    }));
-  EXPECT_EQ(lines.size(), 10 + 256 * 3 + 3u);
-}
-
-TEST_F(AsmExport, TypeOneHasNoIdentification) {
-  TFontHandler font = WorkedExampleFont();
-  font.Setfonttype(1);
-  const Lines lines = Export(font, 1);
-  EXPECT_EQ(lines[3], "; <kelvaront>-Fontfile Assembler Include - Format:  type 1 as motorola dc.b statements    ;");
-  EXPECT_EQ(
-      Lines(lines.begin() + 4, lines.begin() + 8),
-      (Lines{"; FontID", "\tdc.b\t$08,$00\t; baseline", "\tdc.b\t$05,$00\t; width", "\tdc.b\t$0A,$00\t; height"}));
-  EXPECT_EQ(GlyphLines(lines, '!'), (Lines{
-                                        "; char 033d/21h",
-                                        "\tdc.b\t$80,$80,$80,$80,$80,$00,$80,$00,$00,$00",
-                                        "\tdc.b\t$02\t; charwidth",
-                                    }));
-  EXPECT_EQ(lines.size(), 8 + 256 * 3 + 3u);
+// Types 1 and 2 carry no kerning and put the width after the bytes; type 1
+// has no identification either.
+TEST_F(AsmExport, TypesWithoutKerning) {
+  const struct {
+    int type, format;
+    Lines head;
+    int glyph;
+    Lines glyphLines;
+  } cases[] = {
+      {2,
+       10,
+       {"; <kelvaront>-Fontfile Assembler Include - Format:  type 2 as gnu-as .byte statements    ;", "; FontID",
+        "\t.byte\t0x19,0x3C,0x6B,0x65,0x6C,0x76,0x61,0x72,0x6F,0x6E,0x74,0x3E,0x2D,0x46,0x4F,0x4E",
+        "\t.byte\t0x54,0x20,0x30,0x30,0x32,0x20,0x20,0x20,0x20,0x00", "\t.byte\t0x08,0x00\t; baseline",
+        "\t.byte\t0x05,0x00\t; width", "\t.byte\t0x0A,0x00\t; height"},
+       'b',
+       {"; char 098d/62h", "\t.byte\t0x80,0x80,0x80,0xF0,0x88,0x88,0x88,0xF0,0x00,0x20", "\t.byte\t0x05\t; charwidth"}},
+      {1,
+       1,
+       {"; <kelvaront>-Fontfile Assembler Include - Format:  type 1 as motorola dc.b statements    ;", "; FontID",
+        "\tdc.b\t$08,$00\t; baseline", "\tdc.b\t$05,$00\t; width", "\tdc.b\t$0A,$00\t; height"},
+       '!',
+       {"; char 033d/21h", "\tdc.b\t$80,$80,$80,$80,$80,$00,$80,$00,$00,$00", "\tdc.b\t$02\t; charwidth"}},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE("type " + std::to_string(row.type));
+    TFontHandler font = WorkedExampleFont();
+    font.Setfonttype(row.type);
+    const Lines lines = Export(font, row.format);
+    ASSERT_EQ(lines.size(), 3 + row.head.size() + 256 * 3 + 3);
+    EXPECT_EQ(Lines(lines.begin() + 3, lines.begin() + 3 + static_cast<std::ptrdiff_t>(row.head.size())), row.head);
+    EXPECT_EQ(GlyphLines(lines, row.glyph), row.glyphLines);
+  }
 }
 
 // Each format: its heading, and every line either a comment or a data line
