@@ -195,6 +195,7 @@ class AsmWriter {
   const TFontHandler& ffont;
   const AsmFormat& fformat;
   ByteLayout flayout;
+  // A type outside 1..3 is written like the nearest one, as in the font's byte image.
   int ftype;
   ByteArray fglyph;
   std::string ftext;

@@ -101,6 +101,8 @@ void AppendGlyphBytes(const TFontHandler& font, int c, ByteLayout layout, ByteAr
     AppendColumns(font, c, layout, out);
 }
 
+// Every format number selects its layout, the GNU as ones included; an
+// unknown number is a caller's error rather than a font of blank glyphs.
 ByteArray TFontHandler::GetFontByFormat(int aformat) const {
   const ByteLayout layout = LayoutOfFormat(aformat);
   if (!ffontvalid) return {};

@@ -144,6 +144,17 @@ TEST_F(AsmExport, TypesWithoutKerning) {
   }
 }
 
+TEST_F(AsmExport, TypeOutsideOneToThreeCountsAsTheNearestType) {
+  const struct { int odd, nearest; } cases[] = {{0, 1}, {-5, 1}, {4, 3}};
+  for (const auto& row : cases) {
+    TFontHandler font = WorkedExampleFont();
+    font.Setfonttype(row.nearest);
+    const Lines expected = Export(font, 5);
+    font.Setfonttype(row.odd);
+    EXPECT_EQ(Export(font, 5), expected) << row.odd;
+  }
+}
+
 // Each format: its heading, and every line either a comment or a data line
 // in the format's own syntax.
 TEST_F(AsmExport, EveryFormatWritesItsOwnSyntax) {
