@@ -305,6 +305,15 @@ TEST_F(HistoryActionMenuTest, EntriesReportTheirPathWhenChosen) {
   EXPECT_EQ(clicks.at(0).at(1).toString(), "/a/eins.fnt");
 }
 
+TEST_F(HistoryActionMenuTest, AnotherRecentActionIsLookedUpAgain) {
+  flist.SetActionMainMenu(&fbar);
+  flist.Add("/a/eins.fnt");
+  QAction earlier("Zuletzt geöffnet (alt)");
+  flist.SetRecentAction(&earlier);
+  flist.Add("/a/zwei.fnt");
+  EXPECT_EQ(Shown(*fearlier), QStringList({"/a/zwei.fnt", "/a/eins.fnt"}));
+}
+
 TEST_F(HistoryActionMenuTest, WithoutRecentActionNothingIsListed) {
   flist.SetRecentAction(nullptr);
   flist.SetActionMainMenu(&fbar);
