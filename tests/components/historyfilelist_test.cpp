@@ -3,6 +3,7 @@
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -155,6 +156,20 @@ TEST_F(HistoryFileListTest, ChosenEntryReportsItsItemAndPath) {
   EXPECT_EQ(clicks.at(0).at(0).value<QAction*>(), second);
   EXPECT_EQ(clicks.at(0).at(1).toString(), "/a/eins.fnt");
   EXPECT_EQ(clicks.at(1).at(1).toString(), "/a/zwei & drei.fnt");
+}
+
+// The main window opens the chosen file, which adds it again and so rebuilds
+// the very menu whose entry was clicked.
+TEST_F(HistoryFileListTest, ChoosingAnEntryMayRebuildItsOwnMenu) {
+  flist.SetMainMenuItem(&fmenu);
+  AddAll(flist, {"/a/eins.fnt", "/a/zwei.fnt"});
+  QObject::connect(&flist, &TKVHistoryFileList::OnClick, [this](QAction*, const QString& path) { flist.Add(path); });
+
+  fmenu.popup(QPoint(0, 0));
+  QTest::mouseClick(&fmenu, Qt::LeftButton, {}, fmenu.actionGeometry(fmenu.actions().at(1)).center());
+  QApplication::processEvents();
+
+  EXPECT_EQ(Shown(fmenu), QStringList({"/a/eins.fnt", "/a/zwei.fnt"}));
 }
 
 TEST_F(HistoryFileListTest, EveryChangeIsReportedWithTheListThatChanged) {
