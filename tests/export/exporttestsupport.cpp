@@ -92,6 +92,6 @@ PixelSet InkWithin(const TFontHandler& font, int c, int width) {
   PixelSet ink;
   for (int y = 0; y < font.FontHeight(); ++y)
     for (int x = 0; x < width; ++x)
-      if (font.GetPixel(c, x, y)) ink.emplace_back(x, y);
+      if (font.GetPixel(c, x, y)) ink.emplace(x, y);
   return ink;
 }

@@ -3,7 +3,9 @@
 #include "model/fonthandler.h"
 
 #include <filesystem>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A fresh directory for one test's files, removed with everything in it.
@@ -51,5 +53,5 @@ class FileSizeCap {
 int RunCommand(const std::string& command, std::string* output = nullptr);
 
 // Every glyph pixel in columns 0..width-1, as (x, y) pairs in cell coordinates.
-using PixelSet = std::vector<std::pair<int, int>>;
+using PixelSet = std::set<std::pair<int, int>>;
 PixelSet InkWithin(const TFontHandler& font, int c, int width);

@@ -128,6 +128,8 @@ struct BlockCase {
   std::vector<std::string> bytes;
 };
 
+void PrintTo(const BlockCase& block, std::ostream* out) { *out << block.inkedRows << " inked rows"; }
+
 class GfxBitmapBlock : public ::testing::TestWithParam<BlockCase> {};
 
 TEST_P(GfxBitmapBlock, BreaksAfterEveryTwelfthByte) {

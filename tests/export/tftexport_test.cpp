@@ -66,6 +66,8 @@ std::string WorkedExampleSource(const WorkedExampleCase& example) {
   return JoinCrLf(lines);
 }
 
+void PrintTo(const WorkedExampleCase& example, std::ostream* out) { *out << example.label; }
+
 class TftWorkedExample : public ::testing::TestWithParam<WorkedExampleCase> {};
 
 TEST_P(TftWorkedExample, WritesBothFilesByteForByte) {
@@ -126,6 +128,8 @@ struct GlyphCase {
   std::function<bool(int x, int y)> ink;
   std::string bytes;
 };
+
+void PrintTo(const GlyphCase& glyph, std::ostream* out) { *out << glyph.label; }
 
 class TftGlyphCoding : public ::testing::TestWithParam<GlyphCase> {};
 
