@@ -50,9 +50,12 @@ std::string CharacterText(int c) {
 }
 
 std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
   std::string block = "  ";
+  block.reserve(2 + bytes.size() * 9);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    block += Printf("0x%2.2X, ", bytes[i]);
+    const char entry[] = {'0', 'x', kHexDigits[bytes[i] >> 4], kHexDigits[bytes[i] & 0xF], ',', ' '};
+    block.append(entry, sizeof entry);
     const bool last = i + 1 == bytes.size();
     if (!last && (countBefore + i + 1) % kBytesPerLine == 0) block += "\r  ";
   }
