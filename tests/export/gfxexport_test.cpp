@@ -242,14 +242,6 @@ TEST(GfxExport, RefusesAGlyphThatWouldStraddleThe16BitLimit) {
   }
 }
 
-TEST(GfxExport, RefusesAnInvalidFontAndWritesNothing) {
-  TFontHandler font = WorkedExampleFont();
-  font.Clear();
-  TempDir dir;
-  EXPECT_THROW(ExportGFX(font, dir.File("Demo.h"), 15), FontError);
-  EXPECT_TRUE(dir.Names().empty());
-}
-
 class GfxBaseLine : public ::testing::TestWithParam<int> {};
 
 TEST_P(GfxBaseLine, OutsideTheCellIsRefused) {

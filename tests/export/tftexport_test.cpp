@@ -207,14 +207,6 @@ TEST(TftExport, WritesTheHeaderAndSourceBesideTheNamedFile) {
   EXPECT_THAT(ReadBytes(dir.File("Demo.h")), HasSubstr("#include <Fonts/Demo.c>\r\n"));
 }
 
-TEST(TftExport, RefusesAnInvalidFontAndWritesNothing) {
-  TFontHandler font = WorkedExampleFont();
-  font.Clear();
-  TempDir dir;
-  EXPECT_THROW(ExportTFT(font, dir.File("Demo.c"), 18), FontError);
-  EXPECT_TRUE(dir.Names().empty());
-}
-
 TEST(TftExport, AFailedWriteReplacesNeitherFile) {
   TempDir dir;
   WriteBytes(dir.File("Demo.h"), "old header");
