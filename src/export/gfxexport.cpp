@@ -4,6 +4,7 @@
 #include "export/textfile.h"
 #include "model/ioerror.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -15,7 +16,7 @@ namespace {
 constexpr long kAddressableBitmapBytes = 65536;
 constexpr int kSpace = 32;
 // The fixed allowance the memory line adds to the bitmap bytes.
-constexpr long kFontRecordBytes = 30;
+constexpr long kMemoryAllowance = 30;
 
 struct GfxRecord {
   long bitmapOffset = 0;
@@ -36,6 +37,8 @@ int MaxCode(int filetype) {
   throw std::invalid_argument("ExportGFX takes filetype 15 or 16");
 }
 
+// The glyph boxes start above the baseline: one outside the cell would put
+// them outside the glyph.
 void RequireUsableBaseLine(const TFontHandler& font) {
   if (font.BaseLine() >= 1 && font.BaseLine() <= font.FontHeight()) return;
   throw FontError(
@@ -149,7 +152,7 @@ std::string GfxText(const TFontHandler& font, const std::string& name, int maxCo
                  CodeLabel(tables.first).c_str(), CodeLabel(tables.last).c_str()) +
           crlf;
   text += "};" + crlf;
-  text += Printf("// needs %ld bytes of Memory", tables.bitmapBytes + kFontRecordBytes) + crlf;
+  text += Printf("// needs %ld bytes of Memory", tables.bitmapBytes + kMemoryAllowance) + crlf;
   return text + EofLine();
 }
 

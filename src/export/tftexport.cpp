@@ -3,6 +3,7 @@
 #include "export/csourcetext.h"
 #include "export/textfile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
