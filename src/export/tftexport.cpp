@@ -92,6 +92,21 @@ class EntryTable {
   std::size_t flastComma = 0;
 };
 
+// An empty line, the array's head, the byte list without its last ", " and "};".
+std::string GlyphArray(const std::string& name, int c, const ByteArray& bytes, std::size_t bytesBefore) {
+  const std::string crlf(kCrLf);
+  std::string block = ByteBlock(bytes, bytesBefore);
+  block.resize(block.size() - 2);
+  return crlf +
+         Printf("PROGMEM const unsigned char chr_%s_%2.2X[] = { // %3d = %s", name.c_str(), c, c,
+                CharacterText(c).c_str()) +
+         crlf + block + crlf + "};" + crlf;
+}
+
+std::string FontTitle(const TFontHandler& font, const std::string& name) {
+  return Printf("// Font%s (%d x %d Pixel)", name.c_str(), font.FontWidth(), font.FontHeight()) + std::string(kCrLf);
+}
+
 std::string LineBreakInTable(int c) { return c < kLastCode ? "\r  " : "\r"; }
 
 std::string SourceText(const TFontHandler& font, const std::string& name, TftCoding coding) {
@@ -106,14 +121,7 @@ std::string SourceText(const TFontHandler& font, const std::string& name, TftCod
     const std::size_t bytesBefore = coding == TftCoding::RunLength ? codedBytes : 0;
     codedBytes += bytes.size();
     const bool own = c == kSpace || !Blank(font, c);
-    if (own) {
-      std::string block = ByteBlock(bytes, bytesBefore);
-      block.resize(block.size() - 2);
-      glyphs +=
-          crlf +
-          Printf("PROGMEM const unsigned char chr_%s_%2.2X[] = { // %3d = %s", id, c, c, CharacterText(c).c_str()) +
-          crlf + block + crlf + "};" + crlf;
-    }
+    if (own) glyphs += GlyphArray(name, c, bytes, bytesBefore);
     const int shown = own ? c : kSpace;
     widths.Add(Printf("%3d, ", font.GetCharSize(shown)));
     pointers.Add(Printf("chr_%s_%2.2X, ", id, shown));
@@ -124,7 +132,7 @@ std::string SourceText(const TFontHandler& font, const std::string& name, TftCod
           LineBreakInTable(c));
   }
   std::string text = CreatorHead("TTFT_eSPI-Font");
-  text += Printf("// Font%s (%d x %d Pixel)", id, font.FontWidth(), font.FontHeight()) + crlf;
+  text += FontTitle(font, name);
   if (coding == TftCoding::RunLength) text += "// RLE compressed" + crlf;
   text += glyphs + widths.Closed() + pointers.Closed();
   text += Printf("// needs %zu bytes of Memory", codedBytes + kTableBytes) + crlf;
@@ -135,7 +143,7 @@ std::string HeaderText(const TFontHandler& font, const std::string& name) {
   const std::string crlf(kCrLf);
   const char* id = name.c_str();
   std::string text = CreatorHead("TTFT_eSPI-Font") + crlf;
-  text += Printf("// Font%s (%d x %d Pixel)", id, font.FontWidth(), font.FontHeight()) + crlf;
+  text += FontTitle(font, name);
   text += "#include <Fonts/" + name + ".c>" + crlf;
   text += "#define nr_chrs_" + name + " 96" + crlf;
   text += Printf("#define chr_hgt_%s %d", id, font.FontHeight()) + crlf;
