@@ -4,7 +4,7 @@
 #include "export/bytelayouts.h"
 #include "layoutreference.h"
 #include "model/fileio.h"
-#include "scratchdir.h"
+#include "support/tempdir.h"
 #include "workedexamplefont.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +115,7 @@ class AssembledExport : public testing::TestWithParam<std::tuple<int, int>> {
     EXPECT_TRUE(text.empty()) << command << ":\n" << std::string(text.begin(), text.end());
   }
 
-  ScratchDir fdir;
+  TempDir fdir;
 };
 
 TEST_P(AssembledExport, AssemblesCleanlyToTheFontBytes) {

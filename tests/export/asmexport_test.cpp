@@ -1,7 +1,7 @@
 #include "export/asmexport.h"
 #include "model/fileio.h"
 #include "model/ioerror.h"
-#include "scratchdir.h"
+#include "support/tempdir.h"
 #include "workedexamplefont.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ class AsmExport : public testing::Test {
     return Lines(first, last);
   }
 
-  ScratchDir fdir;
+  TempDir fdir;
   std::filesystem::path ftarget = fdir / "font.inc";
 };
 

@@ -10,26 +10,6 @@
 #include <fstream>
 #include <iterator>
 
-TempDir::TempDir() {
-  static std::atomic<unsigned> counter{0};
-  fpath = std::filesystem::temp_directory_path() /
-          ("glyph_export_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-  std::filesystem::remove_all(fpath);
-  std::filesystem::create_directories(fpath);
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(fpath, ignored);
-}
-
-std::vector<std::string> TempDir::Names() const {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(fpath)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in) << "cannot read " << path;

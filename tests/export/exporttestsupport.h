@@ -1,29 +1,13 @@
 #pragma once
 
 #include "model/fonthandler.h"
+#include "support/tempdir.h"
 
 #include <filesystem>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
-
-// A fresh directory for one test's files, removed with everything in it.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  std::string File(const std::string& name) const { return (fpath / name).string(); }
-  const std::filesystem::path& Path() const { return fpath; }
-  // Every file name in the directory, sorted.
-  std::vector<std::string> Names() const;
-
- private:
-  std::filesystem::path fpath;
-};
 
 // The file's bytes as they are (the export texts are Windows-1252).
 std::string ReadBytes(const std::string& path);
