@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/clierror.h"
+#include "cli/exportcommand.h"
 #include "cli/fontio.h"
 #include "model/dosfont.h"
 #include "model/fonthandler.h"
@@ -92,6 +93,10 @@ const std::vector<CommandEntry>& Commands() {
       {"info", "info FILE", "Prints type, cell size, baseline, inked glyphs and the width range.", Info},
       {"convert", "convert --type N IN OUT", "Rewrites an FNT file as type 1, 2 or 3.", Convert},
       {"import-dos", "import-dos IN OUT", "Turns a DOS OEM font file (8 x H) into a type-1 FNT file.", ImportDos},
+      {"export", "export --entry E [--highlight-size on|off] FONT.fnt OUT\n  glyphwright-cli export --list",
+       "Exports like the program's export dialog; E is an entry number or name from export --list.\n"
+       "      The extension of OUT is replaced by the entry's; TFT entries write OUT.h and OUT.c.",
+       ExportCommand},
       {"--help", "--help", "Shows this text.", Help},
   };
   return commands;

@@ -1,0 +1,72 @@
+#include "cli/exportcommand.h"
+
+#include "cli/clierror.h"
+#include "cli/fontio.h"
+#include "export/exportentries.h"
+#include "model/ioerror.h"
+
+#include <iomanip>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: glyphwright-cli export --entry E [--highlight-size on|off] FONT.fnt OUT, or export --list";
+
+struct ExportOptions {
+  ExportEntry entry{};
+  bool highlightSize = true;  // as the program starts
+  std::vector<std::string> files;
+};
+
+ExportEntry ParseEntry(const std::string& text) {
+  const auto entry = FindExportEntry(text);
+  if (!entry) throw CliError("unknown export entry '" + text + "'; see 'glyphwright-cli export --list'");
+  return *entry;
+}
+
+bool ParseSwitch(const std::string& text) {
+  if (text == "on") return true;
+  if (text == "off") return false;
+  throw CliError("--highlight-size must be on or off, not '" + text + "'");
+}
+
+ExportOptions ParseOptions(const std::vector<std::string>& args) {
+  ExportOptions options;
+  bool entryGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "--entry" && hasValue) {
+      options.entry = ParseEntry(args[++i]);
+      entryGiven = true;
+    } else if (args[i] == "--highlight-size" && hasValue) {
+      options.highlightSize = ParseSwitch(args[++i]);
+    } else if (args[i].rfind("--", 0) == 0) {
+      throw CliError(kUsage);
+    } else {
+      options.files.push_back(args[i]);
+    }
+  }
+  if (!entryGiven || options.files.size() != 2) throw CliError(kUsage);
+  return options;
+}
+
+void ListEntries(std::ostream& out) {
+  for (const ExportEntry& entry : ExportEntries())
+    out << std::setw(2) << entry.number << "  " << std::left << std::setw(15) << entry.name << std::right << "  "
+        << entry.extension << "  " << entry.label << "\n";
+}
+
+}  // namespace
+
+void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
+  if (args.size() == 1 && args[0] == "--list") return ListEntries(out);
+  const ExportOptions options = ParseOptions(args);
+  const auto font = LoadFntFile(options.files[0]);
+  const std::string& target = options.files[1];
+  try {
+    ExportEntryFile(*font, options.entry.number, target, options.highlightSize);
+  } catch (const IoError& error) {
+    throw CliError("cannot write '" + ExportFileName(target, options.entry.number) +
+                   "': " + DescribeIoError(error.Code()));
+  }
+}

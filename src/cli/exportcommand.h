@@ -1,0 +1,8 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// export --entry E [--highlight-size on|off] FONT.fnt OUT, and export --list.
+void ExportCommand(const std::vector<std::string>& args, std::ostream& out);
