@@ -7,7 +7,6 @@
 #include <csetjmp>
 #include <exception>
 #include <png.h>
-#include <zlib.h>
 
 namespace {
 
@@ -38,11 +37,10 @@ void EncodePng(png_structp png, png_infop info, const IndexedImageSource& image,
                BitDepthFor(image.palette.size()), PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-  // Few colours in long runs: run-length deflate with the Up filter shrinks
-  // the repeated rows to almost nothing at a fraction of the default's time.
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
-  png_set_compression_strategy(png, Z_RLE);
-  png_set_compression_level(png, 6);
+  // Palette rows repeat in long runs: unfiltered rows at a low deflate level
+  // compress about as well as the defaults in a third of their time.
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_compression_level(png, 3);
   png_write_info(png, info);
   png_set_packing(png);
   for (int y = 0; y < image.height; ++y) {
