@@ -79,7 +79,7 @@ class TKVHistoryFileList : public QObject {
   void RebuildOwnMenus();
   void AppendToParentMenus();
   QMenu* FindActionMenuItem(QWidget* dest);
-  QAction* AddEntryItem(QMenu* dest, const QString& path);
+  void AddEntryItem(QMenu* dest, const QString& path);
   bool IsInChainOf(const TKVHistoryFileList* other) const;
 
   int fmaxsize = 10;
