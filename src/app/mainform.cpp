@@ -209,12 +209,14 @@ void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
 QMenu* TMainForm::CreateMenu(const QString& title, const QStringList& entries) {
   auto* menu = new QMenu(title, this);
   for (const QString& entry : entries) {
-    if (entry == kSeparator)
+    if (entry == kSeparator) {
       menu->addSeparator();
-    else if (entry == kHistoryEntry)
+    } else if (entry == kHistoryEntry) {
       HistoryOpen = menu->addMenu(entry);
-    else
+      HistoryOpen->setObjectName("HistoryOpen");
+    } else {
       menu->addAction(Action(entry));
+    }
   }
   return menu;
 }
