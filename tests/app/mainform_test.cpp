@@ -87,14 +87,10 @@ TEST_F(MainFormTest, EveryToolButtonHasAnIcon) {
 
 TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
   TMainForm& form = Start();
-  form.show();
-  QCoreApplication::processEvents();
+  const std::array<QPoint, 4> bars = ShownToolBarPositions();
   form.move(40, 30);
   Trigger("AutoLoadChar");
   Trigger("HighlightSize");
-  std::array<QPoint, 4> bars;
-  const char* names[] = {"MenuBar", "FileToolBar", "EditToolBar", "DrawToolBar"};
-  for (int i = 0; i < 4; ++i) bars[i] = Child<QToolBar>(names[i])->pos();
   ASSERT_TRUE(form.close());
 
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "XPOS", ""), QStringLiteral("40"));
@@ -146,13 +142,8 @@ TEST_F(MainFormTest, WindowNeverGetsSmallerThan500x400) {
 }
 
 TEST_F(MainFormTest, ToolBarsStartInTheirDesignedArrangement) {
-  TMainForm& form = Start();
-  form.show();
-  QCoreApplication::processEvents();
-  const QPoint menu = Child<QToolBar>("MenuBar")->pos();
-  const QPoint file = Child<QToolBar>("FileToolBar")->pos();
-  const QPoint edit = Child<QToolBar>("EditToolBar")->pos();
-  const QPoint draw = Child<QToolBar>("DrawToolBar")->pos();
+  Start();
+  const auto [menu, file, edit, draw] = ShownToolBarPositions();
   EXPECT_LT(menu.y(), file.y());
   EXPECT_EQ(file.y(), edit.y());
   EXPECT_EQ(edit.y(), draw.y());
@@ -164,13 +155,8 @@ TEST_F(MainFormTest, ToolBarsFollowTheirStoredPositions) {
   fsettings.WriteInteger(kDesignSection, "DrawToolsX", 200);
   fsettings.WriteInteger(kDesignSection, "DrawToolsY", 2);
   fsettings.WriteInteger(kDesignSection, "FileToolsX", 400);
-  TMainForm& form = Start();
-  form.show();
-  QCoreApplication::processEvents();
-  const QPoint menu = Child<QToolBar>("MenuBar")->pos();
-  const QPoint file = Child<QToolBar>("FileToolBar")->pos();
-  const QPoint edit = Child<QToolBar>("EditToolBar")->pos();
-  const QPoint draw = Child<QToolBar>("DrawToolBar")->pos();
+  Start();
+  const auto [menu, file, edit, draw] = ShownToolBarPositions();
   EXPECT_EQ(menu.y(), draw.y());
   EXPECT_LT(menu.x(), draw.x());
   EXPECT_EQ(edit.y(), file.y());

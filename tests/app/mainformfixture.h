@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolBar>
 
+#include <array>
 #include <memory>
 
 // A main window over a temporary settings file, answering its questions from
@@ -43,6 +45,16 @@ class MainFormTest : public ::testing::Test {
     QStringList texts;
     for (const QAction* action : Child<QMenu>(menu)->actions()) texts << action->text();
     return texts;
+  }
+
+  // Positions of the menu, file, edit and draw tool bars in the shown window.
+  std::array<QPoint, 4> ShownToolBarPositions() {
+    fform->show();
+    QCoreApplication::processEvents();
+    std::array<QPoint, 4> positions;
+    const char* names[] = {"MenuBar", "FileToolBar", "EditToolBar", "DrawToolBar"};
+    for (int i = 0; i < 4; ++i) positions[i] = Child<QToolBar>(names[i])->pos();
+    return positions;
   }
 
   // Writes a W x H font file of the given type with glyph 65's pixel (0, 0) set.
