@@ -104,26 +104,18 @@ const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
 constexpr int kPreviewSize = 64;
 
-// Width of each status panel, and the longest text it shows.
-struct PanelSpec {
-  int width;
-  const char* sample;
-};
-constexpr std::array<PanelSpec, 6> kPanels = {{{84, "Font Type 3"},
-                                               {110, "Zeichenbreite = 64"},
-                                               {84, "BaseLine = 64"},
-                                               {120, "Zeichen 'W' geändert"},
-                                               {84, "Font geändert"},
-                                               {54, "64:64"}}};
+// Width of each status panel at the window's designed size. The panels share
+// the status bar in these proportions, so a narrow window clips their texts
+// instead of laying one panel over the next.
+constexpr std::array<int, 6> kPanelWidths = {84, 110, 84, 120, 84, 54};
 enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel };
 
-QLabel* CreatePanel(const PanelSpec& spec) {
+QLabel* CreatePanel() {
   auto* panel = new QLabel;
   panel->setAlignment(Qt::AlignCenter);
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setFrameShadow(QFrame::Sunken);
-  const int needed = panel->fontMetrics().horizontalAdvance(QString::fromUtf8(spec.sample)) + 12;
-  panel->setFixedWidth(std::max(spec.width, needed));
+  panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   return panel;
 }
 
@@ -312,6 +304,7 @@ QWidget* TMainForm::CreateCharEditPage() {
   FontList = new TChangeListBox(page);
   FontList->setObjectName("FontList");
   FontList->setFixedWidth(150);
+  FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* preview = new QFrame(page);
   preview->setObjectName("PreviewBox");
   preview->setFrameShape(QFrame::Box);
@@ -366,9 +359,9 @@ QWidget* TMainForm::CreateKerningSpacingPage() {
 }
 
 void TMainForm::CreateStatusBar() {
-  for (std::size_t i = 0; i < kPanels.size(); ++i) {
-    fpanels[i] = CreatePanel(kPanels[i]);
-    statusBar()->addWidget(fpanels[i]);
+  for (std::size_t i = 0; i < kPanelWidths.size(); ++i) {
+    fpanels[i] = CreatePanel();
+    statusBar()->addWidget(fpanels[i], kPanelWidths[i]);
   }
 }
 
