@@ -298,4 +298,22 @@ TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   EXPECT_TRUE(fsettings.ValueExists(kOptionsSection, "XPOS"));
 }
 
+TEST_F(FileCommandsTest, AFailedSaveAtCloseKeepsTheWindowOpen) {
+  TMainForm& form = Start();
+  form.show();
+  State().Setfilename(Path("no/such/folder/x.fnt"));
+  State().SetSaveRequest(true);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::Yes);
+  fdialogs.ExpectError();
+  Trigger("Close");
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(State().SaveRequest());
+
+  State().Setfilename(Path("saved.fnt"));
+  fdialogs.ExpectYesNoCancel(DialogAnswer::Yes);
+  Trigger("Close");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(FileType(Path("saved.fnt")), 3);
+}
+
 }  // namespace

@@ -61,7 +61,9 @@ TEST_F(GlyphStoreTest, StoresPixelsWidthAndKerningWhenAnsweredOrNotAsked) {
     // Whatever the answer, the edit counts as handled and the font as changed.
     EXPECT_FALSE(fstate.CharRequest());
     EXPECT_TRUE(fstate.SaveRequest());
-    if (row.ask) EXPECT_EQ(fdialogs.LastText(), kStoreQuestion);
+    if (row.ask) {
+      EXPECT_EQ(fdialogs.LastText(), kStoreQuestion);
+    }
     fdialogs.VerifyAllAnswered();
   }
 }

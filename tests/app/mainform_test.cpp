@@ -79,10 +79,13 @@ TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
 
 TEST_F(MainFormTest, EveryToolButtonHasAnIcon) {
   Start();
-  for (const char* bar : {"FileToolBar", "EditToolBar", "DrawToolBar"})
-    for (QAction* action : Child<QToolBar>(bar)->actions())
-      if (!action->isSeparator())
+  for (const char* bar : {"FileToolBar", "EditToolBar", "DrawToolBar"}) {
+    for (QAction* action : Child<QToolBar>(bar)->actions()) {
+      if (!action->isSeparator()) {
         EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << action->objectName().toStdString();
+      }
+    }
+  }
 }
 
 TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
