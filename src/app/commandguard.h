@@ -14,7 +14,8 @@ class CommandGuard {
 
   // Runs the handler; false when it ended with an exception (already shown).
   bool Run(const std::function<void()>& handler);
-  // Runs the handler through Run whenever the action is triggered.
+  // Runs the handler through Run whenever the action is triggered; the
+  // guard must outlive the action.
   QMetaObject::Connection Connect(QAction* action, std::function<void()> handler);
 
  private:

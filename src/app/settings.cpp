@@ -2,9 +2,10 @@
 
 #include "model/ioerror.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
-Settings::Settings() : fstore("kelvaront", "Glyphwright") {}
+Settings::Settings() : fstore(QCoreApplication::organizationName(), QCoreApplication::applicationName()) {}
 
 Settings::Settings(const QString& iniFile) : fstore(iniFile, QSettings::IniFormat) {}
 

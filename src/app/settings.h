@@ -13,7 +13,9 @@ inline constexpr char kFilesSection[] = "Files";
 // Software\kelvaront\Glyphwright of the current user.
 class Settings {
  public:
-  // The user's store, QSettings("kelvaront", "Glyphwright").
+  // The user's store under the application's organisation and name: "kelvaront"
+  // and "Glyphwright" in the program, the test binaries' own names in tests,
+  // so tests never touch the user's settings.
   Settings();
   // A store in the given INI file, for tests.
   explicit Settings(const QString& iniFile);
@@ -36,6 +38,8 @@ class Settings {
 
   // Writes pending changes to the store; throws IoError when it cannot.
   void Sync();
+  // Where the values live (a registry path on Windows).
+  QString FileName() const { return fstore.fileName(); }
 
  private:
   static QString Key(const QString& section, const QString& ident);

@@ -136,6 +136,11 @@ void TKVHistoryFileList::SetMainMenuItem(QMenu* value) {
   if (fSlaveList) fSlaveList->SetMainMenuItem(value);
 }
 
+void TKVHistoryFileList::SetRecentAction(QAction* value) {
+  if (value != fRecentAction) fActionMenuItem = nullptr;
+  fRecentAction = value;
+}
+
 void TKVHistoryFileList::SetSlaveList(TKVHistoryFileList* value) {
   if (value == fSlaveList) return;
   if (value != nullptr && IsInChainOf(value))

@@ -61,7 +61,7 @@ class TKVHistoryFileList : public QObject {
   QMenu* MainMenuItem() const { return fMainMenuItem; }
   void SetMainMenuItem(QMenu* value);
   QAction* RecentAction() const { return fRecentAction; }
-  void SetRecentAction(QAction* value) { fRecentAction = value; }
+  void SetRecentAction(QAction* value);
   TKVHistoryFileList* SlaveList() const { return fSlaveList; }
   // Throws std::invalid_argument for a list that would chain to itself.
   void SetSlaveList(TKVHistoryFileList* value);

@@ -21,6 +21,11 @@ class SettingsTest : public ::testing::Test {
   QTemporaryDir fdir;
 };
 
+TEST(Settings, TestsUseTheirOwnStoreNotTheUsers) {
+  const Settings settings;
+  EXPECT_TRUE(settings.FileName().contains("GlyphwrightTests")) << settings.FileName().toStdString();
+}
+
 TEST_F(SettingsTest, MissingValuesReadAsTheirDefaults) {
   const Settings settings(IniFile());
   EXPECT_EQ(settings.ReadString(kDesignSection, "Style", "Windows"), "Windows");

@@ -2,11 +2,27 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 namespace {
+
+// Runs answer on the dialog of type Dialog once the program shows it.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog&)> answer) {
+  QTimer::singleShot(0, [answer = std::move(answer)] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "expected " << Dialog::staticMetaObject.className() << " is not shown";
+      return;
+    }
+    answer(*dialog);
+  });
+}
 
 struct ShownBox {
   QString title;
@@ -17,19 +33,14 @@ struct ShownBox {
 // Once the box is up, notes what it shows and clicks the button with the
 // given caption (or presses Escape when the caption is empty).
 void AnswerNextBox(ShownBox& shown, const QString& caption) {
-  QTimer::singleShot(0, [&shown, caption] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      ADD_FAILURE() << "no message box shown";
-      return;
-    }
-    shown.title = box->windowTitle();
-    shown.text = box->text();
-    for (QAbstractButton* button : box->buttons()) {
+  WhenShown<QMessageBox>([&shown, caption](QMessageBox& box) {
+    shown.title = box.windowTitle();
+    shown.text = box.text();
+    for (QAbstractButton* button : box.buttons()) {
       shown.buttons << button->text();
       if (button->text() == caption) button->click();
     }
-    if (caption.isEmpty()) box->reject();
+    if (caption.isEmpty()) box.reject();
   });
 }
 
@@ -68,6 +79,60 @@ TEST(QtUserDialogs, ErrorBoxShowsTheTextUnderTheProgramTitle) {
   dialogs.ShowError("Datei nicht gefunden");
   EXPECT_EQ(shown.title, QGuiApplication::applicationDisplayName());
   EXPECT_EQ(shown.text, "Datei nicht gefunden");
+}
+
+struct ShownFileDialog {
+  QString title;
+  QString filter;
+};
+
+// Once the file dialog is up, notes its title and preselected filter, then
+// picks the given file and filter, or cancels when the name is empty.
+void AnswerNextFileDialog(ShownFileDialog& shown, const QString& name, const QString& filter) {
+  WhenShown<QFileDialog>([&shown, name, filter](QFileDialog& dialog) {
+    shown.title = dialog.windowTitle();
+    shown.filter = dialog.selectedNameFilter();
+    if (name.isEmpty()) {
+      dialog.reject();
+      return;
+    }
+    dialog.selectNameFilter(filter);
+    dialog.selectFile(name);
+    static_cast<QDialog&>(dialog).accept();  // QFileDialog hides accept()
+  });
+}
+
+class QtFileDialogTest : public ::testing::Test {
+ protected:
+  QtFileDialogTest() {
+    fchoice.Title = "Font speichern";
+    fchoice.Filters = QStringList{"Typ1 Fontfile (*.FNT)", "Typ2 Fontfile (*.FNT)", "Typ3 Fontfile (*.FNT)"};
+    fchoice.FilterIndex = 3;
+    fchoice.InitialDir = fdir.path();
+    fchoice.DefaultExt = "FNT";
+  }
+
+  QTemporaryDir fdir;
+  FileChoice fchoice;
+  QtUserDialogs fdialogs;
+  ShownFileDialog fshown;
+};
+
+TEST_F(QtFileDialogTest, SaveChoiceGivesThePathWithExtensionAndTheChosenFilter) {
+  AnswerNextFileDialog(fshown, fdir.filePath("neu"), fchoice.Filters.at(1));
+  ASSERT_TRUE(fdialogs.ChooseSaveFile(fchoice));
+  EXPECT_EQ(fshown.title, "Font speichern");
+  EXPECT_EQ(fshown.filter, "Typ3 Fontfile (*.FNT)");
+  EXPECT_EQ(fchoice.FileName, fdir.filePath("neu.FNT"));
+  EXPECT_EQ(fchoice.FilterIndex, 2);
+}
+
+TEST_F(QtFileDialogTest, CancelledChoiceLeavesEverythingAsItWas) {
+  fchoice.FileName = "alt.fnt";
+  AnswerNextFileDialog(fshown, "", {});
+  EXPECT_FALSE(fdialogs.ChooseSaveFile(fchoice));
+  EXPECT_EQ(fchoice.FileName, "alt.fnt");
+  EXPECT_EQ(fchoice.FilterIndex, 3);
 }
 
 }  // namespace
