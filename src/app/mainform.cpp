@@ -132,7 +132,6 @@ QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString
 TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       fsettings(settings),
-      fdialogs(dialogs),
       fguard(dialogs),
       fglyphs(fstate, dialogs),
       fNewFontDLG(new TNewFontDLG(this)),
@@ -214,24 +213,21 @@ QMenu* TMainForm::CreateMenu(const QString& title, const QStringList& entries) {
 }
 
 QToolBar* TMainForm::CreateMenuBar() {
-  const std::pair<QString, QMenu*> menus[] = {
-      {QStringLiteral("Datei"),
-       CreateMenu(QStringLiteral("Datei"), {"NewFont", "OpenFont", kHistoryEntry, "SaveFont", "SaveFontAs", kSeparator,
-                                            "ImportAction", "Export", kSeparator, "Print", kSeparator, "Close"})},
-      {QStringLiteral("Bearbeiten"),
-       CreateMenu(QStringLiteral("Bearbeiten"),
-                  {"Undo", "Cut", "Copy", "Paste", kSeparator, "SaveAsBitmap", "LoadFromBitmap", kSeparator,
-                   "CalculateCharSize", "CharSpace", "RemoveLeftCols", kSeparator, "CalculateFontSizes",
-                   "ResetCharSize", "RemoveFontLeftCols", "ChangeParameter"})},
-      {QStringLiteral("Ansicht"),
-       CreateMenu(QStringLiteral("Ansicht"), {"CharEdit", "Charset", "KerningSpacing", kSeparator, "HighlightSize"})},
-      {QStringLiteral("Extras"),
-       CreateMenu(QStringLiteral("Extras"), {"AutoLoadChar", "AutoStoreChar", kSeparator, "SelectStyleAction"})},
-      {QStringLiteral("Hilfe"), CreateMenu(QStringLiteral("Hilfe"), {"ShowAbout"})},
+  QMenu* const menus[] = {
+      CreateMenu(QStringLiteral("Datei"), {"NewFont", "OpenFont", kHistoryEntry, "SaveFont", "SaveFontAs", kSeparator,
+                                           "ImportAction", "Export", kSeparator, "Print", kSeparator, "Close"}),
+      CreateMenu(QStringLiteral("Bearbeiten"),
+                 {"Undo", "Cut", "Copy", "Paste", kSeparator, "SaveAsBitmap", "LoadFromBitmap", kSeparator,
+                  "CalculateCharSize", "CharSpace", "RemoveLeftCols", kSeparator, "CalculateFontSizes", "ResetCharSize",
+                  "RemoveFontLeftCols", "ChangeParameter"}),
+      CreateMenu(QStringLiteral("Ansicht"), {"CharEdit", "Charset", "KerningSpacing", kSeparator, "HighlightSize"}),
+      CreateMenu(QStringLiteral("Extras"), {"AutoLoadChar", "AutoStoreChar", kSeparator, "SelectStyleAction"}),
+      CreateMenu(QStringLiteral("Hilfe"), {"ShowAbout"}),
   };
   auto* bar = new QToolBar(QStringLiteral("Menü"), this);
   bar->setObjectName("MenuBar");
-  for (const auto& [title, menu] : menus) {
+  for (QMenu* menu : menus) {
+    const QString title = menu->title();
     auto* button = new QToolButton(bar);
     button->setObjectName(title + "Button");
     button->setText(title);

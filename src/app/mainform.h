@@ -77,7 +77,6 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void SetStatus(int panel, const QString& text);
 
   Settings& fsettings;
-  UserDialogs& fdialogs;
   CommandGuard fguard;
   MainState fstate;
   TGlyphStore fglyphs;
