@@ -1,6 +1,7 @@
 #include "mainformfixture.h"
 
 #include "app/qimagecanvas.h"
+#include "components/changelistbox.h"
 #include "components/historyfilelist.h"
 #include "dialogs/newfontdlg.h"
 
@@ -184,6 +185,8 @@ TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldNameTypeAndChangeFlag) {
 TEST_F(FileCommandsTest, NewEmptyFontAfterNeinReplacesTheChangedFont) {
   TMainForm& form = Start();
   OpenChangedNamedFont();
+  auto* list = Child<TChangeListBox>("FontList");
+  list->SetItemIndex(66);
   fdialogs.ExpectYesNoCancel(DialogAnswer::No);
   ExpectNewFontDialog(8, 8, true);
   Trigger("NewFont");
@@ -200,6 +203,8 @@ TEST_F(FileCommandsTest, NewEmptyFontAfterNeinReplacesTheChangedFont) {
   EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
   EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = 8"));
   EXPECT_EQ(State().CharBMP.size(), QSize(8, 8));
+  EXPECT_EQ(list->ItemIndex(), 0);
+  EXPECT_EQ(list->item(255)->sizeHint().height(), list->fontMetrics().height() + 8 + 5);
 }
 
 TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
@@ -240,6 +245,19 @@ TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
     EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
     Stop();
   }
+}
+
+TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
+  const QString path = Path("type1.fnt");
+  WriteFontFile(path, 1, 8, 8);
+  ASSERT_EQ(QFile(path).size(), 2080);
+  Start();
+  fdialogs.ExpectOpenFile(path);
+  Trigger("ImportAction");
+  const TFontHandler& font = State().EditFont();
+  EXPECT_EQ(font.FontHeight(), 8);
+  // The file's first byte, 0x1B = 00011011, is the top row of glyph 0.
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(font.GetPixel(0, x, 0), x == 3 || x == 4 || x == 6 || x == 7) << x;
 }
 
 TEST_F(FileCommandsTest, DosFileOfAnUnusableSizeChangesNothing) {
