@@ -131,6 +131,11 @@ TEST_F(FileCommandsTest, SaveAsType1WithJaWritesType1AndLaterSavesRepeatIt) {
   Trigger("SaveFont");
   EXPECT_EQ(FileType(path), 1);
   EXPECT_FALSE(State().SaveRequest());
+
+  // The save dialog offers the entry chosen last.
+  fdialogs.ExpectSaveFile(QString());
+  Trigger("SaveFontAs");
+  EXPECT_EQ(fdialogs.Asked().back().File.FilterIndex, 1);
 }
 
 TEST_F(FileCommandsTest, SaveAsWithTheTypeWarningAnsweredNeinWritesNothing) {
@@ -286,6 +291,16 @@ TEST_F(FileCommandsTest, RecentFileEntryOpensItsFile) {
   EXPECT_EQ(State().filename(), Path("recent.fnt"));
   EXPECT_EQ(State().fonttype(), 1);
   EXPECT_EQ(State().EditFont().FontHeight(), 9);
+}
+
+TEST_F(FileCommandsTest, RecentFileThatIsGoneFailsAndStaysInTheList) {
+  fsettings.WriteString(kFilesSection, "Font00", Path("gone.fnt"));
+  Start();
+  fdialogs.ExpectError();
+  Child<QMenu>("HistoryPopup")->actions().first()->trigger();
+  EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("Datei nicht gefunden")));
+  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_EQ(MenuTexts("HistoryPopup"), QStringList{Path("gone.fnt")});
 }
 
 TEST_F(FileCommandsTest, SaveOfAnUnnamedFontAsksForTheNameFirst) {
