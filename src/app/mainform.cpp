@@ -38,7 +38,7 @@ enum ActionFlag : unsigned {
   kDisabled = 8,
 };
 
-struct ActionSpec {
+struct ActionDeclaration {
   const char* name;
   const char* caption;
   const char* hint;
@@ -50,7 +50,7 @@ struct ActionSpec {
 };
 
 // Every action of the window, declared once.
-const ActionSpec kActions[] = {
+const ActionDeclaration kActions[] = {
     {"ShowAbout", "Info ...", "Über das Programm", "", "", kPlain, nullptr},
     {"OpenFont", "Öffnen", "Font laden", "", "open", kPlain, [](TMainForm& f) { f.Files().OpenFontExecute(); }},
     {"NewFont", "Neu", "Neue Font erstellen", "", "new", kPlain, [](TMainForm& f) { f.Files().NewFontExecute(); }},
@@ -176,17 +176,17 @@ QAction* TMainForm::Action(const QString& name) const {
 
 void TMainForm::CreateActions() {
   auto* tools = new QActionGroup(this);
-  for (const ActionSpec& spec : kActions) {
-    auto* action = new QAction(QString::fromUtf8(spec.caption), this);
-    action->setObjectName(spec.name);
-    if (*spec.hint) action->setToolTip(QString::fromUtf8(spec.hint));
-    if (*spec.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-    if (*spec.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(spec.icon)));
-    action->setCheckable(spec.flags & kCheckable);
-    action->setChecked((spec.flags & kChecked) == kChecked);
-    action->setEnabled(!(spec.flags & kDisabled));
-    if ((spec.flags & kTool) == kTool) tools->addAction(action);
-    if (spec.handler) fguard.Connect(action, [this, handler = spec.handler] { handler(*this); });
+  for (const ActionDeclaration& declared : kActions) {
+    auto* action = new QAction(QString::fromUtf8(declared.caption), this);
+    action->setObjectName(declared.name);
+    if (*declared.hint) action->setToolTip(QString::fromUtf8(declared.hint));
+    if (*declared.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(declared.shortcut)));
+    if (*declared.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(declared.icon)));
+    action->setCheckable(declared.flags & kCheckable);
+    action->setChecked((declared.flags & kChecked) == kChecked);
+    action->setEnabled(!(declared.flags & kDisabled));
+    if ((declared.flags & kTool) == kTool) tools->addAction(action);
+    if (declared.handler) fguard.Connect(action, [this, handler = declared.handler] { handler(*this); });
     addAction(action);
   }
 }
