@@ -64,9 +64,16 @@ bool TFileCommands::SaveFontChecked(bool ask) {
     if (answer == DialogAnswer::No) return true;
     if (answer == DialogAnswer::Cancel) return false;
   }
-  if (fstate.filename().isEmpty()) ChooseSaveName();
+  const bool hadName = !fstate.filename().isEmpty();
+  if (!hadName) ChooseSaveName();
   if (fstate.filename().isEmpty()) return false;
-  WriteFont();
+  try {
+    WriteFont();
+  } catch (...) {
+    // A name chosen just now must not stay for a file that was never written.
+    if (!hadName) fstate.Setfilename(QString());
+    throw;
+  }
   return true;
 }
 

@@ -331,6 +331,22 @@ TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   EXPECT_TRUE(fsettings.ValueExists(kOptionsSection, "XPOS"));
 }
 
+TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenName) {
+  TMainForm& form = Start();
+  State().SetSaveRequest(true);
+  fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), 3);
+  fdialogs.ExpectError();
+  Trigger("SaveFont");
+  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
+
+  // So the next save asks for a name again.
+  fdialogs.ExpectSaveFile(Path("x.fnt"), 3);
+  Trigger("SaveFont");
+  EXPECT_EQ(FileType(Path("x.fnt")), 3);
+}
+
 TEST_F(FileCommandsTest, AFailedSaveAtCloseKeepsTheWindowOpen) {
   TMainForm& form = Start();
   form.show();
