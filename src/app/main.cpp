@@ -1,13 +1,16 @@
+#include "app/mainform.h"
+#include "app/settings.h"
+#include "app/userdialogs.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("kelvaront");
   QApplication::setApplicationName("Glyphwright");
-  QMainWindow window;
-  window.setWindowTitle("Glyphwright");
-  window.resize(800, 600);
+  Settings settings;
+  QtUserDialogs dialogs;
+  TMainForm window(settings, dialogs);
   window.show();
   return QApplication::exec();
 }

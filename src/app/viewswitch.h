@@ -1,0 +1,16 @@
+#pragma once
+
+// The check marks of the four view actions.
+struct ViewChecks {
+  bool CharEdit = true;
+  bool Charset = false;
+  bool ToggleEditSet = false;
+  bool KerningSpacing = false;
+  friend bool operator==(const ViewChecks&, const ViewChecks&) = default;
+};
+
+enum class ViewAction { CharEdit, Charset, ToggleEditSet, KerningSpacing };
+
+// The check marks after the user chose a view action. The toggle action has
+// already flipped its own mark in `current` when this runs.
+ViewChecks SwitchView(ViewChecks current, ViewAction used);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+class Settings;
+
+// The tool bars whose positions are stored, in this order.
+enum class ToolBarId { Menu, FileTools, EditTools, DrawTools };
+constexpr int kToolBarCount = 4;
+
+// The main window's stored options, tool-bar positions and visual style.
+struct WindowSettings {
+  // Negative: centre the window.
+  QPoint Position{-1, -1};
+  bool HighLightSize = true;
+  bool AutoLoadChar = false;
+  bool AutoStoreChar = false;
+  std::array<QPoint, kToolBarCount> ToolBars = DesignedToolBarPositions();
+  QString Style = QStringLiteral("Windows");
+
+  static std::array<QPoint, kToolBarCount> DesignedToolBarPositions();
+  // Missing values keep the defaults above.
+  static WindowSettings Read(const Settings& settings);
+  void Write(Settings& settings) const;
+
+  QPoint& ToolBar(ToolBarId id) { return ToolBars[static_cast<std::size_t>(id)]; }
+  const QPoint& ToolBar(ToolBarId id) const { return ToolBars[static_cast<std::size_t>(id)]; }
+};

@@ -1,0 +1,368 @@
+#include "mainformfixture.h"
+
+#include "app/qimagecanvas.h"
+#include "components/changelistbox.h"
+#include "components/historyfilelist.h"
+#include "dialogs/newfontdlg.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kSaveQuestion = QStringLiteral(
+    "Die Änderungen an der aktuellen Font\rwurden noch nicht gespeichert. Soll\rdie Font jetzt gespeichert werden?");
+const QString kType1Warning = QStringLiteral(
+    "Sie haben den Type 1 zu speichern der aktuellen Font\rgewählt. Dieser Dateitype speichert die Zeichenbreite,\r"
+    "die Baseline und das Kerning nicht. \r\rSoll der Vorgang trotzdem fortgesetzt werden?");
+const QString kType2Warning = QStringLiteral(
+    "Sie haben den Type 2 zu speichern der aktuellen Font\rgewählt. Dieser Dateitype speichert das Kerning "
+    "nicht.\r\rSoll der Vorgang trotzdem fortgesetzt werden?");
+
+// The type of an FNT file, 0 when it is none or missing.
+int FileType(const QString& path) {
+  if (!QFile::exists(path)) return 0;
+  TFontHandler font(1, 1);
+  font.LoadFont(path.toStdString());
+  return font.Fontvalid() ? font.fonttype() : 0;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+class FileCommandsTest : public MainFormTest {
+ protected:
+  // Opens a fresh 8 x 12 type-2 file "named.fnt" and marks the font as changed.
+  void OpenChangedNamedFont() {
+    WriteFontFile(Path("named.fnt"), 2, 8, 12);
+    fdialogs.ExpectOpenFile(Path("named.fnt"));
+    Trigger("OpenFont");
+    State().SetSaveRequest(true);
+  }
+
+  void ExpectNewFontDialog(int width, int height, bool accepted) {
+    fdialogs.ExpectDialog([=](QDialog& dialog) {
+      auto& newFont = dynamic_cast<TNewFontDLG&>(dialog);
+      newFont.SetFontWidth(width);
+      newFont.SetFontHeight(height);
+      return accepted;
+    });
+  }
+};
+
+TEST_F(FileCommandsTest, OpeningAType2FileShowsItsNameAndType) {
+  TMainForm& form = Start();
+  State().SetSaveRequest(true);
+  WriteFontFile(Path("lcd.fnt"), 2, 8, 12);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  fdialogs.ExpectOpenFile(Path("lcd.fnt"));
+  Trigger("OpenFont");
+  EXPECT_EQ(fdialogs.Asked().front().Text, kSaveQuestion);
+  EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Fontdatei öffnen"));
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 2"));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - lcd.fnt"));
+  EXPECT_EQ(MenuTexts("HistoryPopup").first(), Path("lcd.fnt"));
+  EXPECT_EQ(MenuTexts("HistoryOpen").first(), Path("lcd.fnt"));
+  EXPECT_EQ(form.StatusText(4), QString());
+  EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
+  EXPECT_TRUE(State().EditFont().GetPixel(65, 0, 0));
+  EXPECT_EQ(State().EditFont().FontHeight(), 12);
+  EXPECT_EQ(State().CharBMP.size(), QSize(8, 12));
+}
+
+TEST_F(FileCommandsTest, AFileThatCannotBeOpenedLeavesFontNameTypeAndFlagsAsTheyWere) {
+  struct Row {
+    const char* name;
+    QByteArray content;  // null: the file does not exist
+    const char* message;
+  };
+  const Row rows[] = {
+      {"garbage.fnt", QByteArray("this is no font file at all"), "ist keine gültige Fontdatei."},
+      {"empty.fnt", QByteArray(""), "ist keine gültige Fontdatei."},
+      {"missing.fnt", QByteArray(), "Datei nicht gefunden"},
+  };
+  Start();
+  OpenChangedNamedFont();
+  for (const Row& row : rows) {
+    if (!row.content.isNull()) WriteBytes(Path(row.name), row.content);
+    fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+    fdialogs.ExpectOpenFile(Path(row.name));
+    fdialogs.ExpectError();
+    Trigger("OpenFont");
+    EXPECT_TRUE(fdialogs.LastText().contains(QString::fromUtf8(row.message))) << fdialogs.LastText().toStdString();
+    EXPECT_EQ(State().filename(), Path("named.fnt")) << row.name;
+    EXPECT_EQ(State().fonttype(), 2) << row.name;
+    EXPECT_TRUE(State().SaveRequest()) << row.name;
+    EXPECT_TRUE(State().EditFont().Fontvalid()) << row.name;
+    EXPECT_TRUE(State().EditFont().GetPixel(65, 0, 0)) << row.name;
+    EXPECT_EQ(State().EditFont().FontWidth(), 8) << row.name;
+    fdialogs.VerifyAllAnswered();
+  }
+}
+
+TEST_F(FileCommandsTest, AbbrechenInTheSaveQuestionStopsOpening) {
+  Start();
+  State().SetSaveRequest(true);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel);
+  Trigger("OpenFont");
+  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_TRUE(State().filename().isEmpty());
+}
+
+TEST_F(FileCommandsTest, SaveAsType1WithJaWritesType1AndLaterSavesRepeatIt) {
+  TMainForm& form = Start();
+  const QString path = Path("small.fnt");
+  fdialogs.ExpectSaveFile(path, 1);
+  fdialogs.ExpectYesNo(DialogAnswer::Yes);
+  Trigger("SaveFontAs");
+  EXPECT_EQ(fdialogs.Asked().front().Text, QStringLiteral("Font speichern"));
+  EXPECT_EQ(fdialogs.Asked().front().File.FilterIndex, 3);
+  EXPECT_EQ(fdialogs.LastText(), kType1Warning);
+  EXPECT_EQ(FileType(path), 1);
+  EXPECT_EQ(State().fonttype(), 1);
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 1"));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - small.fnt"));
+  EXPECT_FALSE(State().SaveRequest());
+
+  QFile::remove(path);
+  State().SetSaveRequest(true);
+  Trigger("SaveFont");
+  EXPECT_EQ(FileType(path), 1);
+  EXPECT_FALSE(State().SaveRequest());
+
+  // The save dialog offers the entry chosen last.
+  fdialogs.ExpectSaveFile(QString());
+  Trigger("SaveFontAs");
+  EXPECT_EQ(fdialogs.Asked().back().File.FilterIndex, 1);
+}
+
+TEST_F(FileCommandsTest, SaveAsWithTheTypeWarningAnsweredNeinWritesNothing) {
+  Start();
+  WriteFontFile(Path("named.fnt"), 3, 8, 8);
+  fdialogs.ExpectOpenFile(Path("named.fnt"));
+  Trigger("OpenFont");
+  fdialogs.ExpectSaveFile(Path("other.fnt"), 2);
+  fdialogs.ExpectYesNo(DialogAnswer::No);
+  Trigger("SaveFontAs");
+  EXPECT_EQ(fdialogs.LastText(), kType2Warning);
+  EXPECT_FALSE(QFile::exists(Path("other.fnt")));
+  EXPECT_EQ(Form().windowTitle(), QStringLiteral("<kelvaront> Rastermeister - named.fnt"));
+  EXPECT_FALSE(State().SaveRequest());
+  EXPECT_EQ(State().fonttype(), 3);
+  EXPECT_EQ(MenuTexts("HistoryOpen"), (QStringList{Path("named.fnt"), Path("other.fnt")}));
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAsBringsTheOldNameBackToTheTopOfTheRecentFiles) {
+  Start();
+  OpenChangedNamedFont();
+  Form().HistoryList().Add(Path("elsewhere.fnt"));
+  fdialogs.ExpectSaveFile(QString());
+  Trigger("SaveFontAs");
+  EXPECT_EQ(State().filename(), Path("named.fnt"));
+  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_EQ(MenuTexts("HistoryPopup").first(), Path("named.fnt"));
+}
+
+TEST_F(FileCommandsTest, SaveAsEntry3ChoosesType3) {
+  Start();
+  OpenChangedNamedFont();
+  fdialogs.ExpectSaveFile(Path("full.fnt"), 3);
+  Trigger("SaveFontAs");
+  EXPECT_EQ(FileType(Path("full.fnt")), 3);
+  EXPECT_EQ(State().fonttype(), 3);
+  EXPECT_EQ(State().filename(), Path("full.fnt"));
+}
+
+TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldNameTypeAndChangeFlag) {
+  Start();
+  OpenChangedNamedFont();
+  fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), 3);
+  fdialogs.ExpectError();
+  Trigger("SaveFontAs");
+  EXPECT_EQ(State().filename(), Path("named.fnt"));
+  EXPECT_EQ(State().fonttype(), 2);
+  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_EQ(Form().windowTitle(), QStringLiteral("<kelvaront> Rastermeister - named.fnt"));
+}
+
+TEST_F(FileCommandsTest, NewEmptyFontAfterNeinReplacesTheChangedFont) {
+  TMainForm& form = Start();
+  OpenChangedNamedFont();
+  auto* list = Child<TChangeListBox>("FontList");
+  list->SetItemIndex(66);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  ExpectNewFontDialog(8, 8, true);
+  Trigger("NewFont");
+  EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Neue Font erstellen"));
+  const TFontHandler& font = State().EditFont();
+  EXPECT_EQ(font.FontWidth(), 8);
+  EXPECT_EQ(font.FontHeight(), 8);
+  EXPECT_FALSE(font.GetPixel(65, 0, 0));
+  EXPECT_EQ(State().fonttype(), 3);
+  EXPECT_FALSE(State().SaveRequest());
+  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3"));
+  EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
+  EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = 8"));
+  EXPECT_EQ(State().CharBMP.size(), QSize(8, 8));
+  EXPECT_EQ(list->ItemIndex(), 0);
+  EXPECT_EQ(list->item(255)->sizeHint().height(), list->fontMetrics().height() + 8 + 5);
+}
+
+TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
+  Start();
+  OpenChangedNamedFont();
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  ExpectNewFontDialog(4, 4, false);
+  Trigger("NewFont");
+  EXPECT_EQ(State().EditFont().FontWidth(), 8);
+  EXPECT_EQ(State().filename(), Path("named.fnt"));
+  EXPECT_TRUE(State().SaveRequest());
+}
+
+TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
+  struct Row {
+    int size;
+    int height;
+  };
+  const Row rows[] = {{4096, 16}, {3584, 14}, {2048, 8}, {4100, 16}, {256, 1}, {16639, 64}};
+  for (const Row& row : rows) {
+    TMainForm& form = Start();
+    QByteArray bytes(row.size, '\0');
+    bytes[row.height * 65] = static_cast<char>(0x81);  // glyph 65, first row: leftmost and rightmost pixel
+    WriteBytes(Path("dos.fnt"), bytes);
+    fdialogs.ExpectOpenFile(Path("dos.fnt"));
+    Trigger("ImportAction");
+    EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Import OEM-Font"));
+    const TFontHandler& font = State().EditFont();
+    EXPECT_EQ(font.FontWidth(), 8) << row.size;
+    EXPECT_EQ(font.FontHeight(), row.height) << row.size;
+    EXPECT_TRUE(font.GetPixel(65, 0, 0)) << row.size;
+    EXPECT_TRUE(font.GetPixel(65, 7, 0)) << row.size;
+    EXPECT_FALSE(font.GetPixel(65, 1, 0)) << row.size;
+    EXPECT_EQ(State().fonttype(), 1) << row.size;
+    EXPECT_TRUE(State().SaveRequest()) << row.size;
+    EXPECT_TRUE(State().filename().isEmpty()) << row.size;
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 1"));
+    EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
+    Stop();
+  }
+}
+
+TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
+  const QString path = Path("type1.fnt");
+  WriteFontFile(path, 1, 8, 8);
+  ASSERT_EQ(QFile(path).size(), 2080);
+  Start();
+  fdialogs.ExpectOpenFile(path);
+  Trigger("ImportAction");
+  const TFontHandler& font = State().EditFont();
+  EXPECT_EQ(font.FontHeight(), 8);
+  // The file's first byte, 0x1B = 00011011, is the top row of glyph 0.
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(font.GetPixel(0, x, 0), x == 3 || x == 4 || x == 6 || x == 7) << x;
+}
+
+TEST_F(FileCommandsTest, DosFileOfAnUnusableSizeChangesNothing) {
+  Start();
+  OpenChangedNamedFont();
+  for (const int size : {0, 255, 16640, 20000}) {
+    WriteBytes(Path("dos.bin"), QByteArray(size, '\x55'));
+    fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+    fdialogs.ExpectOpenFile(Path("dos.bin"));
+    fdialogs.ExpectError();
+    Trigger("ImportAction");
+    EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("keine DOS-Fontdatei"))) << size;
+    EXPECT_EQ(State().EditFont().FontHeight(), 12) << size;
+    EXPECT_EQ(State().filename(), Path("named.fnt")) << size;
+    EXPECT_EQ(State().fonttype(), 2) << size;
+    EXPECT_TRUE(State().SaveRequest()) << size;
+    fdialogs.VerifyAllAnswered();
+  }
+}
+
+TEST_F(FileCommandsTest, RecentFileEntryOpensItsFile) {
+  WriteFontFile(Path("recent.fnt"), 1, 6, 9);
+  fsettings.WriteString(kFilesSection, "Font00", Path("recent.fnt"));
+  Start();
+  Child<QMenu>("HistoryOpen")->actions().first()->trigger();
+  EXPECT_EQ(State().filename(), Path("recent.fnt"));
+  EXPECT_EQ(State().fonttype(), 1);
+  EXPECT_EQ(State().EditFont().FontHeight(), 9);
+}
+
+TEST_F(FileCommandsTest, RecentFileThatIsGoneFailsAndStaysInTheList) {
+  fsettings.WriteString(kFilesSection, "Font00", Path("gone.fnt"));
+  Start();
+  fdialogs.ExpectError();
+  Child<QMenu>("HistoryPopup")->actions().first()->trigger();
+  EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("Datei nicht gefunden")));
+  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_EQ(MenuTexts("HistoryPopup"), QStringList{Path("gone.fnt")});
+}
+
+TEST_F(FileCommandsTest, SaveOfAnUnnamedFontAsksForTheNameFirst) {
+  Start();
+  State().SetSaveRequest(true);
+  fdialogs.ExpectSaveFile(Path("first.fnt"), 3);
+  Trigger("SaveFont");
+  EXPECT_EQ(FileType(Path("first.fnt")), 3);
+  EXPECT_FALSE(State().SaveRequest());
+}
+
+TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
+  TMainForm& form = Start();
+  State().ClearEditChar();
+  QImageCanvas(State().CharBMP).SetPixel(1, 1, State().SetColor);
+  State().SetCharRequest(true);
+  fdialogs.ExpectYesNo(DialogAnswer::Yes);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel);
+  EXPECT_FALSE(form.close());
+  ASSERT_EQ(fdialogs.Asked().size(), 2u);
+  EXPECT_EQ(fdialogs.Asked()[1].Text, kSaveQuestion);
+  EXPECT_TRUE(State().EditFont().GetPixel(0, 1, 1));
+  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_FALSE(fsettings.ValueExists(kOptionsSection, "XPOS"));
+
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  EXPECT_TRUE(form.close());
+  EXPECT_TRUE(fsettings.ValueExists(kOptionsSection, "XPOS"));
+}
+
+TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenName) {
+  TMainForm& form = Start();
+  State().SetSaveRequest(true);
+  fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), 3);
+  fdialogs.ExpectError();
+  Trigger("SaveFont");
+  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
+
+  // So the next save asks for a name again.
+  fdialogs.ExpectSaveFile(Path("x.fnt"), 3);
+  Trigger("SaveFont");
+  EXPECT_EQ(FileType(Path("x.fnt")), 3);
+}
+
+TEST_F(FileCommandsTest, AFailedSaveAtCloseKeepsTheWindowOpen) {
+  TMainForm& form = Start();
+  form.show();
+  State().Setfilename(Path("no/such/folder/x.fnt"));
+  State().SetSaveRequest(true);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::Yes);
+  fdialogs.ExpectError();
+  Trigger("Close");
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(State().SaveRequest());
+
+  State().Setfilename(Path("saved.fnt"));
+  fdialogs.ExpectYesNoCancel(DialogAnswer::Yes);
+  Trigger("Close");
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(FileType(Path("saved.fnt")), 3);
+}
+
+}  // namespace

@@ -1,0 +1,302 @@
+#include "mainformfixture.h"
+
+#include "components/changelistbox.h"
+#include "components/historyfilelist.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QPoint ScreenCentredPosition(const TMainForm& form) {
+  const QRect screen = form.screen()->geometry();
+  return screen.center() - QPoint(form.frameGeometry().width() / 2, form.frameGeometry().height() / 2);
+}
+
+TEST_F(MainFormTest, FirstStartUsesTheDefaults) {
+  TMainForm& form = Start();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister"));
+  EXPECT_EQ(form.pos(), ScreenCentredPosition(form));
+  EXPECT_TRUE(form.Action("HighlightSize")->isChecked());
+  EXPECT_FALSE(form.Action("AutoLoadChar")->isChecked());
+  EXPECT_FALSE(form.Action("AutoStoreChar")->isChecked());
+  EXPECT_EQ(form.Style(), QStringLiteral("Windows"));
+  for (const char* menu : {"HistoryPopup", "HistoryOpen"}) {
+    EXPECT_EQ(MenuTexts(menu), QStringList{QStringLiteral("keine Font")}) << menu;
+    EXPECT_FALSE(Child<QMenu>(menu)->actions().first()->isEnabled()) << menu;
+  }
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3"));
+  EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 16"));
+  EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = 16"));
+  for (int panel : {3, 4, 5}) EXPECT_EQ(form.StatusText(panel), QString()) << panel;
+}
+
+TEST_F(MainFormTest, FirstStartEnablesAndChecksTheActionsAsDesigned) {
+  TMainForm& form = Start();
+  for (const char* name : {"Undo", "Paste", "Paste2", "SaveFont", "Cut", "Copy", "Cut2", "Copy2"})
+    EXPECT_FALSE(form.Action(name)->isEnabled()) << name;
+  for (const char* name : {"Mark", "CharEdit"}) EXPECT_TRUE(form.Action(name)->isChecked()) << name;
+  for (const char* name : {"Paint", "Charset", "ToggleEditSet", "KerningSpacing"})
+    EXPECT_FALSE(form.Action(name)->isChecked()) << name;
+  EXPECT_EQ(Child<QTabWidget>("PageControl1")->currentWidget()->objectName(), QStringLiteral("CharEditPage"));
+  auto* list = Child<TChangeListBox>("FontList");
+  ASSERT_EQ(list->count(), 256);
+  EXPECT_EQ(list->item(65)->text(), QStringLiteral("65=41h=\"AA\""));
+  EXPECT_EQ(list->ItemIndex(), 0);
+  EXPECT_EQ(Child<QComboBox>("KerningCharBox")->count(), 256);
+}
+
+TEST_F(MainFormTest, ToolsAreMutuallyExclusive) {
+  TMainForm& form = Start();
+  Trigger("Line");
+  EXPECT_TRUE(form.Action("Line")->isChecked());
+  EXPECT_FALSE(form.Action("Mark")->isChecked());
+}
+
+TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
+  Start();
+  const QString separator;
+  EXPECT_EQ(MenuTexts("HistoryOpen").size(), 1);
+  const QStringList file = {"Neu",    "Öffnen",      "Neu öffnen", "Speichern", "Speichern unter", separator,
+                            "Import", "Exportieren", separator,    "Drucken",   separator,         "Beenden"};
+  auto* fileMenu = Child<QToolButton>("DateiButton")->menu();
+  QStringList texts;
+  for (const QAction* action : fileMenu->actions()) texts << action->text();
+  EXPECT_EQ(texts, file);
+}
+
+TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
+  TMainForm& form = Start();
+  const std::pair<const char*, const char*> rows[] = {
+      {"Undo", "Ctrl+Z"},  {"Cut2", "Shift+Del"},           {"Paste2", "Shift+Ins"},     {"Copy2", "Ctrl+Ins"},
+      {"Print", "Ctrl+P"}, {"CalculateCharSize", "Ctrl+W"}, {"RemoveLeftCols", "Ctrl+R"}};
+  for (const auto& [name, keys] : rows) EXPECT_EQ(form.Action(name)->shortcut(), QKeySequence(keys)) << name;
+}
+
+TEST_F(MainFormTest, EveryToolButtonHasAnIcon) {
+  Start();
+  for (const char* bar : {"FileToolBar", "EditToolBar", "DrawToolBar"}) {
+    for (QAction* action : Child<QToolBar>(bar)->actions()) {
+      if (!action->isSeparator()) {
+        EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << action->objectName().toStdString();
+      }
+    }
+  }
+}
+
+TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
+  TMainForm& form = Start();
+  const std::array<QPoint, 4> bars = ShownToolBarPositions();
+  form.move(40, 30);
+  Trigger("AutoLoadChar");
+  Trigger("HighlightSize");
+  ASSERT_TRUE(form.close());
+
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "XPOS", ""), QStringLiteral("40"));
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "YPOS", ""), QStringLiteral("30"));
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "HighLightSize", ""), QStringLiteral("0"));
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "AutoLoadChar", ""), QStringLiteral("1"));
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "AutoStoreChar", ""), QStringLiteral("0"));
+  EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Windows"));
+  const char* prefixes[] = {"Menu", "FileTools", "EditTools", "DrawTools"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(fsettings.ReadInteger(kDesignSection, QString(prefixes[i]) + 'X', -99), bars[i].x()) << prefixes[i];
+    EXPECT_EQ(fsettings.ReadInteger(kDesignSection, QString(prefixes[i]) + 'Y', -99), bars[i].y()) << prefixes[i];
+  }
+  Stop();
+
+  TMainForm& next = Start();
+  EXPECT_EQ(next.pos(), QPoint(40, 30));
+  EXPECT_TRUE(next.Action("AutoLoadChar")->isChecked());
+  EXPECT_FALSE(next.Action("HighlightSize")->isChecked());
+  EXPECT_FALSE(next.Action("AutoStoreChar")->isChecked());
+}
+
+TEST_F(MainFormTest, StoredStyleNameIsKept) {
+  fsettings.WriteString(kDesignSection, "Style", "Carbon");
+  TMainForm& form = Start();
+  EXPECT_EQ(form.Style(), QStringLiteral("Carbon"));
+  ASSERT_TRUE(form.close());
+  EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Carbon"));
+}
+
+TEST_F(MainFormTest, WindowIsCentredWhenTheStoredPositionLeavesTheScreen) {
+  const std::pair<int, int> rows[] = {{5000, 10}, {10, 5000}, {-1, 10}, {10, -5}};
+  for (const auto& [x, y] : rows) {
+    fsettings.WriteInteger(kOptionsSection, "XPOS", x);
+    fsettings.WriteInteger(kOptionsSection, "YPOS", y);
+    TMainForm& form = Start();
+    EXPECT_EQ(form.pos(), ScreenCentredPosition(form)) << x << "," << y;
+    Stop();
+  }
+}
+
+TEST_F(MainFormTest, WindowNeverGetsSmallerThan500x400) {
+  TMainForm& form = Start();
+  EXPECT_EQ(form.size(), QSize(624, 455));
+  form.resize(300, 200);
+  EXPECT_EQ(form.size(), QSize(500, 400));
+  form.resize(450, 600);
+  EXPECT_EQ(form.size(), QSize(500, 600));
+}
+
+TEST_F(MainFormTest, ToolBarsStartInTheirDesignedArrangement) {
+  Start();
+  const auto [menu, file, edit, draw] = ShownToolBarPositions();
+  EXPECT_LT(menu.y(), file.y());
+  EXPECT_EQ(file.y(), edit.y());
+  EXPECT_EQ(edit.y(), draw.y());
+  EXPECT_LT(file.x(), edit.x());
+  EXPECT_LT(edit.x(), draw.x());
+}
+
+TEST_F(MainFormTest, ToolBarsFollowTheirStoredPositions) {
+  fsettings.WriteInteger(kDesignSection, "DrawToolsX", 200);
+  fsettings.WriteInteger(kDesignSection, "DrawToolsY", 2);
+  fsettings.WriteInteger(kDesignSection, "FileToolsX", 400);
+  Start();
+  const auto [menu, file, edit, draw] = ShownToolBarPositions();
+  EXPECT_EQ(menu.y(), draw.y());
+  EXPECT_LT(menu.x(), draw.x());
+  EXPECT_EQ(edit.y(), file.y());
+  EXPECT_LT(edit.x(), file.x());
+  EXPECT_LT(menu.y(), edit.y());
+}
+
+TEST_F(MainFormTest, StoredRecentFilesAreShownNewestFirstAndWrittenBackWhenTheWindowGoes) {
+  fsettings.WriteString(kFilesSection, "Font00", "/fonts/a.fnt");
+  fsettings.WriteString(kFilesSection, "Font01", "");
+  fsettings.WriteString(kFilesSection, "Font02", "/fonts/b.fnt");
+  Start();
+  const QStringList expected = {"/fonts/b.fnt", "/fonts/a.fnt"};
+  EXPECT_EQ(MenuTexts("HistoryPopup"), expected);
+  EXPECT_EQ(MenuTexts("HistoryOpen"), expected);
+  State().Setfilename("/fonts/c.fnt");
+  Stop();
+  EXPECT_EQ(fsettings.ReadString(kFilesSection, "Font00", "?"), QStringLiteral("/fonts/a.fnt"));
+  EXPECT_EQ(fsettings.ReadString(kFilesSection, "Font01", "?"), QStringLiteral("/fonts/b.fnt"));
+  EXPECT_EQ(fsettings.ReadString(kFilesSection, "Font02", "?"), QStringLiteral("/fonts/c.fnt"));
+  EXPECT_EQ(fsettings.ReadString(kFilesSection, "Font03", "?"), QString());
+}
+
+TEST_F(MainFormTest, FileNameGoesIntoCaptionAndRecentFilesOnceIgnoringCase) {
+  TMainForm& form = Start();
+  State().Setfilename("/fonts/a.fnt");
+  State().Setfilename("/fonts/b.fnt");
+  State().Setfilename("/fonts/A.FNT");
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - A.FNT"));
+  EXPECT_EQ(MenuTexts("HistoryOpen"), (QStringList{"/fonts/A.FNT", "/fonts/b.fnt"}));
+
+  // The same name again neither adds it nor touches the caption.
+  form.HistoryList().Add("/fonts/b.fnt");
+  form.setWindowTitle("x");
+  State().Setfilename("/fonts/A.FNT");
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("x"));
+  EXPECT_EQ(MenuTexts("HistoryPopup"), (QStringList{"/fonts/b.fnt", "/fonts/A.FNT"}));
+
+  State().Setfilename(QString());
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - ohne Namen"));
+  EXPECT_EQ(MenuTexts("HistoryPopup").size(), 2);
+}
+
+TEST_F(MainFormTest, StatusPanelsFollowTheState) {
+  TMainForm& form = Start();
+  State().SetSaveRequest(true);
+  EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
+  EXPECT_TRUE(form.Action("SaveFont")->isEnabled());
+  State().SetSaveRequest(false);
+  EXPECT_EQ(form.StatusText(4), QString());
+  EXPECT_FALSE(form.Action("SaveFont")->isEnabled());
+  State().SetBaseLine(-2);
+  EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = -2"));
+  EXPECT_EQ(State().EditFont().BaseLine(), -2);
+  State().Setfonttype(1);
+  EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 1"));
+}
+
+TEST_F(MainFormTest, EditSizeIsClampedToTheCellWidth) {
+  TMainForm& form = Start();
+  State().ReplaceFont(std::make_unique<TFontHandler>(8, 12));
+  State().SetEditSize(20);
+  EXPECT_EQ(State().EditSize(), 8);
+  EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
+}
+
+TEST_F(MainFormTest, ChangedGlyphPanelNamesTheSelectedGlyph) {
+  TMainForm& form = Start();
+  auto* list = Child<TChangeListBox>("FontList");
+  const std::pair<int, const char*> rows[] = {{10, "Zeichen 0A geändert"}, {65, "Zeichen 'A' geändert"}};
+  for (const auto& [selected, text] : rows) {
+    list->SetItemIndex(selected);
+    State().SetCharRequest(true);
+    EXPECT_EQ(form.StatusText(3), QString::fromUtf8(text));
+  }
+  State().SetCharRequest(false);
+  EXPECT_EQ(form.StatusText(3), QString());
+}
+
+TEST_F(MainFormTest, KerningTestHidesTheEditingToolsAndCharEditBringsThemBack) {
+  TMainForm& form = Start();
+  form.show();
+  Child<TChangeListBox>("FontList")->SetItemIndex(66);
+  Trigger("KerningSpacing");
+  auto* pages = Child<QTabWidget>("PageControl1");
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("KerningSpacingPage"));
+  EXPECT_TRUE(Child<QToolBar>("DrawToolBar")->isHidden());
+  EXPECT_TRUE(Child<QToolBar>("EditToolBar")->isHidden());
+  EXPECT_FALSE(Child<QToolButton>("BearbeitenButton")->isEnabled());
+  EXPECT_EQ(Child<QComboBox>("KerningCharBox")->currentIndex(), 66);
+  for (const char* name : {"CharEdit", "Charset", "ToggleEditSet"}) EXPECT_FALSE(form.Action(name)->isChecked());
+
+  Trigger("CharEdit");
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("CharEditPage"));
+  EXPECT_FALSE(Child<QToolBar>("DrawToolBar")->isHidden());
+  EXPECT_FALSE(Child<QToolBar>("EditToolBar")->isHidden());
+  EXPECT_TRUE(Child<QToolButton>("BearbeitenButton")->isEnabled());
+  EXPECT_FALSE(form.Action("KerningSpacing")->isChecked());
+}
+
+TEST_F(MainFormTest, ToggleEditSetSwitchesBetweenEditorAndCharset) {
+  TMainForm& form = Start();
+  auto* pages = Child<QTabWidget>("PageControl1");
+  Trigger("ToggleEditSet");
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("CharSetPage"));
+  EXPECT_TRUE(form.Action("Charset")->isChecked());
+  EXPECT_FALSE(form.Action("CharEdit")->isChecked());
+  EXPECT_TRUE(Child<QToolBar>("DrawToolBar")->isHidden());
+  Trigger("ToggleEditSet");
+  EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("CharEditPage"));
+  EXPECT_TRUE(form.Action("CharEdit")->isChecked());
+  Trigger("Charset");
+  EXPECT_TRUE(form.Action("ToggleEditSet")->isChecked());
+}
+
+TEST_F(MainFormTest, ChoosingAPageTabRunsItsViewActionAndLeavingTheKerningPageStopsAutoStepping) {
+  TMainForm& form = Start();
+  auto* pages = Child<QTabWidget>("PageControl1");
+  pages->setCurrentIndex(2);
+  EXPECT_TRUE(form.Action("KerningSpacing")->isChecked());
+  EXPECT_TRUE(Child<QToolBar>("EditToolBar")->isHidden());
+  auto* autoStep = Child<QCheckBox>("AutoStepBox");
+  autoStep->setChecked(true);
+  pages->setCurrentIndex(1);
+  EXPECT_FALSE(autoStep->isChecked());
+  EXPECT_TRUE(form.Action("Charset")->isChecked());
+  EXPECT_FALSE(form.Action("KerningSpacing")->isChecked());
+}
+
+TEST_F(MainFormTest, CenterFormPlacesADialogOverTheWindow) {
+  TMainForm& form = Start();
+  form.move(100, 100);
+  QWidget dialog;
+  dialog.setFixedSize(200, 100);
+  form.CenterForm(dialog);
+  const QRect frame = form.frameGeometry();
+  EXPECT_EQ(dialog.pos(), QPoint(frame.left() + frame.width() / 2 - 100, frame.top() + frame.height() / 2 - 50));
+}
+
+}  // namespace
