@@ -1,48 +1,23 @@
-#include "cli/commands.h"
+#include "clifixture.h"
 #include "model/fonthandler.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class CliTest : public testing::Test {
+class CliTest : public CliFixture {
  protected:
-  CliTest() : fdir(fs::temp_directory_path() / ("glyphcli-" + std::to_string(std::random_device()()))) {
-    fs::create_directories(fdir);
-  }
-  ~CliTest() override { fs::remove_all(fdir); }
-
-  std::string File(const std::string& name) const { return (fdir / name).string(); }
-
-  struct Result {
-    int status;
-    std::string out, err;
-  };
-
-  Result Run(const std::vector<std::string>& args) const {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-  }
-
   void WriteBytes(const std::string& path, const ByteArray& bytes) const {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
-
-  ByteArray ReadBytes(const std::string& path) const { return ReadWholeFile(path); }
-
-  fs::path fdir;
 };
 
 TFontHandler SampleFont() {
@@ -83,7 +58,7 @@ TEST_F(CliTest, ConvertWritesEachTypeByteForByte) {
     const std::string out = File("out" + std::to_string(type) + ".fnt");
     const Result r = Run({"convert", "--type", std::to_string(type), File("in.fnt"), out});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadBytes(out), font.FontImage(type)) << type;
+    EXPECT_EQ(ReadWholeFile(out), font.FontImage(type)) << type;
   }
 }
 
@@ -93,7 +68,7 @@ TEST_F(CliTest, ImportDosWritesATypeOneFont) {
   WriteBytes(File("vga.bin"), dos);
   const Result r = Run({"import-dos", File("vga.bin"), File("vga.fnt")});
   ASSERT_EQ(r.status, 0) << r.err;
-  const ByteArray written = ReadBytes(File("vga.fnt"));
+  const ByteArray written = ReadWholeFile(File("vga.fnt"));
   ASSERT_EQ(written.size(), 32u + 4096u);
   EXPECT_EQ(std::string(written.begin() + 1, written.begin() + 21), "KV-FONTFILE TYPE 001");
   EXPECT_EQ(ByteArray(written.begin() + 28, written.begin() + 32), (ByteArray{8, 0, 16, 0}));
