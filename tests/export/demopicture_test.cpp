@@ -1,12 +1,12 @@
 #include "export/demopicture.h"
-#include "model/ioerror.h"
 #include "../model/testfiles.h"
+#include "model/ioerror.h"
 #include "workedexamplefont.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <png.h>
+#include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -40,12 +40,12 @@ TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
   const Point points[] = {
       {0, 0, kWhite, "raised edge, top left"},
       {710, 0, kGrey, "raised edge, top right corner"},
-      {0, 710, kWhite, "raised edge, bottom left corner"},
+      {0, 710, kGrey, "raised edge, bottom left corner"},
       {710, 710, kGrey, "raised edge, bottom right"},
       {5, 5, kSilver, "background"},
       {10, 10, kGrey, "sunken edge, top left"},
       {700, 10, kWhite, "sunken edge, top right corner"},
-      {10, 700, kGrey, "sunken edge, bottom left corner"},
+      {10, 700, kWhite, "sunken edge, bottom left corner"},
       {700, 700, kWhite, "sunken edge, bottom right"},
       {11, 11, kSilver, "inside the sunken edge"},
       {12, 12, kBlack, "first cell's top-left line"},
@@ -59,6 +59,41 @@ TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
       {55 + 1 + 35 + 1, 184 + 1 + 35 + 1, kWhite, "lit dot of pixel (7, 7)"},
       {55 + 40, 184 + 40, kBlack, "last row and column of the cell"},
       {657, 657, kBlack, "last cell"},
+  };
+  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+}
+
+// A one-pixel 3-D edge draws its bottom and right lines last, over both
+// corners they share with the top and left lines.
+TEST(DotMatrixDemo, FrameLinesAndCornersOfBothEdges) {
+  Bitmap picture;
+  PaintDotMatrixDemo(TFontHandler(1, 1), true, picture);
+  ASSERT_EQ(picture.Width(), 151);
+  struct Point {
+    int x, y;
+    TColor colour;
+    const char* what;
+  };
+  const Point points[] = {
+      {0, 0, kWhite, "raised, top left corner"},
+      {75, 0, kWhite, "raised, top line"},
+      {0, 75, kWhite, "raised, left line"},
+      {150, 0, kGrey, "raised, top right corner"},
+      {150, 75, kGrey, "raised, right line"},
+      {0, 150, kGrey, "raised, bottom left corner"},
+      {75, 150, kGrey, "raised, bottom line"},
+      {150, 150, kGrey, "raised, bottom right corner"},
+      {149, 149, kSilver, "inside the raised edge"},
+      {10, 10, kGrey, "sunken, top left corner"},
+      {75, 10, kGrey, "sunken, top line"},
+      {10, 75, kGrey, "sunken, left line"},
+      {140, 10, kWhite, "sunken, top right corner"},
+      {140, 75, kWhite, "sunken, right line"},
+      {10, 140, kWhite, "sunken, bottom left corner"},
+      {75, 140, kWhite, "sunken, bottom line"},
+      {140, 140, kWhite, "sunken, bottom right corner"},
+      {141, 141, kSilver, "outside the sunken edge"},
+      {9, 9, kSilver, "outside the sunken edge, top left"},
   };
   for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
 }
@@ -101,7 +136,9 @@ Bitmap ReadPng(const std::string& path) {
 
 Bitmap ReadBmp(const std::string& path) {
   const ByteArray file = ReadWholeFile(path);
-  const auto word = [&](std::size_t at) { return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24; };
+  const auto word = [&](std::size_t at) {
+    return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24;
+  };
   EXPECT_EQ(file[0], 'B');
   EXPECT_EQ(file[1], 'M');
   EXPECT_EQ(static_cast<std::size_t>(word(2)), file.size());
