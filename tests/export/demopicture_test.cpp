@@ -98,6 +98,97 @@ TEST(DotMatrixDemo, FrameLinesAndCornersOfBothEdges) {
   for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
 }
 
+// The picture painted step by step the slow, obvious way: drawn lines that
+// leave out their end point, a dot mask combined by AND, cells copied in.
+class ReferenceDemo {
+ public:
+  ReferenceDemo(const TFontHandler& font, bool highlightSize)
+      : fw(font.FontWidth()), fh(font.FontHeight()), fpicture(80 * fw + 71, 80 * fh + 71, kBlack) {
+    const int wp = fpicture.Width(), hp = fpicture.Height();
+    fpicture.FillRect(0, 0, wp - 1, hp - 1, kSilver);
+    Frame3D(0, 0, wp, hp, kWhite, kGrey);
+    Frame3D(10, 10, wp - 10, hp - 10, kGrey, kWhite);
+    const Bitmap mask = DotMask();
+    for (int col = 0; col < 16; ++col)
+      for (int row = 0; row < 16; ++row) {
+        const Bitmap cell = Cell(font, 16 * row + col, highlightSize, mask);
+        for (int y = 0; y < cell.Height(); ++y)
+          for (int x = 0; x < cell.Width(); ++x)
+            fpicture.SetPixel(12 + (5 * fw + 3) * col + x, 12 + (5 * fh + 3) * row + y, cell.GetPixel(x, y));
+      }
+  }
+
+  const Bitmap& Picture() const { return fpicture; }
+
+ private:
+  void Line(int x0, int y0, int x1, int y1, TColor colour) {
+    const int dx = (x1 > x0) - (x1 < x0), dy = (y1 > y0) - (y1 < y0);
+    for (int x = x0, y = y0; x != x1 || y != y1; x += dx, y += dy) fpicture.SetPixel(x, y, colour);
+  }
+
+  void Frame3D(int left, int top, int right, int bottom, TColor topColour, TColor bottomColour) {
+    --right;
+    --bottom;
+    Line(left, bottom, left, top, topColour);
+    Line(left, top, right, top, topColour);
+    Line(right, top, right, bottom, bottomColour);
+    Line(right, bottom, left - 1, bottom, bottomColour);
+  }
+
+  // White rounded 4 x 4 dots on black: a 2 x 2 corner ellipse takes each
+  // corner pixel.
+  Bitmap DotMask() const {
+    Bitmap mask(5 * fw, 5 * fh, kBlack);
+    for (int x = 0; x < fw; ++x)
+      for (int y = 0; y < fh; ++y)
+        for (int i = 0; i < 4; ++i)
+          for (int j = 0; j < 4; ++j)
+            if ((i % 3 != 0) || (j % 3 != 0)) mask.SetPixel(5 * x + i, 5 * y + j, kWhite);
+    return mask;
+  }
+
+  Bitmap Cell(const TFontHandler& font, int c, bool highlightSize, const Bitmap& mask) const {
+    Bitmap glyph(fw, fh);
+    glyph.PenColor = kWhite;
+    glyph.BrushColor = kDark;
+    font.DrawCharacter(c, glyph, 0, 0);
+    if (highlightSize) glyph.FillRect(font.GetCharSize(c), 0, fw, fh, kBlack);
+    Bitmap cell(5 * fw + 1, 5 * fh + 1, kBlack);
+    for (int y = 0; y < 5 * fh; ++y)
+      for (int x = 0; x < 5 * fw; ++x) cell.SetPixel(x + 1, y + 1, glyph.GetPixel(x / 5, y / 5) & mask.GetPixel(x, y));
+    return cell;
+  }
+
+  int fw, fh;
+  Bitmap fpicture;
+};
+
+TEST(DotMatrixDemo, MatchesTheStepByStepPainting) {
+  struct Case {
+    int w, h;
+  };
+  for (const Case& k : {Case{1, 1}, Case{3, 2}, Case{7, 9}}) {
+    TFontHandler font(k.w, k.h);
+    for (int c = 0; c < kGlyphCount; ++c) {
+      font.SetCharSize(c, c % (k.w + 1));
+      for (int y = 0; y < k.h; ++y)
+        for (int x = 0; x < k.w; ++x) font.SetPixel(c, x, y, (c * 7 + x * 3 + y * 5) % 4 == 0);
+    }
+    for (const bool highlight : {true, false}) {
+      SCOPED_TRACE(std::to_string(k.w) + "x" + std::to_string(k.h) + (highlight ? " highlighted" : ""));
+      Bitmap painted;
+      PaintDotMatrixDemo(font, highlight, painted);
+      const ReferenceDemo reference(font, highlight);
+      const Bitmap& expected = reference.Picture();
+      ASSERT_EQ(painted.Width(), expected.Width());
+      ASSERT_EQ(painted.Height(), expected.Height());
+      for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x)
+          ASSERT_EQ(painted.GetPixel(x, y), expected.GetPixel(x, y)) << "at " << x << ", " << y;
+    }
+  }
+}
+
 TEST(DotMatrixDemo, HighlightHidesColumnsBeyondTheWidth) {
   TFontHandler font(4, 2);
   for (int x = 0; x < 4; ++x) font.SetPixel(0, x, 0, true);
