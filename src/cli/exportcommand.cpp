@@ -65,6 +65,12 @@ std::string DescribeGfxLimit(const GfxLimitError& error, const TFontHandler& fon
   return reason.str();
 }
 
+std::string QuotedNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "'" : " and '") + name + "'";
+  return text;
+}
+
 void ListEntries(std::ostream& out) {
   for (const ExportEntry& entry : ExportEntries())
     out << std::setw(2) << entry.number << "  " << std::left << std::setw(15) << entry.name << std::right << "  "
@@ -81,8 +87,8 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   try {
     ExportEntryFile(*font, options.entry.number, target, options.highlightSize);
   } catch (const IoError& error) {
-    throw CliError("cannot write '" + ExportFileName(target, options.entry.number) +
-                   "': " + DescribeIoError(error.Code()));
+    throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
+                   DescribeIoError(error.Code()));
   } catch (const GfxLimitError& error) {
     throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, *font));
   }

@@ -93,6 +93,8 @@ TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
       {{"export", "--entry", "3", File("text.fnt"), File("o")}, "is not a valid FNT font file"},
       {{"export", "--entry", "3", File("font.fnt"), File("none/o")},
        "cannot write '" + File("none/o.inc") + "': No such file or directory"},
+      {{"export", "--entry", "tft-rle", File("font.fnt"), File("none/o")},
+       "cannot write '" + File("none/o.h") + "' and '" + File("none/o.c") + "': No such file or directory"},
   };
   for (const Case& k : cases) {
     std::string err;
