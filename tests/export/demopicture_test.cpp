@@ -7,6 +7,7 @@
 #include <png.h>
 #include <cstdio>
 #include <filesystem>
+#include <span>
 
 namespace {
 
@@ -23,6 +24,16 @@ TEST(DotMatrixDemo, PictureSizeFollowsTheCell) {
   }
 }
 
+struct Point {
+  int x, y;
+  TColor colour;
+  const char* what;
+};
+
+void ExpectPixels(const Bitmap& picture, std::span<const Point> points) {
+  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+}
+
 // Glyph 65 of an 8 x 8 font: cell at (55, 184), dots from (56, 185) on.
 TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
   TFontHandler font(8, 8);
@@ -32,11 +43,6 @@ TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
   Bitmap picture;
   PaintDotMatrixDemo(font, true, picture);
   ASSERT_EQ(picture.Width(), 711);
-  struct Point {
-    int x, y;
-    TColor colour;
-    const char* what;
-  };
   const Point points[] = {
       {0, 0, kWhite, "raised edge, top left"},
       {710, 0, kGrey, "raised edge, top right corner"},
@@ -60,7 +66,7 @@ TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
       {55 + 40, 184 + 40, kBlack, "last row and column of the cell"},
       {657, 657, kBlack, "last cell"},
   };
-  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+  ExpectPixels(picture, points);
 }
 
 // A one-pixel 3-D edge draws its bottom and right lines last, over both
@@ -69,11 +75,6 @@ TEST(DotMatrixDemo, FrameLinesAndCornersOfBothEdges) {
   Bitmap picture;
   PaintDotMatrixDemo(TFontHandler(1, 1), true, picture);
   ASSERT_EQ(picture.Width(), 151);
-  struct Point {
-    int x, y;
-    TColor colour;
-    const char* what;
-  };
   const Point points[] = {
       {0, 0, kWhite, "raised, top left corner"},
       {75, 0, kWhite, "raised, top line"},
@@ -95,7 +96,7 @@ TEST(DotMatrixDemo, FrameLinesAndCornersOfBothEdges) {
       {141, 141, kSilver, "outside the sunken edge"},
       {9, 9, kSilver, "outside the sunken edge, top left"},
   };
-  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+  ExpectPixels(picture, points);
 }
 
 // The picture painted step by step the slow, obvious way: drawn lines that
