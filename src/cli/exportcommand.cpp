@@ -3,9 +3,11 @@
 #include "cli/clierror.h"
 #include "cli/fontio.h"
 #include "export/exportentries.h"
+#include "export/gfxexport.h"
 #include "model/ioerror.h"
 
 #include <iomanip>
+#include <sstream>
 
 namespace {
 
@@ -50,6 +52,25 @@ ExportOptions ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
+std::string DescribeGfxLimit(const GfxLimitError& error, const TFontHandler& font) {
+  const int value = error.value();
+  std::ostringstream reason;
+  if (error.reason() == GfxLimitError::Reason::BaseLine)
+    reason << "its baseline " << value << " lies outside the cell height of " << font.FontHeight() << " pixels (1 to "
+           << font.FontHeight() << " needed)";
+  else
+    reason << "the bitmap of glyph " << value << " (0x" << std::hex << std::uppercase << std::setw(2)
+           << std::setfill('0') << value << ") would lie beyond the 65535 bytes a GFX font can address; "
+           << "export with entry gfx127 instead";
+  return reason.str();
+}
+
+std::string QuotedNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "'" : " and '") + name + "'";
+  return text;
+}
+
 void ListEntries(std::ostream& out) {
   for (const ExportEntry& entry : ExportEntries())
     out << std::setw(2) << entry.number << "  " << std::left << std::setw(15) << entry.name << std::right << "  "
@@ -66,7 +87,9 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   try {
     ExportEntryFile(*font, options.entry.number, target, options.highlightSize);
   } catch (const IoError& error) {
-    throw CliError("cannot write '" + ExportFileName(target, options.entry.number) +
-                   "': " + DescribeIoError(error.Code()));
+    throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
+                   DescribeIoError(error.Code()));
+  } catch (const GfxLimitError& error) {
+    throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, *font));
   }
 }

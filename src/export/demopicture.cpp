@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int kMargin = 12;     // first cell, one silver pixel inside the sunken edge
+constexpr int kMargin = 12;  // first cell, one silver pixel inside the sunken edge
 constexpr int kSunkenEdge = 10;
-constexpr int kPitch = 5;       // a dot of 4 pixels and a black gap of 1
-constexpr int kCellGap = 2;     // silver between neighbouring cells
+constexpr int kPitch = 5;    // a dot of 4 pixels and a black gap of 1
+constexpr int kCellGap = 2;  // silver between neighbouring cells
 constexpr int kGrid = 16;
 
 // The dot's 4 x 4 square without its corner pixels: the 2 x 2 corner
@@ -43,15 +43,15 @@ void DotMatrixDemo::Row(int y, std::uint8_t* out) const {
 }
 
 // Raised edge round the picture, sunken edge inside it, drawn like a 3-D
-// frame: the top-right corner takes the bottom-right colour, the bottom-left
-// corner the top-left one.
+// frame: the bottom and right lines come last and take both corners they
+// share with the top and left lines.
 void DotMatrixDemo::FrameRow(int y, std::uint8_t* out) const {
   const auto frame = [&](int left, int top, int right, int bottom, std::uint8_t topLeft, std::uint8_t bottomRight) {
     if (y < top || y > bottom) return;
     if (y == top) std::fill(out + left, out + right, topLeft);
-    if (y == bottom) std::fill(out + left + 1, out + right + 1, bottomRight);
-    if (y != top) out[left] = topLeft;
+    if (y != top && y != bottom) out[left] = topLeft;
     if (y != bottom) out[right] = bottomRight;
+    if (y == bottom) std::fill(out + left, out + right + 1, bottomRight);
   };
   frame(0, 0, fwidth - 1, fheight - 1, White, Grey);
   frame(kSunkenEdge, kSunkenEdge, fwidth - 1 - kSunkenEdge, fheight - 1 - kSunkenEdge, Grey, White);

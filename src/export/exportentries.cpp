@@ -36,6 +36,7 @@ constexpr std::array<ExportEntry, 21> kEntries = {{
 constexpr int kPngEntry = 1;
 constexpr int kBmpEntry = 2;
 constexpr int kFirstFileTypeEntry = 3;
+constexpr int kFirstTftEntry = 20;
 
 }  // namespace
 
@@ -56,6 +57,13 @@ std::optional<ExportEntry> FindExportEntry(std::string_view numberOrName) {
 
 std::string ExportFileName(const std::string& chosen, int number) {
   return std::filesystem::path(chosen).replace_extension(ExportExtension(number)).string();
+}
+
+std::vector<std::string> ExportedFiles(const std::string& chosen, int number) {
+  const std::string filename = ExportFileName(chosen, number);
+  if (number < kFirstTftEntry) return {filename};
+  std::filesystem::path pair(filename);
+  return {pair.replace_extension(".h").string(), pair.replace_extension(".c").string()};
 }
 
 void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize) {

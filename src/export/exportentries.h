@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The entries of the export dialog, in its order (numbers 1..21). Entries 1
 // and 2 are the demo pictures; entry n >= 3 is ExportFont's file type n - 3.
@@ -26,6 +27,9 @@ std::optional<ExportEntry> FindExportEntry(std::string_view numberOrName);
 
 // The name an entry writes to: the extension replaced by the entry's.
 std::string ExportFileName(const std::string& chosen, int number);
+// The files the entry writes for that name: the name itself, or the .h and
+// .c beside it for the TFT_eSPI entries.
+std::vector<std::string> ExportedFiles(const std::string& chosen, int number);
 
 // Writes the entry's export of the font to ExportFileName(chosen, number).
 void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize);

@@ -2,7 +2,6 @@
 
 #include "export/csourcetext.h"
 #include "export/textfile.h"
-#include "model/ioerror.h"
 
 #include <algorithm>
 #include <optional>
@@ -41,10 +40,10 @@ int MaxCode(int filetype) {
 // them outside the glyph.
 void RequireUsableBaseLine(const TFontHandler& font) {
   if (font.BaseLine() >= 1 && font.BaseLine() <= font.FontHeight()) return;
-  throw FontError(
-      Printf("Die Grundlinie %d liegt außerhalb der Zeichenhöhe von %d Pixeln.\r"
-             "Der GFX-Font braucht eine Grundlinie von 1 bis %d.",
-             font.BaseLine(), font.FontHeight(), font.FontHeight()));
+  throw GfxLimitError(GfxLimitError::Reason::BaseLine, font.BaseLine(),
+                      Printf("Die Grundlinie %d liegt außerhalb der Zeichenhöhe von %d Pixeln.\r"
+                             "Der GFX-Font braucht eine Grundlinie von 1 bis %d.",
+                             font.BaseLine(), font.FontHeight(), font.FontHeight()));
 }
 
 ByteArray PackBox(const TFontHandler& font, int c, int top, int height, int width) {
@@ -77,11 +76,11 @@ void RequireAddressable(const GfxGlyph& glyph) {
   const long end = glyph.record.bitmapOffset + std::max<long>(static_cast<long>(glyph.bitmap.size()), 1);
   if (end <= kAddressableBitmapBytes) return;
   const int c = glyph.record.code;
-  throw FontError(
-      Printf("Zeichen %d (0x%2.2X) passt nicht mehr in den GFX-Font: seine Bitmap-Daten lägen jenseits "
-             "von 65535 Bytes, die das GFX-Format adressieren kann.\r"
-             "Bitte den Eintrag \"GFX Arduino Font - Include (max.127 Zeichen)\" wählen.",
-             c, c));
+  throw GfxLimitError(GfxLimitError::Reason::BitmapOffset, c,
+                      Printf("Zeichen %d (0x%2.2X) passt nicht mehr in den GFX-Font: seine Bitmap-Daten lägen jenseits "
+                             "von 65535 Bytes, die das GFX-Format adressieren kann.\r"
+                             "Bitte den Eintrag \"GFX Arduino Font - Include (max.127 Zeichen)\" wählen.",
+                             c, c));
 }
 
 std::string GlyphRow(const GfxRecord& record, char separator) {

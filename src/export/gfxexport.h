@@ -1,8 +1,24 @@
 #pragma once
 
 #include "model/fonthandler.h"
+#include "model/ioerror.h"
 
 #include <string>
+
+// A font the GFX header cannot hold. The text is German, for the program;
+// the reason and its value (the baseline, or the code of the glyph that
+// would pass the 16-bit bitmap offset) let other front ends word their own.
+class GfxLimitError : public FontError {
+ public:
+  enum class Reason { BaseLine, BitmapOffset };
+  GfxLimitError(Reason reason, int value, const std::string& text) : FontError(text), freason(reason), fvalue(value) {}
+  Reason reason() const { return freason; }
+  int value() const { return fvalue; }
+
+ private:
+  Reason freason;
+  int fvalue;
+};
 
 // Writes the font as an Arduino GFX header; filetype 15 (codes 1..127) or 16 (1..255).
 void ExportGFX(const TFontHandler& font, const std::string& filename, int filetype);

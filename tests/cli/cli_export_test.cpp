@@ -93,6 +93,8 @@ TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
       {{"export", "--entry", "3", File("text.fnt"), File("o")}, "is not a valid FNT font file"},
       {{"export", "--entry", "3", File("font.fnt"), File("none/o")},
        "cannot write '" + File("none/o.inc") + "': No such file or directory"},
+      {{"export", "--entry", "tft-rle", File("font.fnt"), File("none/o")},
+       "cannot write '" + File("none/o.h") + "' and '" + File("none/o.c") + "': No such file or directory"},
   };
   for (const Case& k : cases) {
     std::string err;
@@ -100,6 +102,35 @@ TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
     EXPECT_NE(err.find(k.message), std::string::npos) << err;
   }
   EXPECT_EQ(fdir.Names(), (std::vector<std::string>{"font.fnt", "sub", "text.fnt"}));
+}
+
+// Fonts the GFX header cannot hold are refused with an English reason.
+TEST_F(CliExport, GfxLimitsAreReportedInEnglishAndWriteNothing) {
+  TFontHandler baseline(5, 10);
+  baseline.SetBaseLine(0);
+  baseline.SaveFont(File("baseline.fnt"), 3);
+  TFontHandler large(64, 64);
+  for (int c = 1; c < 200; ++c)
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) large.SetPixel(c, x, y, true);
+  large.SaveFont(File("large.fnt"), 3);
+  struct Case {
+    std::string font, entry, reason;
+  };
+  const Case cases[] = {
+      {"baseline.fnt", "gfx127", "its baseline 0 lies outside the cell height of 10 pixels (1 to 10 needed)"},
+      {"large.fnt", "gfx255",
+       "the bitmap of glyph 129 (0x81) would lie beyond the 65535 bytes a GFX font can address; "
+       "export with entry gfx127 instead"},
+  };
+  for (const Case& k : cases) {
+    std::string err;
+    EXPECT_EQ(Status({"export", "--entry", k.entry, File(k.font), File("out")}, &err), 1) << k.entry;
+    const std::string message = "cannot export '" + File(k.font) + "' as a GFX font: " + k.reason;
+    EXPECT_NE(err.find(message), std::string::npos) << err;
+  }
+  EXPECT_FALSE(fs::exists(File("out.h")));
+  ASSERT_EQ(Status({"export", "--entry", "gfx127", File("large.fnt"), File("out")}), 0);
 }
 
 }  // namespace

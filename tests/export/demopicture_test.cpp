@@ -1,12 +1,13 @@
 #include "export/demopicture.h"
-#include "model/ioerror.h"
 #include "../model/testfiles.h"
+#include "model/ioerror.h"
 #include "workedexamplefont.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <png.h>
+#include <cstdio>
+#include <filesystem>
+#include <span>
 
 namespace {
 
@@ -23,6 +24,16 @@ TEST(DotMatrixDemo, PictureSizeFollowsTheCell) {
   }
 }
 
+struct Point {
+  int x, y;
+  TColor colour;
+  const char* what;
+};
+
+void ExpectPixels(const Bitmap& picture, std::span<const Point> points) {
+  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+}
+
 // Glyph 65 of an 8 x 8 font: cell at (55, 184), dots from (56, 185) on.
 TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
   TFontHandler font(8, 8);
@@ -32,20 +43,15 @@ TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
   Bitmap picture;
   PaintDotMatrixDemo(font, true, picture);
   ASSERT_EQ(picture.Width(), 711);
-  struct Point {
-    int x, y;
-    TColor colour;
-    const char* what;
-  };
   const Point points[] = {
       {0, 0, kWhite, "raised edge, top left"},
       {710, 0, kGrey, "raised edge, top right corner"},
-      {0, 710, kWhite, "raised edge, bottom left corner"},
+      {0, 710, kGrey, "raised edge, bottom left corner"},
       {710, 710, kGrey, "raised edge, bottom right"},
       {5, 5, kSilver, "background"},
       {10, 10, kGrey, "sunken edge, top left"},
       {700, 10, kWhite, "sunken edge, top right corner"},
-      {10, 700, kGrey, "sunken edge, bottom left corner"},
+      {10, 700, kWhite, "sunken edge, bottom left corner"},
       {700, 700, kWhite, "sunken edge, bottom right"},
       {11, 11, kSilver, "inside the sunken edge"},
       {12, 12, kBlack, "first cell's top-left line"},
@@ -60,7 +66,128 @@ TEST(DotMatrixDemo, EightByEightFontPixelsAtKnownPoints) {
       {55 + 40, 184 + 40, kBlack, "last row and column of the cell"},
       {657, 657, kBlack, "last cell"},
   };
-  for (const Point& p : points) EXPECT_EQ(picture.GetPixel(p.x, p.y), p.colour) << p.what;
+  ExpectPixels(picture, points);
+}
+
+// A one-pixel 3-D edge draws its bottom and right lines last, over both
+// corners they share with the top and left lines.
+TEST(DotMatrixDemo, FrameLinesAndCornersOfBothEdges) {
+  Bitmap picture;
+  PaintDotMatrixDemo(TFontHandler(1, 1), true, picture);
+  ASSERT_EQ(picture.Width(), 151);
+  const Point points[] = {
+      {0, 0, kWhite, "raised, top left corner"},
+      {75, 0, kWhite, "raised, top line"},
+      {0, 75, kWhite, "raised, left line"},
+      {150, 0, kGrey, "raised, top right corner"},
+      {150, 75, kGrey, "raised, right line"},
+      {0, 150, kGrey, "raised, bottom left corner"},
+      {75, 150, kGrey, "raised, bottom line"},
+      {150, 150, kGrey, "raised, bottom right corner"},
+      {149, 149, kSilver, "inside the raised edge"},
+      {10, 10, kGrey, "sunken, top left corner"},
+      {75, 10, kGrey, "sunken, top line"},
+      {10, 75, kGrey, "sunken, left line"},
+      {140, 10, kWhite, "sunken, top right corner"},
+      {140, 75, kWhite, "sunken, right line"},
+      {10, 140, kWhite, "sunken, bottom left corner"},
+      {75, 140, kWhite, "sunken, bottom line"},
+      {140, 140, kWhite, "sunken, bottom right corner"},
+      {141, 141, kSilver, "outside the sunken edge"},
+      {9, 9, kSilver, "outside the sunken edge, top left"},
+  };
+  ExpectPixels(picture, points);
+}
+
+// The picture painted step by step the slow, obvious way: drawn lines that
+// leave out their end point, a dot mask combined by AND, cells copied in.
+class ReferenceDemo {
+ public:
+  ReferenceDemo(const TFontHandler& font, bool highlightSize)
+      : fw(font.FontWidth()), fh(font.FontHeight()), fpicture(80 * fw + 71, 80 * fh + 71, kBlack) {
+    const int wp = fpicture.Width(), hp = fpicture.Height();
+    fpicture.FillRect(0, 0, wp - 1, hp - 1, kSilver);
+    Frame3D(0, 0, wp, hp, kWhite, kGrey);
+    Frame3D(10, 10, wp - 10, hp - 10, kGrey, kWhite);
+    const Bitmap mask = DotMask();
+    for (int col = 0; col < 16; ++col)
+      for (int row = 0; row < 16; ++row) {
+        const Bitmap cell = Cell(font, 16 * row + col, highlightSize, mask);
+        for (int y = 0; y < cell.Height(); ++y)
+          for (int x = 0; x < cell.Width(); ++x)
+            fpicture.SetPixel(12 + (5 * fw + 3) * col + x, 12 + (5 * fh + 3) * row + y, cell.GetPixel(x, y));
+      }
+  }
+
+  const Bitmap& Picture() const { return fpicture; }
+
+ private:
+  void Line(int x0, int y0, int x1, int y1, TColor colour) {
+    const int dx = (x1 > x0) - (x1 < x0), dy = (y1 > y0) - (y1 < y0);
+    for (int x = x0, y = y0; x != x1 || y != y1; x += dx, y += dy) fpicture.SetPixel(x, y, colour);
+  }
+
+  void Frame3D(int left, int top, int right, int bottom, TColor topColour, TColor bottomColour) {
+    --right;
+    --bottom;
+    Line(left, bottom, left, top, topColour);
+    Line(left, top, right, top, topColour);
+    Line(right, top, right, bottom, bottomColour);
+    Line(right, bottom, left - 1, bottom, bottomColour);
+  }
+
+  // White rounded 4 x 4 dots on black: a 2 x 2 corner ellipse takes each
+  // corner pixel.
+  Bitmap DotMask() const {
+    Bitmap mask(5 * fw, 5 * fh, kBlack);
+    for (int x = 0; x < fw; ++x)
+      for (int y = 0; y < fh; ++y)
+        for (int i = 0; i < 4; ++i)
+          for (int j = 0; j < 4; ++j)
+            if ((i % 3 != 0) || (j % 3 != 0)) mask.SetPixel(5 * x + i, 5 * y + j, kWhite);
+    return mask;
+  }
+
+  Bitmap Cell(const TFontHandler& font, int c, bool highlightSize, const Bitmap& mask) const {
+    Bitmap glyph(fw, fh);
+    glyph.PenColor = kWhite;
+    glyph.BrushColor = kDark;
+    font.DrawCharacter(c, glyph, 0, 0);
+    if (highlightSize) glyph.FillRect(font.GetCharSize(c), 0, fw, fh, kBlack);
+    Bitmap cell(5 * fw + 1, 5 * fh + 1, kBlack);
+    for (int y = 0; y < 5 * fh; ++y)
+      for (int x = 0; x < 5 * fw; ++x) cell.SetPixel(x + 1, y + 1, glyph.GetPixel(x / 5, y / 5) & mask.GetPixel(x, y));
+    return cell;
+  }
+
+  int fw, fh;
+  Bitmap fpicture;
+};
+
+TEST(DotMatrixDemo, MatchesTheStepByStepPainting) {
+  struct Case {
+    int w, h;
+  };
+  for (const Case& k : {Case{1, 1}, Case{3, 2}, Case{7, 9}}) {
+    TFontHandler font(k.w, k.h);
+    for (int c = 0; c < kGlyphCount; ++c) {
+      font.SetCharSize(c, c % (k.w + 1));
+      for (int y = 0; y < k.h; ++y)
+        for (int x = 0; x < k.w; ++x) font.SetPixel(c, x, y, (c * 7 + x * 3 + y * 5) % 4 == 0);
+    }
+    for (const bool highlight : {true, false}) {
+      SCOPED_TRACE(std::to_string(k.w) + "x" + std::to_string(k.h) + (highlight ? " highlighted" : ""));
+      Bitmap painted;
+      PaintDotMatrixDemo(font, highlight, painted);
+      const ReferenceDemo reference(font, highlight);
+      const Bitmap& expected = reference.Picture();
+      ASSERT_EQ(painted.Width(), expected.Width());
+      ASSERT_EQ(painted.Height(), expected.Height());
+      for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x)
+          ASSERT_EQ(painted.GetPixel(x, y), expected.GetPixel(x, y)) << "at " << x << ", " << y;
+    }
+  }
 }
 
 TEST(DotMatrixDemo, HighlightHidesColumnsBeyondTheWidth) {
@@ -101,7 +228,9 @@ Bitmap ReadPng(const std::string& path) {
 
 Bitmap ReadBmp(const std::string& path) {
   const ByteArray file = ReadWholeFile(path);
-  const auto word = [&](std::size_t at) { return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24; };
+  const auto word = [&](std::size_t at) {
+    return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | file[at + 3] << 24;
+  };
   EXPECT_EQ(file[0], 'B');
   EXPECT_EQ(file[1], 'M');
   EXPECT_EQ(static_cast<std::size_t>(word(2)), file.size());
