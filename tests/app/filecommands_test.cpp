@@ -331,15 +331,20 @@ TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   EXPECT_TRUE(fsettings.ValueExists(kOptionsSection, "XPOS"));
 }
 
-TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenName) {
+TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenNameAndType) {
   TMainForm& form = Start();
   State().SetSaveRequest(true);
-  fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), 3);
-  fdialogs.ExpectError();
-  Trigger("SaveFont");
-  EXPECT_TRUE(State().filename().isEmpty());
-  EXPECT_TRUE(State().SaveRequest());
-  EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
+  for (int entry : {3, 1, 2}) {
+    fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), entry);
+    if (entry != 3) fdialogs.ExpectYesNo(DialogAnswer::Yes);
+    fdialogs.ExpectError();
+    Trigger("SaveFont");
+    EXPECT_TRUE(State().filename().isEmpty()) << entry;
+    EXPECT_EQ(State().fonttype(), 3) << entry;
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3")) << entry;
+    EXPECT_TRUE(State().SaveRequest()) << entry;
+    EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen"))) << entry;
+  }
 
   // So the next save asks for a name again.
   fdialogs.ExpectSaveFile(Path("x.fnt"), 3);
