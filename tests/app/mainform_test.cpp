@@ -10,6 +10,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace {
 
 QPoint ScreenCentredPosition(const TMainForm& form) {
@@ -57,16 +59,86 @@ TEST_F(MainFormTest, ToolsAreMutuallyExclusive) {
   EXPECT_FALSE(form.Action("Mark")->isChecked());
 }
 
+// Entries are named by their actions; a submenu by its title, a separator "-".
 TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
   Start();
-  const QString separator;
-  EXPECT_EQ(MenuTexts("HistoryOpen").size(), 1);
-  const QStringList file = {"Neu",    "Öffnen",      "Neu öffnen", "Speichern", "Speichern unter", separator,
-                            "Import", "Exportieren", separator,    "Drucken",   separator,         "Beenden"};
-  auto* fileMenu = Child<QToolButton>("DateiButton")->menu();
-  QStringList texts;
-  for (const QAction* action : fileMenu->actions()) texts << action->text();
-  EXPECT_EQ(texts, file);
+  const std::pair<const char*, QStringList> menus[] = {
+      {"DateiButton",
+       {"NewFont", "OpenFont", "Neu öffnen", "SaveFont", "SaveFontAs", "-", "ImportAction", "Export", "-", "Print", "-",
+        "Close"}},
+      {"BearbeitenButton",
+       {"Undo", "Cut", "Copy", "Paste", "-", "SaveAsBitmap", "LoadFromBitmap", "-", "CalculateCharSize", "CharSpace",
+        "RemoveLeftCols", "-", "CalculateFontSizes", "ResetCharSize", "RemoveFontLeftCols", "ChangeParameter"}},
+      {"AnsichtButton", {"CharEdit", "Charset", "KerningSpacing", "-", "HighlightSize"}},
+      {"ExtrasButton", {"AutoLoadChar", "AutoStoreChar", "-", "SelectStyleAction"}},
+      {"HilfeButton", {"ShowAbout"}},
+  };
+  for (const auto& [button, entries] : menus) {
+    QStringList names;
+    for (const QAction* action : Child<QToolButton>(button)->menu()->actions()) {
+      names << (action->isSeparator() ? QStringLiteral("-")
+                : action->menu()      ? action->menu()->title()
+                                      : action->objectName());
+    }
+    EXPECT_EQ(names, entries) << button;
+  }
+  auto* bar = Child<QToolBar>("MenuBar");
+  QStringList shown;
+  for (QAction* action : bar->actions()) shown << qobject_cast<QToolButton*>(bar->widgetForAction(action))->text();
+  EXPECT_EQ(shown, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}));
+  EXPECT_EQ(Form().Action("Close")->text(), QStringLiteral("Beenden"));
+}
+
+TEST_F(MainFormTest, ActionsCarryTheirCaptionsAndHints) {
+  TMainForm& form = Start();
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"ShowAbout", "Info ...", "Über das Programm"},
+      {"OpenFont", "Öffnen", "Font laden"},
+      {"NewFont", "Neu", "Neue Font erstellen"},
+      {"SaveFont", "Speichern", "Font speichern"},
+      {"SaveFontAs", "Speichern unter", "Font unter anderem Namen speichern"},
+      {"Mark", "Mark", "markieren"},
+      {"Paint", "Paint", "Pixel bearbeiten"},
+      {"Undo", "Rückgängig", "Rückgängig"},
+      {"Cut", "Ausschneiden", "ausschneiden"},
+      {"Cut2", "Cut2", "ausschneiden"},
+      {"Paste", "Einfügen", "einfügen"},
+      {"Paste2", "Paste2", "einfügen"},
+      {"Copy", "Kopieren", "kopieren"},
+      {"Copy2", "Copy2", "kopieren"},
+      {"SaveAsBitmap", "Zeichen als Bitmap speichern", nullptr},
+      {"LoadFromBitmap", "Zeichen aus Bitmap importieren", nullptr},
+      {"Invert", "Invertieren", "Markierung invertieren"},
+      {"Line", "Line", "Linie zeichnen"},
+      {"Ellipse", "Ellipse", "Kreis/Ellipse zeichnen"},
+      {"Rectangle", "Rectange", "Rechteck zeichen"},
+      {"Fill", "Fill", "Bereich füllen"},
+      {"ChangeParameter", "Font Parameter ändern ...", nullptr},
+      {"CharEdit", "Zeicheneditor", nullptr},
+      {"Charset", "Zeichensatz", nullptr},
+      {"Print", "Drucken", nullptr},
+      {"Export", "Exportieren", nullptr},
+      {"CalculateFontSizes", "Breite aller Zeichen automatisch setzen", nullptr},
+      {"ResetCharSize", "Breite aller Zeichen auf Zeichensatzbreite setzen", nullptr},
+      {"CalculateCharSize", "Zeichenbreite setzen", nullptr},
+      {"ToggleEditSet", "ToggleEditSet", "Anzeige des Zeichensatzes ein/aus"},
+      {"ImportAction", "Import", nullptr},
+      {"Kerning", "Kerning", "Kerningbereiche festlegen"},
+      {"KerningSpacing", "Kerning Test", nullptr},
+      {"HighlightSize", "Zeichenbreite hervorheben", nullptr},
+      {"AutoLoadChar", "Zeichen bei Auswahl automatisch laden", nullptr},
+      {"AutoStoreChar", "Zeichen bei Auswahl automatisch sichern", nullptr},
+      {"RemoveLeftCols", "Leerspalten vor dem Zeichen entfernen", nullptr},
+      {"RemoveFontLeftCols", "Leerspalten vor allen Zeichen entfernen", nullptr},
+      {"SelectStyleAction", "Erscheinungsbild ändern", nullptr},
+  };
+  for (const auto& [name, caption, hint] : rows) {
+    const QAction* action = form.Action(name);
+    EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << name;
+    if (hint) {
+      EXPECT_EQ(action->toolTip(), QString::fromUtf8(hint)) << name;
+    }
+  }
 }
 
 TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
