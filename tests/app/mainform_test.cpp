@@ -5,7 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -214,6 +216,23 @@ TEST_F(MainFormTest, WindowNeverGetsSmallerThan500x400) {
   EXPECT_EQ(form.size(), QSize(500, 400));
   form.resize(450, 600);
   EXPECT_EQ(form.size(), QSize(500, 600));
+}
+
+TEST_F(MainFormTest, StatusPanelsShowTheirTextsWholeInTheSmallestWindow) {
+  TMainForm& form = Start();
+  form.show();
+  form.resize(500, 400);
+  State().ReplaceFont(std::make_unique<TFontHandler>(64, 64));
+  State().ClearEditChar();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(form.width(), 500);
+  const QList<QLabel*> panels = form.statusBar()->findChildren<QLabel*>();
+  ASSERT_EQ(panels.size(), 6);
+  for (int i = 0; i < 3; ++i) {
+    const QLabel* panel = panels[i];
+    EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(panel->text()))
+        << panel->text().toStdString();
+  }
 }
 
 TEST_F(MainFormTest, ToolBarsStartInTheirDesignedArrangement) {
