@@ -487,6 +487,8 @@ void TMainForm::ClearMark() {
   for (const char* name : {"Cut", "Copy", "Cut2", "Copy2"}) Action(name)->setEnabled(false);
 }
 
+QMenu* TMainForm::createPopupMenu() { return nullptr; }
+
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool mayClose = false;
   fguard.Run([&] { mayClose = ffiles.FormCloseQuery(); });

@@ -235,6 +235,14 @@ TEST_F(MainFormTest, StatusPanelsShowTheirTextsWholeInTheSmallestWindow) {
   }
 }
 
+// The tool bars are part of the window: no context menu hides them (the menu
+// tool bar could not be brought back).
+TEST_F(MainFormTest, ToolBarsOfferNoMenuToHideThem) {
+  TMainForm& form = Start();
+  std::unique_ptr<QMenu> menu(form.createPopupMenu());
+  EXPECT_EQ(menu, nullptr);
+}
+
 TEST_F(MainFormTest, ToolBarsStartInTheirDesignedArrangement) {
   Start();
   const auto [menu, file, edit, draw] = ShownToolBarPositions();
