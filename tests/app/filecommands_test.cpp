@@ -223,6 +223,22 @@ TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
   EXPECT_TRUE(State().SaveRequest());
 }
 
+TEST_F(FileCommandsTest, NewFontDialogShowsTheSizesOfItsLastUse) {
+  Start();
+  ExpectNewFontDialog(5, 12, true);
+  Trigger("NewFont");
+  QSize shown;
+  fdialogs.ExpectDialog([&shown](QDialog& dialog) {
+    auto& newFont = dynamic_cast<TNewFontDLG&>(dialog);
+    shown = QSize(newFont.FontWidth(), newFont.FontHeight());
+    return false;
+  });
+  Trigger("NewFont");
+  EXPECT_EQ(shown, QSize(5, 12));
+  EXPECT_EQ(State().EditFont().FontWidth(), 5);
+  EXPECT_EQ(State().EditFont().FontHeight(), 12);
+}
+
 TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
   struct Row {
     int size;
