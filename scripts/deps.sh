@@ -12,6 +12,7 @@ packages=(
   nasm binutils-m68k-linux-gnu binutils-avr
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick
+  qt6-translations-l10n
 )
 
 missing=()

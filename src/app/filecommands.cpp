@@ -65,13 +65,17 @@ bool TFileCommands::SaveFontChecked(bool ask) {
     if (answer == DialogAnswer::Cancel) return false;
   }
   const bool hadName = !fstate.filename().isEmpty();
+  const int oldType = fstate.fonttype();
   if (!hadName) ChooseSaveName();
   if (fstate.filename().isEmpty()) return false;
   try {
     WriteFont();
   } catch (...) {
-    // A name chosen just now must not stay for a file that was never written.
-    if (!hadName) fstate.Setfilename(QString());
+    // A name and type chosen just now must not stay for a file that was never written.
+    if (!hadName) {
+      fstate.Setfilename(QString());
+      fstate.Setfonttype(oldType);
+    }
     throw;
   }
   return true;

@@ -1,4 +1,5 @@
 #include "app/mainform.h"
+#include "app/qttexts.h"
 #include "app/settings.h"
 #include "app/userdialogs.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  InstallGermanQtTexts(app);
   QApplication::setOrganizationName("kelvaront");
   QApplication::setApplicationName("Glyphwright");
   Settings settings;

@@ -359,6 +359,17 @@ void TMainForm::CreateStatusBar() {
     fpanels[i] = CreatePanel();
     statusBar()->addWidget(fpanels[i], kPanelWidths[i]);
   }
+  // The three panels that always show something keep room for their widest
+  // usual text; the others give way in a narrow window.
+  const std::pair<StatusPanel, QString> widest[] = {{kTypePanel, FontTypeText(3)},
+                                                    {kSizePanel, EditSizeText(kMaxCellSize)},
+                                                    {kBaseLinePanel, BaseLineText(kMaxCellSize)}};
+  for (const auto& [panel, text] : widest) {
+    QLabel* label = fpanels[panel];
+    const QMargins margins = label->contentsMargins();
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() +
+                           2 * label->margin() + 4);
+  }
 }
 
 void TMainForm::ConnectState() {
@@ -475,6 +486,8 @@ void TMainForm::PaintKerningTest() {}
 void TMainForm::ClearMark() {
   for (const char* name : {"Cut", "Copy", "Cut2", "Copy2"}) Action(name)->setEnabled(false);
 }
+
+QMenu* TMainForm::createPopupMenu() { return nullptr; }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool mayClose = false;

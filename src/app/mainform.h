@@ -51,6 +51,8 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void PaintCharset() override;
   void PaintKerningTest() override;
   void ClearMark() override;
+  // None: the tool bars cannot be hidden.
+  QMenu* createPopupMenu() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,5 @@
 #include "app/userdialogs.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,6 +8,9 @@
 namespace {
 
 const QString kConfirmTitle = QStringLiteral("Bestätigen");
+// The application's title. Not set as Qt's display name, which the window
+// system would append to every window caption.
+const QString kApplicationTitle = QStringLiteral("<kelvaront>-Rastermeister");
 
 // Message texts break lines with a lone CR, which a label does not show.
 QString DisplayText(QString text) {
@@ -30,7 +32,7 @@ DialogAnswer Ask(const QString& text, bool withCancel) {
 }
 
 void Tell(QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QGuiApplication::applicationDisplayName(), DisplayText(text), QMessageBox::Ok);
+  QMessageBox box(icon, kApplicationTitle, DisplayText(text), QMessageBox::Ok);
   box.exec();
 }
 

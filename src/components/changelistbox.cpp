@@ -52,3 +52,10 @@ void TChangeListBox::keyPressEvent(QKeyEvent* event) {
   QListWidget::keyPressEvent(event);
   Click();
 }
+
+QItemSelectionModel::SelectionFlags TChangeListBox::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+  const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  // Ctrl would toggle the selected row off; a list box of one selection keeps it.
+  return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate : command;
+}

@@ -223,6 +223,22 @@ TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
   EXPECT_TRUE(State().SaveRequest());
 }
 
+TEST_F(FileCommandsTest, NewFontDialogShowsTheSizesOfItsLastUse) {
+  Start();
+  ExpectNewFontDialog(5, 12, true);
+  Trigger("NewFont");
+  QSize shown;
+  fdialogs.ExpectDialog([&shown](QDialog& dialog) {
+    auto& newFont = dynamic_cast<TNewFontDLG&>(dialog);
+    shown = QSize(newFont.FontWidth(), newFont.FontHeight());
+    return false;
+  });
+  Trigger("NewFont");
+  EXPECT_EQ(shown, QSize(5, 12));
+  EXPECT_EQ(State().EditFont().FontWidth(), 5);
+  EXPECT_EQ(State().EditFont().FontHeight(), 12);
+}
+
 TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
   struct Row {
     int size;
@@ -331,15 +347,20 @@ TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   EXPECT_TRUE(fsettings.ValueExists(kOptionsSection, "XPOS"));
 }
 
-TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenName) {
+TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenNameAndType) {
   TMainForm& form = Start();
   State().SetSaveRequest(true);
-  fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), 3);
-  fdialogs.ExpectError();
-  Trigger("SaveFont");
-  EXPECT_TRUE(State().filename().isEmpty());
-  EXPECT_TRUE(State().SaveRequest());
-  EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
+  for (int entry : {3, 1, 2}) {
+    fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), entry);
+    if (entry != 3) fdialogs.ExpectYesNo(DialogAnswer::Yes);
+    fdialogs.ExpectError();
+    Trigger("SaveFont");
+    EXPECT_TRUE(State().filename().isEmpty()) << entry;
+    EXPECT_EQ(State().fonttype(), 3) << entry;
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3")) << entry;
+    EXPECT_TRUE(State().SaveRequest()) << entry;
+    EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen"))) << entry;
+  }
 
   // So the next save asks for a name again.
   fdialogs.ExpectSaveFile(Path("x.fnt"), 3);

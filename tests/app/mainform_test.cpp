@@ -5,10 +5,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <tuple>
 
 namespace {
 
@@ -57,16 +61,86 @@ TEST_F(MainFormTest, ToolsAreMutuallyExclusive) {
   EXPECT_FALSE(form.Action("Mark")->isChecked());
 }
 
+// Entries are named by their actions; a submenu by its title, a separator "-".
 TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
   Start();
-  const QString separator;
-  EXPECT_EQ(MenuTexts("HistoryOpen").size(), 1);
-  const QStringList file = {"Neu",    "Öffnen",      "Neu öffnen", "Speichern", "Speichern unter", separator,
-                            "Import", "Exportieren", separator,    "Drucken",   separator,         "Beenden"};
-  auto* fileMenu = Child<QToolButton>("DateiButton")->menu();
-  QStringList texts;
-  for (const QAction* action : fileMenu->actions()) texts << action->text();
-  EXPECT_EQ(texts, file);
+  const std::pair<const char*, QStringList> menus[] = {
+      {"DateiButton",
+       {"NewFont", "OpenFont", "Neu öffnen", "SaveFont", "SaveFontAs", "-", "ImportAction", "Export", "-", "Print", "-",
+        "Close"}},
+      {"BearbeitenButton",
+       {"Undo", "Cut", "Copy", "Paste", "-", "SaveAsBitmap", "LoadFromBitmap", "-", "CalculateCharSize", "CharSpace",
+        "RemoveLeftCols", "-", "CalculateFontSizes", "ResetCharSize", "RemoveFontLeftCols", "ChangeParameter"}},
+      {"AnsichtButton", {"CharEdit", "Charset", "KerningSpacing", "-", "HighlightSize"}},
+      {"ExtrasButton", {"AutoLoadChar", "AutoStoreChar", "-", "SelectStyleAction"}},
+      {"HilfeButton", {"ShowAbout"}},
+  };
+  for (const auto& [button, entries] : menus) {
+    QStringList names;
+    for (const QAction* action : Child<QToolButton>(button)->menu()->actions()) {
+      names << (action->isSeparator() ? QStringLiteral("-")
+                : action->menu()      ? action->menu()->title()
+                                      : action->objectName());
+    }
+    EXPECT_EQ(names, entries) << button;
+  }
+  auto* bar = Child<QToolBar>("MenuBar");
+  QStringList shown;
+  for (QAction* action : bar->actions()) shown << qobject_cast<QToolButton*>(bar->widgetForAction(action))->text();
+  EXPECT_EQ(shown, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}));
+  EXPECT_EQ(Form().Action("Close")->text(), QStringLiteral("Beenden"));
+}
+
+TEST_F(MainFormTest, ActionsCarryTheirCaptionsAndHints) {
+  TMainForm& form = Start();
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"ShowAbout", "Info ...", "Über das Programm"},
+      {"OpenFont", "Öffnen", "Font laden"},
+      {"NewFont", "Neu", "Neue Font erstellen"},
+      {"SaveFont", "Speichern", "Font speichern"},
+      {"SaveFontAs", "Speichern unter", "Font unter anderem Namen speichern"},
+      {"Mark", "Mark", "markieren"},
+      {"Paint", "Paint", "Pixel bearbeiten"},
+      {"Undo", "Rückgängig", "Rückgängig"},
+      {"Cut", "Ausschneiden", "ausschneiden"},
+      {"Cut2", "Cut2", "ausschneiden"},
+      {"Paste", "Einfügen", "einfügen"},
+      {"Paste2", "Paste2", "einfügen"},
+      {"Copy", "Kopieren", "kopieren"},
+      {"Copy2", "Copy2", "kopieren"},
+      {"SaveAsBitmap", "Zeichen als Bitmap speichern", nullptr},
+      {"LoadFromBitmap", "Zeichen aus Bitmap importieren", nullptr},
+      {"Invert", "Invertieren", "Markierung invertieren"},
+      {"Line", "Line", "Linie zeichnen"},
+      {"Ellipse", "Ellipse", "Kreis/Ellipse zeichnen"},
+      {"Rectangle", "Rectange", "Rechteck zeichen"},
+      {"Fill", "Fill", "Bereich füllen"},
+      {"ChangeParameter", "Font Parameter ändern ...", nullptr},
+      {"CharEdit", "Zeicheneditor", nullptr},
+      {"Charset", "Zeichensatz", nullptr},
+      {"Print", "Drucken", nullptr},
+      {"Export", "Exportieren", nullptr},
+      {"CalculateFontSizes", "Breite aller Zeichen automatisch setzen", nullptr},
+      {"ResetCharSize", "Breite aller Zeichen auf Zeichensatzbreite setzen", nullptr},
+      {"CalculateCharSize", "Zeichenbreite setzen", nullptr},
+      {"ToggleEditSet", "ToggleEditSet", "Anzeige des Zeichensatzes ein/aus"},
+      {"ImportAction", "Import", nullptr},
+      {"Kerning", "Kerning", "Kerningbereiche festlegen"},
+      {"KerningSpacing", "Kerning Test", nullptr},
+      {"HighlightSize", "Zeichenbreite hervorheben", nullptr},
+      {"AutoLoadChar", "Zeichen bei Auswahl automatisch laden", nullptr},
+      {"AutoStoreChar", "Zeichen bei Auswahl automatisch sichern", nullptr},
+      {"RemoveLeftCols", "Leerspalten vor dem Zeichen entfernen", nullptr},
+      {"RemoveFontLeftCols", "Leerspalten vor allen Zeichen entfernen", nullptr},
+      {"SelectStyleAction", "Erscheinungsbild ändern", nullptr},
+  };
+  for (const auto& [name, caption, hint] : rows) {
+    const QAction* action = form.Action(name);
+    EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << name;
+    if (hint) {
+      EXPECT_EQ(action->toolTip(), QString::fromUtf8(hint)) << name;
+    }
+  }
 }
 
 TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
@@ -142,6 +216,31 @@ TEST_F(MainFormTest, WindowNeverGetsSmallerThan500x400) {
   EXPECT_EQ(form.size(), QSize(500, 400));
   form.resize(450, 600);
   EXPECT_EQ(form.size(), QSize(500, 600));
+}
+
+TEST_F(MainFormTest, StatusPanelsShowTheirTextsWholeInTheSmallestWindow) {
+  TMainForm& form = Start();
+  form.show();
+  form.resize(500, 400);
+  State().ReplaceFont(std::make_unique<TFontHandler>(64, 64));
+  State().ClearEditChar();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(form.width(), 500);
+  const QList<QLabel*> panels = form.statusBar()->findChildren<QLabel*>();
+  ASSERT_EQ(panels.size(), 6);
+  for (int i = 0; i < 3; ++i) {
+    const QLabel* panel = panels[i];
+    EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(panel->text()))
+        << panel->text().toStdString();
+  }
+}
+
+// The tool bars are part of the window: no context menu hides them (the menu
+// tool bar could not be brought back).
+TEST_F(MainFormTest, ToolBarsOfferNoMenuToHideThem) {
+  TMainForm& form = Start();
+  std::unique_ptr<QMenu> menu(form.createPopupMenu());
+  EXPECT_EQ(menu, nullptr);
 }
 
 TEST_F(MainFormTest, ToolBarsStartInTheirDesignedArrangement) {

@@ -72,13 +72,19 @@ TEST(QtUserDialogs, QuestionsShowTheGermanCaptionsAndGiveTheClickedButton) {
   }
 }
 
-TEST(QtUserDialogs, ErrorBoxShowsTheTextUnderTheProgramTitle) {
-  QtUserDialogs dialogs;
-  ShownBox shown;
-  AnswerNextBox(shown, "");
-  dialogs.ShowError("Datei nicht gefunden");
-  EXPECT_EQ(shown.title, QGuiApplication::applicationDisplayName());
-  EXPECT_EQ(shown.text, "Datei nicht gefunden");
+TEST(QtUserDialogs, ErrorAndInformationBoxesShowTheTextUnderTheProgramTitle) {
+  const std::function<void(QtUserDialogs&, const QString&)> tells[] = {
+      [](QtUserDialogs& dialogs, const QString& text) { dialogs.ShowError(text); },
+      [](QtUserDialogs& dialogs, const QString& text) { dialogs.ShowInformation(text); },
+  };
+  for (const auto& tell : tells) {
+    QtUserDialogs dialogs;
+    ShownBox shown;
+    AnswerNextBox(shown, "");
+    tell(dialogs, "Datei nicht\rgefunden");
+    EXPECT_EQ(shown.title, "<kelvaront>-Rastermeister");
+    EXPECT_EQ(shown.text, "Datei nicht\ngefunden");
+  }
 }
 
 struct ShownFileDialog {

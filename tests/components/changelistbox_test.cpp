@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 class ChangeListBoxTest : public ::testing::Test {
@@ -16,9 +18,9 @@ class ChangeListBoxTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  void ClickItem(int row) {
+  void ClickItem(int row, Qt::KeyboardModifiers modifiers = {}) {
     fbox.scrollToItem(fbox.item(row));
-    QTest::mouseClick(fbox.viewport(), Qt::LeftButton, {}, fbox.visualItemRect(fbox.item(row)).center());
+    QTest::mouseClick(fbox.viewport(), Qt::LeftButton, modifiers, fbox.visualItemRect(fbox.item(row)).center());
   }
 
   // The indexes OnChange reported so far.
@@ -89,6 +91,25 @@ TEST_F(ChangeListBoxTest, KeyboardSelectionIsReported) {
   QTest::keyClick(&fbox, Qt::Key_Home);
   EXPECT_EQ(fbox.ItemIndex(), 0);
   EXPECT_EQ(Reported(), QList<int>({7, 8, 0}));
+}
+
+// Like a single-selection list box, the user can move the selection but never
+// remove it: the program relies on a selected row once one was chosen.
+TEST_F(ChangeListBoxTest, UserInputNeverRemovesTheSelection) {
+  const std::function<void()> deselects[] = {
+      [this] { ClickItem(6, Qt::ControlModifier); },
+      [this] { QTest::keyClick(&fbox, Qt::Key_Space, Qt::ControlModifier); },
+  };
+  for (const auto& deselect : deselects) {
+    fbox.SetItemIndex(6);
+    fchanges.clear();
+    deselect();
+    EXPECT_EQ(fbox.ItemIndex(), 6);
+    EXPECT_EQ(Reported(), QList<int>{});
+  }
+  ClickItem(8, Qt::ControlModifier);
+  EXPECT_EQ(fbox.ItemIndex(), 8);
+  EXPECT_EQ(Reported(), QList<int>{8});
 }
 
 TEST_F(ChangeListBoxTest, HandlerThatSelectsAgainCausesOneFurtherChange) {
