@@ -291,6 +291,24 @@ TEST(FntFile, SavingAnInvalidFontWritesNothingAndRaises) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
+// Even a user allowed to write anything (root) must not replace a file that
+// carries no write permission at all.
+TEST(FntFile, SavingOverAWriteProtectedFileRaisesAndKeepsIt) {
+  TempDir dir;
+  const std::string path = dir.File("ro.fnt");
+  const TFontHandler previous = PatternFont(8, 8);
+  previous.SaveFont(path, 3);
+  ::chmod(path.c_str(), 0444);
+  try {
+    TFontHandler(16, 16).SaveFont(path, 1);
+    FAIL() << "no error";
+  } catch (const IoError& error) {
+    EXPECT_STREQ(error.what(), "Dateizugriff verweigert");
+  }
+  EXPECT_EQ(ReadWholeFile(path), previous.FontImage(3));
+  EXPECT_EQ(dir.Names().size(), 1u);
+}
+
 TEST(FntFile, SavingIntoAMissingFolderRaises) {
   TempDir dir;
   EXPECT_THROW(TFontHandler(8, 8).SaveFont(dir.File("no/such/folder.fnt"), 1), IoError);
