@@ -230,15 +230,39 @@ TEST(FntFile, LoadingFilesThatAreNoFontLeavesItInvalidWithoutError) {
 
 TEST(FntFile, LoadingChecksTheLengthByteThatTheImageParserIgnores) {
   TempDir dir;
-  ByteArray image = TFontHandler(8, 8).FontImage(3);
-  image[0] = 0x1B;
-  TFontHandler parsed = MarkedFont();
-  parsed.SetFontAsString(image);
-  EXPECT_TRUE(parsed.Fontvalid());
-  WriteBytes(dir.File("f.fnt"), image);
-  TFontHandler loaded = MarkedFont();
-  loaded.LoadFont(dir.File("f.fnt"));
-  ExpectInvalidButMetricsKept(loaded, "length byte of type 1 before a type 3 id");
+  struct Case {
+    int type;
+    std::uint8_t lengthByte;
+  };
+  for (const Case& k : {Case{1, 0x19}, Case{1, 0x00}, Case{2, 0x1B}, Case{3, 0x1B}, Case{3, 0x1A}}) {
+    const std::string what =
+        "length byte " + std::to_string(k.lengthByte) + " before a type " + std::to_string(k.type) + " id";
+    ByteArray image = TFontHandler(8, 8).FontImage(k.type);
+    image[0] = k.lengthByte;
+    TFontHandler parsed = MarkedFont();
+    parsed.SetFontAsString(image);
+    EXPECT_TRUE(parsed.Fontvalid()) << what;
+    EXPECT_EQ(parsed.fonttype(), k.type) << what;
+    WriteBytes(dir.File("f.fnt"), image);
+    TFontHandler loaded = MarkedFont();
+    loaded.LoadFont(dir.File("f.fnt"));
+    ExpectInvalidButMetricsKept(loaded, what);
+  }
+}
+
+// Bits of the last byte of a row that belong to no column stay as the file
+// has them and never count as ink.
+TEST(FntFile, RowPaddingBitsAreKeptButNeverInk) {
+  ByteArray image = TFontHandler(5, 2).FontImage(1);
+  const std::size_t glyph7 = 32 + 7 * 2;
+  image[glyph7] = 0x07;      // only padding bits
+  image[glyph7 + 1] = 0xC3;  // columns 0 and 1, padding bits
+  TFontHandler font(8, 8);
+  font.SetFontAsString(image);
+  ASSERT_TRUE(font.Fontvalid());
+  EXPECT_EQ(font.GetCharSize(7), 3) << "rightmost inked column 1";
+  for (int x = 0; x < 5; ++x) EXPECT_FALSE(font.GetPixel(7, x, 0)) << x;
+  EXPECT_EQ(font.FontAsString(), image);
 }
 
 TEST(FntFile, BytesBeyondTheLastGlyphAreIgnored) {
