@@ -91,6 +91,22 @@ TEST(FntFile, Type3RecordsHoldWidthKerningThenPixels) {
   EXPECT_EQ(ByteArray(type2.begin() + 32, type2.begin() + 35), (ByteArray{0x80, 0x01, 5}));
 }
 
+TEST(FntFile, KerningBytesAreTheLowEightBitsReadBackUnsigned) {
+  struct Case {
+    int value;
+    std::uint8_t byte;
+  };
+  for (const Case& k : {Case{255, 0xFF}, Case{256, 0x00}, Case{300, 0x2C}, Case{-1, 0xFF}}) {
+    TFontHandler font(8, 1);
+    font.GetKerning(0).SOKerning = {k.value, 1};
+    const ByteArray image = font.FontImage(3);
+    EXPECT_EQ(image[32 + 7], k.byte) << k.value;
+    TFontHandler loaded(8, 8);
+    loaded.SetFontAsString(image);
+    EXPECT_EQ(loaded.GetKerning(0).SOKerning, (TPoint{k.byte, 1})) << k.value;
+  }
+}
+
 TEST(FntFile, AllTypesRoundTripThroughFileAndImage) {
   for (const auto& [w, h] : {std::pair{1, 1}, {5, 10}, {8, 8}, {9, 16}, {17, 3}, {64, 64}}) {
     const TFontHandler original = PatternFont(w, h);
