@@ -112,6 +112,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                       [&](const CommandEntry& entry) { return entry.name == args[0]; });
     if (command == commands.end()) throw CliError("unknown command '" + args[0] + "'; try 'glyphwright-cli --help'");
     command->run(Args(args.begin() + 1, args.end()), out);
+    if (!out.flush()) throw CliError("cannot write to standard output");
     return 0;
   } catch (const std::exception& error) {
     err << "glyphwright-cli: " << error.what() << "\n";

@@ -28,6 +28,13 @@ char EncodeWindows1252Char(char32_t ch) {
   return '?';
 }
 
+bool ContinuationBytesFollow(std::string_view utf8, std::size_t lead, int extra) {
+  if (lead + static_cast<std::size_t>(extra) >= utf8.size()) return false;
+  for (int k = 1; k <= extra; ++k)
+    if ((static_cast<unsigned char>(utf8[lead + k]) & 0xC0) != 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 char32_t Cp437ToUnicode(std::uint8_t byte) { return byte < 0x80 ? byte : kCp437High[byte - 0x80]; }
@@ -49,7 +56,7 @@ std::u32string Utf8ToUtf32(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
     const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size()) {
+    if (extra < 0 || !ContinuationBytesFollow(utf8, i, extra)) {
       out.push_back(U'\uFFFD');
       ++i;
       continue;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -20,12 +21,30 @@ std::string TemporaryNameFor(const std::string& target) {
   return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
-// The temporary file is created 0600; the saved file should get the mode a
-// plain create would give it.
-void GiveDefaultMode(const std::string& path) {
+// A link is saved through: the file it points to gets the new content.
+std::string ResolvedTarget(const std::string& target) {
+  std::error_code error;
+  const std::filesystem::path resolved = std::filesystem::canonical(target, error);
+  return error ? target : resolved.string();
+}
+
+// Root's access() grants writing whatever the mode says, so a file without
+// any write permission counts as write-protected too.
+bool IsWriteProtected(const std::string& path, const struct stat& info) {
+  return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The temporary file is created 0600; the saved file keeps the mode of the
+// file it replaces, or gets the mode a plain create would give it.
+unsigned ModeForSaving(const std::string& target) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) == 0) {
+    if (IsWriteProtected(target, info)) throw IoError(EACCES);
+    return info.st_mode & 07777;
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  ::chmod(path.c_str(), 0666 & ~mask);
+  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -44,9 +63,8 @@ ByteArray ReadWholeFile(const std::string& path) {
   return data;
 }
 
-SafeFileWriter::SafeFileWriter(std::string target) : ftarget(std::move(target)) {
-  // Renaming would replace a write-protected file the user cannot write to.
-  if (::access(ftarget.c_str(), F_OK) == 0 && ::access(ftarget.c_str(), W_OK) != 0) throw IoError(EACCES);
+SafeFileWriter::SafeFileWriter(const std::string& target)
+    : ftarget(ResolvedTarget(target)), fmode(ModeForSaving(ftarget)) {
   ftemp = TemporaryNameFor(ftarget);
   ffile = std::fopen(ftemp.c_str(), "wbx");
   if (!ffile) throw IoError(errno);
@@ -73,7 +91,7 @@ void SafeFileWriter::Finish() {
 
 void SafeFileWriter::Commit() {
   Finish();
-  GiveDefaultMode(ftemp);
+  ::chmod(ftemp.c_str(), fmode);
   if (std::rename(ftemp.c_str(), ftarget.c_str()) != 0) throw IoError(errno);
   fcommitted = true;
 }

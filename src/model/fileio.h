@@ -15,7 +15,9 @@ ByteArray ReadWholeFile(const std::string& path);
 // An uncommitted writer removes its temporary file.
 class SafeFileWriter {
  public:
-  explicit SafeFileWriter(std::string target);
+  // Throws IoError when the target is write-protected: renaming would
+  // replace it.
+  explicit SafeFileWriter(const std::string& target);
   ~SafeFileWriter();
   SafeFileWriter(const SafeFileWriter&) = delete;
   SafeFileWriter& operator=(const SafeFileWriter&) = delete;
@@ -30,6 +32,7 @@ class SafeFileWriter {
 
  private:
   std::string ftarget;
+  unsigned fmode;
   std::string ftemp;
   std::FILE* ffile = nullptr;
   bool fcommitted = false;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -108,6 +109,17 @@ TEST_F(CliTest, ErrorsGiveStatusOneAndOneEnglishLine) {
   EXPECT_FALSE(fs::exists(File("o.fnt")));
 }
 
+// A listing that never arrived must not pass as success in a build script.
+TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError) {
+  TFontHandler(8, 8).SaveFont(File("ok.fnt"), 3);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"info", File("ok.fnt")}, {"--help"}}) {
+    std::ostream broken(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(args, broken, err), 1) << args[0];
+    EXPECT_EQ(err.str(), "glyphwright-cli: cannot write to standard output\n") << args[0];
+  }
+}
+
 TEST_F(CliTest, HelpListsEveryCommand) {
   const Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
@@ -118,13 +130,14 @@ TEST_F(CliTest, HelpListsEveryCommand) {
 // The installed binary must report through its exit status, as build scripts read it.
 TEST_F(CliTest, BinaryExitStatus) {
   TFontHandler(8, 8).SaveFont(File("ok.fnt"), 3);
-  const auto status = [](const std::string& command) {
-    const int raw = std::system((command + " >/dev/null 2>&1").c_str());
+  const auto status = [](const std::string& command, const std::string& output = "/dev/null") {
+    const int raw = std::system((command + " >" + output + " 2>/dev/null").c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   };
   EXPECT_EQ(status(std::string(GLYPH_CLI) + " info '" + File("ok.fnt") + "'"), 0);
   EXPECT_EQ(status(std::string(GLYPH_CLI) + " info '" + File("none.fnt") + "'"), 1);
   EXPECT_EQ(status(std::string(GLYPH_CLI)), 1);
+  EXPECT_EQ(status(std::string(GLYPH_CLI) + " info '" + File("ok.fnt") + "'", "/dev/full"), 1);
 }
 
 }  // namespace

@@ -27,6 +27,12 @@ TEST(CodePages, Utf8RoundTripAndBrokenInput) {
   EXPECT_EQ(Utf8ToUtf32(Utf32ToUtf8(text)), text);
   EXPECT_EQ(Utf8ToUtf32("a\xC3"), U"a\uFFFD");
   EXPECT_EQ(Utf8ToUtf32("\x80z"), U"\uFFFDz");
+  // A lead byte without its continuation bytes must not swallow what follows.
+  EXPECT_EQ(Utf8ToUtf32("\xC3z"), U"\uFFFDz");
+  EXPECT_EQ(Utf8ToUtf32("gr\xF6\xDF"
+                        "e.h"),
+            U"gr\uFFFD\uFFFDe.h");
+  EXPECT_EQ(Utf8ToUtf32("\xE2\x82z"), U"\uFFFD\uFFFDz");
 }
 
 }  // namespace

@@ -41,6 +41,24 @@ TEST(DosFont, GlyphsAreTheFileBytesAndWidthsComeFromTheInk) {
   EXPECT_EQ(font->GetKerning(65), TKerning());
 }
 
+// An FNT file is not recognised: its header is taken as glyph rows as well.
+TEST(DosFont, AnFntFileIsTakenAsRawRows) {
+  TFontHandler fnt(8, 8);
+  fnt.SetPixel(255, 7, 7, true);
+  const ByteArray file = fnt.FontImage(1);
+  ASSERT_EQ(file.size(), 2080u);
+  const auto font = MakeDosFont(file);
+  EXPECT_EQ(font->FontHeight(), 8);
+  EXPECT_EQ(font->fonttype(), 1);
+  for (int c : {0, 1, 2, 3, 4, 255})
+    for (int y = 0; y < 8; ++y) {
+      const std::uint8_t row = file[static_cast<std::size_t>(c * 8 + y)];
+      for (int x = 0; x < 8; ++x)
+        ASSERT_EQ(font->GetPixel(c, x, y), (row & (0x80 >> x)) != 0) << "glyph " << c << " " << x << "," << y;
+    }
+  EXPECT_FALSE(font->GetPixel(255, 7, 7)) << "the last 32 bytes of the file lie beyond glyph 255";
+}
+
 TEST(DosFont, SizesWithoutAUsableHeightAreRefused) {
   for (const std::size_t size : {std::size_t{0}, std::size_t{255}, std::size_t{16640}, std::size_t{20000}}) {
     EXPECT_FALSE(IsDosFontSize(size)) << size;

@@ -38,6 +38,33 @@ TEST(SafeFileWriter, CommitReplacesTheTarget) {
             std::filesystem::perms::owner_read);
 }
 
+TEST(SafeFileWriter, CommitKeepsTheModeOfAnExistingTarget) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0755)}) {
+    const std::string path = dir.File("target.txt");
+    WriteText(path, "old");
+    fs::permissions(path, mode);
+    WriteFileSafely(path, ByteArray{'n', 'e', 'w'});
+    EXPECT_EQ(fs::status(path).permissions(), mode) << static_cast<int>(mode);
+  }
+}
+
+// A saved file that is a link must stay a link and the file it points to
+// must get the new content.
+TEST(SafeFileWriter, CommitWritesThroughASymbolicLink) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  fs::create_directory(dir / "real");
+  WriteText(dir.File("real/font.fnt"), "old");
+  fs::create_symlink("real/font.fnt", dir / "link.fnt");
+  WriteFileSafely(dir.File("link.fnt"), ByteArray{'n', 'e', 'w'});
+  EXPECT_TRUE(fs::is_symlink(dir / "link.fnt"));
+  EXPECT_EQ(ReadWholeFile(dir.File("real/font.fnt")), (ByteArray{'n', 'e', 'w'}));
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"link.fnt", "real"}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 1);
+}
+
 TEST(IoErrorText, IsTheRuntimesGermanText) {
   struct Case {
     int code;

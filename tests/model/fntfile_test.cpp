@@ -91,6 +91,22 @@ TEST(FntFile, Type3RecordsHoldWidthKerningThenPixels) {
   EXPECT_EQ(ByteArray(type2.begin() + 32, type2.begin() + 35), (ByteArray{0x80, 0x01, 5}));
 }
 
+TEST(FntFile, KerningBytesAreTheLowEightBitsReadBackUnsigned) {
+  struct Case {
+    int value;
+    std::uint8_t byte;
+  };
+  for (const Case& k : {Case{255, 0xFF}, Case{256, 0x00}, Case{300, 0x2C}, Case{-1, 0xFF}}) {
+    TFontHandler font(8, 1);
+    font.GetKerning(0).SOKerning = {k.value, 1};
+    const ByteArray image = font.FontImage(3);
+    EXPECT_EQ(image[32 + 7], k.byte) << k.value;
+    TFontHandler loaded(8, 8);
+    loaded.SetFontAsString(image);
+    EXPECT_EQ(loaded.GetKerning(0).SOKerning, (TPoint{k.byte, 1})) << k.value;
+  }
+}
+
 TEST(FntFile, AllTypesRoundTripThroughFileAndImage) {
   for (const auto& [w, h] : {std::pair{1, 1}, {5, 10}, {8, 8}, {9, 16}, {17, 3}, {64, 64}}) {
     const TFontHandler original = PatternFont(w, h);
@@ -230,15 +246,39 @@ TEST(FntFile, LoadingFilesThatAreNoFontLeavesItInvalidWithoutError) {
 
 TEST(FntFile, LoadingChecksTheLengthByteThatTheImageParserIgnores) {
   TempDir dir;
-  ByteArray image = TFontHandler(8, 8).FontImage(3);
-  image[0] = 0x1B;
-  TFontHandler parsed = MarkedFont();
-  parsed.SetFontAsString(image);
-  EXPECT_TRUE(parsed.Fontvalid());
-  WriteBytes(dir.File("f.fnt"), image);
-  TFontHandler loaded = MarkedFont();
-  loaded.LoadFont(dir.File("f.fnt"));
-  ExpectInvalidButMetricsKept(loaded, "length byte of type 1 before a type 3 id");
+  struct Case {
+    int type;
+    std::uint8_t lengthByte;
+  };
+  for (const Case& k : {Case{1, 0x19}, Case{1, 0x00}, Case{2, 0x1B}, Case{3, 0x1B}, Case{3, 0x1A}}) {
+    const std::string what =
+        "length byte " + std::to_string(k.lengthByte) + " before a type " + std::to_string(k.type) + " id";
+    ByteArray image = TFontHandler(8, 8).FontImage(k.type);
+    image[0] = k.lengthByte;
+    TFontHandler parsed = MarkedFont();
+    parsed.SetFontAsString(image);
+    EXPECT_TRUE(parsed.Fontvalid()) << what;
+    EXPECT_EQ(parsed.fonttype(), k.type) << what;
+    WriteBytes(dir.File("f.fnt"), image);
+    TFontHandler loaded = MarkedFont();
+    loaded.LoadFont(dir.File("f.fnt"));
+    ExpectInvalidButMetricsKept(loaded, what);
+  }
+}
+
+// Bits of the last byte of a row that belong to no column stay as the file
+// has them and never count as ink.
+TEST(FntFile, RowPaddingBitsAreKeptButNeverInk) {
+  ByteArray image = TFontHandler(5, 2).FontImage(1);
+  const std::size_t glyph7 = 32 + 7 * 2;
+  image[glyph7] = 0x07;      // only padding bits
+  image[glyph7 + 1] = 0xC3;  // columns 0 and 1, padding bits
+  TFontHandler font(8, 8);
+  font.SetFontAsString(image);
+  ASSERT_TRUE(font.Fontvalid());
+  EXPECT_EQ(font.GetCharSize(7), 3) << "rightmost inked column 1";
+  for (int x = 0; x < 5; ++x) EXPECT_FALSE(font.GetPixel(7, x, 0)) << x;
+  EXPECT_EQ(font.FontAsString(), image);
 }
 
 TEST(FntFile, BytesBeyondTheLastGlyphAreIgnored) {
@@ -289,6 +329,24 @@ TEST(FntFile, SavingAnInvalidFontWritesNothingAndRaises) {
   EXPECT_EQ(ReadWholeFile(path),
             (ByteArray{'p', 'r', 'e', 'v', 'i', 'o', 'u', 's', ' ', 'c', 'o', 'n', 't', 'e', 'n', 't'}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+// Even a user allowed to write anything (root) must not replace a file that
+// carries no write permission at all.
+TEST(FntFile, SavingOverAWriteProtectedFileRaisesAndKeepsIt) {
+  TempDir dir;
+  const std::string path = dir.File("ro.fnt");
+  const TFontHandler previous = PatternFont(8, 8);
+  previous.SaveFont(path, 3);
+  ::chmod(path.c_str(), 0444);
+  try {
+    TFontHandler(16, 16).SaveFont(path, 1);
+    FAIL() << "no error";
+  } catch (const IoError& error) {
+    EXPECT_STREQ(error.what(), "Dateizugriff verweigert");
+  }
+  EXPECT_EQ(ReadWholeFile(path), previous.FontImage(3));
+  EXPECT_EQ(dir.Names().size(), 1u);
 }
 
 TEST(FntFile, SavingIntoAMissingFolderRaises) {
