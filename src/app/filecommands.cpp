@@ -1,7 +1,8 @@
 #include "app/filecommands.h"
 
-#include "app/glyphstore.h"
-#include "app/mainstate.h"
+#include "app/document.h"
+#include "app/editsession.h"
+#include "app/placement.h"
 #include "dialogs/newfontdlg.h"
 #include "model/dosfont.h"
 #include "model/ioerror.h"
@@ -38,8 +39,7 @@ FileChoice FntChoice(const QString& title, const QStringList& filters, int filte
 
 }  // namespace
 
-TFileCommands::TFileCommands(MainState& state, UserDialogs& dialogs, TGlyphStore& glyphs, TNewFontDLG& newFontDlg,
-                             FileCommandHost& host)
+TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, QWidget& window)
     : FontOpenDialog(
           FntChoice(QStringLiteral("Fontdatei öffnen"), {QStringLiteral("<kelvaront>-Fontfile (*.FNT *.fnt)")}, 1)),
       FontSaveDialog(FntChoice(QStringLiteral("Font speichern"),
@@ -47,34 +47,34 @@ TFileCommands::TFileCommands(MainState& state, UserDialogs& dialogs, TGlyphStore
                                 QStringLiteral("Typ2 <kelvaront>-Fontfile (mit Zeichenbreite) (*.FNT *.fnt)"),
                                 QStringLiteral("Typ3 <kelvaront>-Fontfile (mit Kerning) (*.FNT *.fnt)")},
                                kFullType)),
-      fstate(state),
+      fsession(session),
+      fdocument(session.Document()),
       fdialogs(dialogs),
-      fglyphs(glyphs),
       fnewFontDlg(newFontDlg),
-      fhost(host) {
+      fwindow(window) {
   ImportDialog.Title = QStringLiteral("Import OEM-Font");
   ImportDialog.Filters = {QStringLiteral("DOS-OEM-Fontdatei (*.fnt *.FNT)")};
 }
 
 bool TFileCommands::SaveFontChecked(bool ask) {
-  fglyphs.StoreEditChar(true);
-  if (!fstate.SaveRequest()) return true;
+  fsession.StoreEditChar(true);
+  if (!fdocument.SaveRequest()) return true;
   if (ask) {
     const DialogAnswer answer = fdialogs.AskYesNoCancel(kSaveQuestion);
     if (answer == DialogAnswer::No) return true;
     if (answer == DialogAnswer::Cancel) return false;
   }
-  const bool hadName = !fstate.filename().isEmpty();
-  const int oldType = fstate.fonttype();
+  const bool hadName = !fdocument.filename().isEmpty();
+  const int oldType = fdocument.fonttype();
   if (!hadName) ChooseSaveName();
-  if (fstate.filename().isEmpty()) return false;
+  if (fdocument.filename().isEmpty()) return false;
   try {
     WriteFont();
   } catch (...) {
     // A name and type chosen just now must not stay for a file that was never written.
     if (!hadName) {
-      fstate.Setfilename(QString());
-      fstate.Setfonttype(oldType);
+      fdocument.Setfilename(QString());
+      fdocument.Setfonttype(oldType);
     }
     throw;
   }
@@ -83,35 +83,35 @@ bool TFileCommands::SaveFontChecked(bool ask) {
 
 void TFileCommands::ChooseSaveName() {
   if (!fdialogs.ChooseSaveFile(FontSaveDialog)) return;
-  fstate.Setfilename(FontSaveDialog.FileName);
+  fdocument.Setfilename(FontSaveDialog.FileName);
   const int type = FontSaveDialog.FilterIndex;
   if (type == kFullType) {
-    fstate.Setfonttype(kFullType);
+    fdocument.Setfonttype(kFullType);
   } else if (fdialogs.AskYesNo(TypeWarning(type)) == DialogAnswer::Yes) {
-    fstate.Setfonttype(type);
+    fdocument.Setfonttype(type);
   } else {
-    fstate.Setfilename(QString());
+    fdocument.Setfilename(QString());
   }
 }
 
 void TFileCommands::WriteFont() {
-  fstate.EditFont().SaveFont(LocalPath(fstate.filename()), fstate.fonttype());
-  fstate.SetSaveRequest(false);
+  fdocument.EditFont().SaveFont(LocalPath(fdocument.filename()), fdocument.fonttype());
+  fdocument.SetSaveRequest(false);
 }
 
 void TFileCommands::SaveFontExecute() { SaveFontChecked(false); }
 
 void TFileCommands::SaveFontAsExecute() {
-  const QString oldName = fstate.filename();
-  const int oldType = fstate.fonttype();
-  const bool oldRequest = fstate.SaveRequest();
+  const QString oldName = fdocument.filename();
+  const int oldType = fdocument.fonttype();
+  const bool oldRequest = fdocument.SaveRequest();
   const auto restore = [&] {
-    fstate.Setfilename(oldName);
-    fstate.Setfonttype(oldType);
-    fstate.SetSaveRequest(oldRequest);
+    fdocument.Setfilename(oldName);
+    fdocument.Setfonttype(oldType);
+    fdocument.SetSaveRequest(oldRequest);
   };
-  fstate.SetSaveRequest(true);
-  fstate.Setfilename(QString());
+  fdocument.SetSaveRequest(true);
+  fdocument.Setfilename(QString());
   try {
     if (!SaveFontChecked(false)) restore();
   } catch (...) {
@@ -131,60 +131,47 @@ void TFileCommands::HistoryListClick(const QString& path) {
 
 void TFileCommands::OpenFontFile(const QString& name) {
   // Loaded beside the current font, so a bad file never replaces it.
-  TFontHandler loaded(fstate.EditFont().FontWidth(), fstate.EditFont().FontHeight());
-  loaded.Assign(fstate.EditFont());
+  TFontHandler loaded(fdocument.EditFont().FontWidth(), fdocument.EditFont().FontHeight());
+  loaded.Assign(fdocument.EditFont());
   loaded.LoadFont(LocalPath(name));
   if (!loaded.Fontvalid())
     throw FontError(QStringLiteral("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(name).toStdString());
-  fstate.EditFont().Assign(loaded);
-  fstate.Setfilename(name);
-  fstate.Setfonttype(loaded.fonttype());
-  fhost.ClearMark();
-  SetUpNewFont();
-  fhost.PaintKerningTest();
-  fstate.SetSaveRequest(false);
-}
-
-void TFileCommands::SetUpNewFont() {
-  fhost.UpdateForNewFont();
-  fstate.SetEditKerning(TKerning());
-  fhost.PaintCharset();
+  fdocument.Setfilename(name);
+  fdocument.Setfonttype(loaded.fonttype());
+  fdocument.AssignFont(loaded);
+  fdocument.SetSaveRequest(false);
 }
 
 void TFileCommands::NewFontExecute() {
   if (!SaveFontChecked(true)) return;
-  fhost.CenterForm(fnewFontDlg);
+  CenterForm(fwindow, fnewFontDlg);
   if (fdialogs.Execute(fnewFontDlg)) {
-    // The import of an installed font (type 1) is not offered yet; the font stays.
-    if (fnewFontDlg.NewType() == 0) CreateEmptyFont();
-    SetUpNewFont();
-    fhost.PaintKerningTest();
-    fhost.ClearMark();
+    if (fnewFontDlg.NewType() == 0) {
+      AdoptUnnamedFont(std::make_unique<TFontHandler>(fnewFontDlg.FontWidth(), fnewFontDlg.FontHeight()));
+      fdocument.SetSaveRequest(false);
+    } else {
+      // The import of an installed font is not offered yet: the font stays, the editor starts afresh.
+      fsession.ResetForNewFont();
+    }
   }
-  fstate.SetCharRequest(false);
-}
-
-void TFileCommands::CreateEmptyFont() {
-  AdoptUnnamedFont(std::make_unique<TFontHandler>(fnewFontDlg.FontWidth(), fnewFontDlg.FontHeight()));
-  fstate.SetSaveRequest(false);
+  fsession.SetCharRequest(false);
 }
 
 void TFileCommands::AdoptUnnamedFont(std::unique_ptr<TFontHandler> font) {
-  fstate.ReplaceFont(std::move(font));
-  fstate.Setfilename(QString());
-  fstate.Setfonttype(fstate.EditFont().fonttype());
+  const int type = font->fonttype();
+  fdocument.Setfilename(QString());
+  fdocument.Setfonttype(type);
+  fdocument.ReplaceFont(std::move(font));
 }
 
 void TFileCommands::ImportActionExecute() {
   if (!SaveFontChecked(true) || !fdialogs.ChooseOpenFile(ImportDialog)) return;
   // Checked before anything changes: a file of the wrong size leaves the font alone.
   AdoptUnnamedFont(MakeDosFont(ReadWholeFile(LocalPath(ImportDialog.FileName))));
-  SetUpNewFont();
-  fhost.ClearMark();
-  fstate.SetSaveRequest(true);
+  fdocument.SetSaveRequest(true);
 }
 
 bool TFileCommands::FormCloseQuery() {
-  fglyphs.StoreEditChar(true);
+  fsession.StoreEditChar(true);
   return SaveFontChecked(true);
 }

@@ -6,28 +6,18 @@
 
 #include <memory>
 
-class MainState;
+class EditSession;
+class FontDocument;
 class QWidget;
-class TGlyphStore;
 class TFontHandler;
 class TNewFontDLG;
 
-// What the file commands need from the window after they replaced the font.
-class FileCommandHost {
- public:
-  virtual ~FileCommandHost() = default;
-  virtual void UpdateForNewFont() = 0;
-  virtual void PaintCharset() = 0;
-  virtual void PaintKerningTest() = 0;
-  virtual void ClearMark() = 0;
-  virtual void CenterForm(QWidget& form) = 0;
-};
-
-// The commands of the "Datei" menu that replace or save the font.
+// The commands of the "Datei" menu that replace or save the font. The
+// document announces a new font; the views and the editor follow it.
 class TFileCommands {
  public:
-  TFileCommands(MainState& state, UserDialogs& dialogs, TGlyphStore& glyphs, TNewFontDLG& newFontDlg,
-                FileCommandHost& host);
+  // Dialogs are centred over the window.
+  TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, QWidget& window);
 
   // Stores a pending glyph and saves unsaved changes, asking first when ask is
   // set; false when the caller must not go on.
@@ -54,14 +44,12 @@ class TFileCommands {
   // Asks for a file name and type for a font that has none.
   void ChooseSaveName();
   void WriteFont();
-  void SetUpNewFont();
-  void CreateEmptyFont();
   // Takes over a font that has no file yet.
   void AdoptUnnamedFont(std::unique_ptr<TFontHandler> font);
 
-  MainState& fstate;
+  EditSession& fsession;
+  FontDocument& fdocument;
   UserDialogs& fdialogs;
-  TGlyphStore& fglyphs;
   TNewFontDLG& fnewFontDlg;
-  FileCommandHost& fhost;
+  QWidget& fwindow;
 };

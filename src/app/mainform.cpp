@@ -1,24 +1,26 @@
 #include "app/mainform.h"
 
+#include "app/fontlist.h"
 #include "app/mainformtexts.h"
 #include "app/placement.h"
 #include "app/settings.h"
 #include "app/toolbarlayout.h"
-#include "components/changelistbox.h"
 #include "components/historyfilelist.h"
 #include "dialogs/newfontdlg.h"
 
-#include <QActionGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -29,77 +31,11 @@
 
 namespace {
 
-enum ActionFlag : unsigned {
-  kPlain = 0,
-  kCheckable = 1,
-  kChecked = 2 | kCheckable,
-  // One of the mutually exclusive editor tools.
-  kTool = 4 | kCheckable,
-  kDisabled = 8,
-};
-
-struct ActionDeclaration {
-  const char* name;
-  const char* caption;
-  const char* hint;
-  const char* shortcut;
-  const char* icon;
-  unsigned flags;
-  // Null for commands that do nothing yet.
-  void (*handler)(TMainForm&);
-};
-
-// Every action of the window, declared once.
-const ActionDeclaration kActions[] = {
-    {"ShowAbout", "Info ...", "Über das Programm", "", "", kPlain, nullptr},
-    {"OpenFont", "Öffnen", "Font laden", "", "open", kPlain, [](TMainForm& f) { f.Files().OpenFontExecute(); }},
-    {"NewFont", "Neu", "Neue Font erstellen", "", "new", kPlain, [](TMainForm& f) { f.Files().NewFontExecute(); }},
-    {"SaveFont", "Speichern", "Font speichern", "", "save", kPlain, [](TMainForm& f) { f.Files().SaveFontExecute(); }},
-    {"SaveFontAs", "Speichern unter", "Font unter anderem Namen speichern", "", "", kPlain,
-     [](TMainForm& f) { f.Files().SaveFontAsExecute(); }},
-    {"Mark", "Mark", "markieren", "", "mark", kTool | kChecked, nullptr},
-    {"Paint", "Paint", "Pixel bearbeiten", "", "paint", kTool, nullptr},
-    {"Undo", "Rückgängig", "Rückgängig", "Ctrl+Z", "undo", kDisabled, nullptr},
-    {"Cut", "Ausschneiden", "ausschneiden", "Ctrl+X", "cut", kPlain, nullptr},
-    {"Cut2", "Cut2", "ausschneiden", "Shift+Del", "cut", kPlain, nullptr},
-    {"Paste", "Einfügen", "einfügen", "Ctrl+V", "paste", kDisabled, nullptr},
-    {"Paste2", "Paste2", "einfügen", "Shift+Ins", "paste", kDisabled, nullptr},
-    {"Copy", "Kopieren", "kopieren", "Ctrl+C", "copy", kPlain, nullptr},
-    {"Copy2", "Copy2", "kopieren", "Ctrl+Ins", "copy", kPlain, nullptr},
-    {"SaveAsBitmap", "Zeichen als Bitmap speichern", "", "", "", kPlain, nullptr},
-    {"LoadFromBitmap", "Zeichen aus Bitmap importieren", "", "", "", kPlain, nullptr},
-    {"Invert", "Invertieren", "Markierung invertieren", "", "invert", kPlain, nullptr},
-    {"Line", "Line", "Linie zeichnen", "", "line", kTool, nullptr},
-    {"Ellipse", "Ellipse", "Kreis/Ellipse zeichnen", "", "ellipse", kTool, nullptr},
-    {"Rectangle", "Rectange", "Rechteck zeichen", "", "rectangle", kTool, nullptr},
-    {"Fill", "Fill", "Bereich füllen", "", "fill", kTool, nullptr},
-    {"ChangeParameter", "Font Parameter ändern ...", "", "", "", kPlain, nullptr},
-    {"CharEdit", "Zeicheneditor", "", "", "", kChecked, [](TMainForm& f) { f.SwitchView(ViewAction::CharEdit); }},
-    {"Charset", "Zeichensatz", "", "", "", kCheckable, [](TMainForm& f) { f.SwitchView(ViewAction::Charset); }},
-    {"Print", "Drucken", "", "Ctrl+P", "print", kPlain, nullptr},
-    {"Export", "Exportieren", "", "", "export", kPlain, nullptr},
-    {"CalculateFontSizes", "Breite aller Zeichen automatisch setzen", "", "", "", kPlain, nullptr},
-    {"ResetCharSize", "Breite aller Zeichen auf Zeichensatzbreite setzen", "", "", "", kPlain, nullptr},
-    {"CalculateCharSize", "Zeichenbreite setzen", "", "Ctrl+W", "", kPlain, nullptr},
-    {"CharSpace", "Minimaler Freiraum nach dem Zeichen", "", "", "", kPlain, nullptr},
-    {"ToggleEditSet", "ToggleEditSet", "Anzeige des Zeichensatzes ein/aus", "", "", kCheckable,
-     [](TMainForm& f) { f.SwitchView(ViewAction::ToggleEditSet); }},
-    {"ImportAction", "Import", "", "", "", kPlain, [](TMainForm& f) { f.Files().ImportActionExecute(); }},
-    {"Kerning", "Kerning", "Kerningbereiche festlegen", "", "kerning", kTool, nullptr},
-    {"KerningSpacing", "Kerning Test", "", "", "", kCheckable,
-     [](TMainForm& f) { f.SwitchView(ViewAction::KerningSpacing); }},
-    {"HighlightSize", "Zeichenbreite hervorheben", "", "", "", kCheckable, nullptr},
-    {"AutoLoadChar", "Zeichen bei Auswahl automatisch laden", "", "", "", kCheckable, nullptr},
-    {"AutoStoreChar", "Zeichen bei Auswahl automatisch sichern", "", "", "", kCheckable, nullptr},
-    {"RemoveLeftCols", "Leerspalten vor dem Zeichen entfernen", "", "Ctrl+R", "", kPlain, nullptr},
-    {"RemoveFontLeftCols", "Leerspalten vor allen Zeichen entfernen", "", "", "", kPlain, nullptr},
-    {"SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain, nullptr},
-    {"Close", "Beenden", "", "", "", kPlain, [](TMainForm& f) { f.close(); }},
-};
-
-const QString kSeparator = QStringLiteral("-");
+// A separator in the lists of menu and tool-bar entries.
+constexpr auto kSeparator = static_cast<ActionId>(-1);
 // The submenu of recent files in the "Datei" menu.
-const QString kHistoryEntry = QStringLiteral("Neu öffnen");
+constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
+const QString kHistoryTitle = QStringLiteral("Neu öffnen");
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
 constexpr int kPreviewSize = 64;
@@ -123,8 +59,13 @@ QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString
   auto* button = new QPushButton(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)), QString());
   button->setObjectName(name);
   button->setToolTip(hint);
+  button->setAccessibleName(hint);
   button->setFixedSize(kPreviewSize / 2 - 2, 26);
   return button;
+}
+
+QList<QKeySequence> Shortcuts(const char* declared) {
+  return QKeySequence::listFromString(QString::fromLatin1(declared), QKeySequence::PortableText);
 }
 
 }  // namespace
@@ -133,9 +74,10 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       fsettings(settings),
       fguard(dialogs),
-      fglyphs(fstate, dialogs),
+      fsession(fdocument, dialogs),
+      fselection(fsession),
       fNewFontDLG(new TNewFontDLG(this)),
-      ffiles(fstate, dialogs, fglyphs, *fNewFontDLG, *this),
+      ffiles(fsession, dialogs, *fNewFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)) {
   Q_INIT_RESOURCE(glyphwright);
   setObjectName("MainForm");
@@ -149,20 +91,24 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   CreateToolBars(stored);
   CreatePages();
   CreateStatusBar();
-  ConnectState();
+  ConnectDocument();
+  ConnectSession();
+  ConnectFontList();
   PlaceWindow(stored.Position);
-  SetStatus(kTypePanel, FontTypeText(fstate.fonttype()));
+  SetStatus(kTypePanel, FontTypeText(fdocument.fonttype()));
   FillGlyphLists();
-  ClearMark();
-  fstate.SetSaveRequest(false);
-  fstate.SetCharRequest(false);
+  fsession.ClearMark();
+  fdocument.SetSaveRequest(false);
+  fsession.SetCharRequest(false);
   fHistoryList->SetNonItemText(QStringLiteral("keine Font"));
   connect(fHistoryList, &TKVHistoryFileList::OnChange, this, [this] { HistoryListChange(); });
   connect(fHistoryList, &TKVHistoryFileList::OnClick, this,
           [this](QAction*, const QString& path) { fguard.Run([&] { ffiles.HistoryListClick(path); }); });
   fHistoryList->LoadList(settings, kFilesSection, QStringLiteral("Font"));
-  UpdateForNewFont();
-  PaintCharset();
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::RefreshActions);
+  fsession.ResetForNewFont();
+  ShowNewFont();
+  RefreshActions();
   PageControl1->setCurrentWidget(CharEditPage);
 }
 
@@ -174,36 +120,57 @@ QAction* TMainForm::Action(const QString& name) const {
   return action;
 }
 
+bool TMainForm::IsChecked(ActionId id) const { return Action(id)->isChecked(); }
+
 void TMainForm::CreateActions() {
-  auto* tools = new QActionGroup(this);
-  for (const ActionDeclaration& declared : kActions) {
+  for (const ActionDeclaration& declared : MainActions()) {
     auto* action = new QAction(QString::fromUtf8(declared.caption), this);
     action->setObjectName(declared.name);
     if (*declared.hint) action->setToolTip(QString::fromUtf8(declared.hint));
-    if (*declared.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(declared.shortcut)));
+    action->setShortcuts(Shortcuts(declared.shortcuts));
     if (*declared.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(declared.icon)));
-    action->setCheckable(declared.flags & kCheckable);
-    action->setChecked((declared.flags & kChecked) == kChecked);
-    action->setEnabled(!(declared.flags & kDisabled));
-    if ((declared.flags & kTool) == kTool) tools->addAction(action);
-    if (declared.handler) fguard.Connect(action, [this, handler = declared.handler] { handler(*this); });
+    action->setCheckable((declared.flags & kOption) || StateOf(declared.id, CommandState()).Checked);
+    if (declared.handler) {
+      fguard.Connect(action, [this, handler = declared.handler] {
+        handler(*this);
+        RefreshActions();
+      });
+    }
     addAction(action);
+    factions[declared.id] = action;
+  }
+}
+
+void TMainForm::RefreshActions() {
+  CommandState state;
+  state.SaveRequest = fdocument.SaveRequest();
+  state.CanUndo = fsession.CanUndo();
+  state.CanRedo = fsession.CanRedo();
+  state.MarkCommands = fsession.MarkCommandsEnabled();
+  state.ClipboardHasPicture = TSelectionCommands::ClipboardHasPicture();
+  state.Tool = fsession.Tool();
+  state.View = fview;
+  for (const auto& [id, action] : factions) {
+    const ActionState shown = StateOf(id, state);
+    action->setEnabled(shown.Enabled);
+    if (shown.Checked) action->setChecked(*shown.Checked);
   }
 }
 
 void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
-  Action("HighlightSize")->setChecked(stored.HighLightSize);
-  Action("AutoLoadChar")->setChecked(stored.AutoLoadChar);
-  Action("AutoStoreChar")->setChecked(stored.AutoStoreChar);
+  Action(ActionId::HighlightSize)->setChecked(stored.HighLightSize);
+  Action(ActionId::AutoLoadChar)->setChecked(stored.AutoLoadChar);
+  Action(ActionId::AutoStoreChar)->setChecked(stored.AutoStoreChar);
 }
 
-QMenu* TMainForm::CreateMenu(const QString& title, const QStringList& entries) {
+QMenu* TMainForm::CreateMenu(const QString& title, const std::vector<ActionId>& entries) {
   auto* menu = new QMenu(title, this);
-  for (const QString& entry : entries) {
+  menu->setObjectName(title + "Menu");
+  for (const ActionId entry : entries) {
     if (entry == kSeparator) {
       menu->addSeparator();
     } else if (entry == kHistoryEntry) {
-      HistoryOpen = menu->addMenu(entry);
+      HistoryOpen = menu->addMenu(kHistoryTitle);
       HistoryOpen->setObjectName("HistoryOpen");
     } else {
       menu->addAction(Action(entry));
@@ -212,43 +179,44 @@ QMenu* TMainForm::CreateMenu(const QString& title, const QStringList& entries) {
   return menu;
 }
 
+// A real menu bar, so F10 and screen readers reach every command, inside a
+// movable tool bar whose position is stored like the others.
 QToolBar* TMainForm::CreateMenuBar() {
-  QMenu* const menus[] = {
-      CreateMenu(QStringLiteral("Datei"), {"NewFont", "OpenFont", kHistoryEntry, "SaveFont", "SaveFontAs", kSeparator,
-                                           "ImportAction", "Export", kSeparator, "Print", kSeparator, "Close"}),
-      CreateMenu(QStringLiteral("Bearbeiten"),
-                 {"Undo", "Cut", "Copy", "Paste", kSeparator, "SaveAsBitmap", "LoadFromBitmap", kSeparator,
-                  "CalculateCharSize", "CharSpace", "RemoveLeftCols", kSeparator, "CalculateFontSizes", "ResetCharSize",
-                  "RemoveFontLeftCols", "ChangeParameter"}),
-      CreateMenu(QStringLiteral("Ansicht"), {"CharEdit", "Charset", "KerningSpacing", kSeparator, "HighlightSize"}),
-      CreateMenu(QStringLiteral("Extras"), {"AutoLoadChar", "AutoStoreChar", kSeparator, "SelectStyleAction"}),
-      CreateMenu(QStringLiteral("Hilfe"), {"ShowAbout"}),
-  };
+  using enum ActionId;
+  fMenuBar = new QMenuBar;
+  fMenuBar->setObjectName("MainMenu");
+  fMenuBar->setNativeMenuBar(false);
+  fMenuBar->addMenu(
+      CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
+                                           ImportAction, Export, kSeparator, Print, kSeparator, Close}));
+  fEditMenu = CreateMenu(
+      QStringLiteral("Bearbeiten"),
+      {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap, kSeparator, CalculateCharSize, CharSpace,
+       RemoveLeftCols, kSeparator, CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
+  fMenuBar->addMenu(fEditMenu);
+  fMenuBar->addMenu(
+      CreateMenu(QStringLiteral("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
+  fMenuBar->addMenu(CreateMenu(QStringLiteral("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
+  // "Hilfe" holds one command, so choosing it runs that command at once.
+  auto* help = fMenuBar->addAction(QStringLiteral("Hilfe"));
+  help->setObjectName("HilfeMenuEntry");
+  help->setToolTip(QStringLiteral("Über das Programm"));
+  connect(help, &QAction::triggered, Action(ShowAbout), &QAction::trigger);
+  auto* activate = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(activate, &QShortcut::activated, fMenuBar, [this] {
+    fMenuBar->setFocus(Qt::MenuBarFocusReason);
+    fMenuBar->setActiveAction(fMenuBar->actions().constFirst());
+  });
   auto* bar = new QToolBar(QStringLiteral("Menü"), this);
   bar->setObjectName("MenuBar");
-  for (QMenu* menu : menus) {
-    const QString title = menu->title();
-    auto* button = new QToolButton(bar);
-    button->setObjectName(title + "Button");
-    button->setText(title);
-    button->setMenu(menu);
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->addWidget(button);
-    if (title == QStringLiteral("Bearbeiten")) fEditMenuButton = button;
-  }
-  // "Hilfe" itself shows the about box; its arrow still opens the menu.
-  auto* help = bar->findChild<QToolButton*>(QStringLiteral("HilfeButton"));
-  help->setPopupMode(QToolButton::MenuButtonPopup);
-  help->setToolTip(QStringLiteral("Über das Programm"));
-  connect(help, &QToolButton::clicked, Action("ShowAbout"), &QAction::trigger);
+  bar->addWidget(fMenuBar);
   return bar;
 }
 
-QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const QStringList& actions) {
+QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const std::vector<ActionId>& actions) {
   auto* bar = new QToolBar(title, this);
   bar->setObjectName(name);
-  for (const QString& entry : actions) {
+  for (const ActionId entry : actions) {
     if (entry == kSeparator)
       bar->addSeparator();
     else
@@ -258,16 +226,16 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
 }
 
 void TMainForm::CreateToolBars(const WindowSettings& stored) {
+  using enum ActionId;
   fToolBars = {
       CreateMenuBar(),
-      CreateToolBar("FileToolBar", QStringLiteral("Datei"),
-                    {"NewFont", "OpenFont", "SaveFont", kSeparator, "Print", "Export"}),
-      CreateToolBar("EditToolBar", QStringLiteral("Bearbeiten"), {"Undo", "Cut2", "Copy2", "Paste2"}),
+      CreateToolBar("FileToolBar", QStringLiteral("Datei"), {NewFont, OpenFont, SaveFont, kSeparator, Print, Export}),
+      CreateToolBar("EditToolBar", QStringLiteral("Bearbeiten"), {Undo, Redo, Cut2, Copy2, Paste2}),
       CreateToolBar("DrawToolBar", QStringLiteral("Zeichnen"),
-                    {"Mark", "Paint", "Line", "Ellipse", "Rectangle", "Fill", "Kerning", kSeparator, "Invert"})};
+                    {Mark, Paint, Line, Ellipse, Rectangle, Fill, Kerning, kSeparator, Invert})};
   HistoryPopup = new QMenu(this);
   HistoryPopup->setObjectName("HistoryPopup");
-  auto* open = qobject_cast<QToolButton*>(fToolBars[1]->widgetForAction(Action("OpenFont")));
+  auto* open = qobject_cast<QToolButton*>(fToolBars[1]->widgetForAction(Action(OpenFont)));
   open->setMenu(HistoryPopup);
   open->setPopupMode(QToolButton::MenuButtonPopup);
   std::vector<PlacedToolBar> placed;
@@ -297,25 +265,31 @@ void TMainForm::CreatePages() {
 QWidget* TMainForm::CreateCharEditPage() {
   auto* page = new QWidget;
   page->setObjectName("CharEditPage");
-  FontList = new TChangeListBox(page);
+  FontList = new TFontList(fdocument, page);
   FontList->setObjectName("FontList");
+  FontList->setAccessibleName(QStringLiteral("Zeichenliste"));
   FontList->setFixedWidth(150);
   FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* preview = new QFrame(page);
   preview->setObjectName("PreviewBox");
+  preview->setAccessibleName(QStringLiteral("Vorschau"));
   preview->setFrameShape(QFrame::Box);
   preview->setFixedSize(kPreviewSize, kPreviewSize);
+  auto* load = CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden"));
+  auto* store = CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern"));
+  connect(load, &QPushButton::clicked, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
+  connect(store, &QPushButton::clicked, this, [this] { fguard.Run([this] { StoreCharButtonClick(); }); });
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(4);
-  buttons->addWidget(CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden")));
-  buttons->addWidget(
-      CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern")));
+  buttons->addWidget(load);
+  buttons->addWidget(store);
   auto* column = new QVBoxLayout;
   column->addWidget(preview);
   column->addLayout(buttons);
   column->addStretch();
   auto* editor = new QFrame(page);
   editor->setObjectName("CharPaintBox");
+  editor->setAccessibleName(QStringLiteral("Zeicheneditor"));
   editor->setFrameShape(QFrame::StyledPanel);
   editor->setFrameShadow(QFrame::Sunken);
   auto* layout = new QHBoxLayout(page);
@@ -337,12 +311,14 @@ QWidget* TMainForm::CreateCharSetPage() {
 QWidget* TMainForm::CreateKerningSpacingPage() {
   auto* page = new QWidget;
   page->setObjectName("KerningSpacingPage");
+  auto* label = new QLabel(QStringLiteral("zu überprüfendes Zeichen"), page);
   KerningCharBox = new QComboBox(page);
   KerningCharBox->setObjectName("KerningCharBox");
+  label->setBuddy(KerningCharBox);
   AutoStepBox = new QCheckBox(QStringLiteral("automatisch weiterschalten"), page);
   AutoStepBox->setObjectName("AutoStepBox");
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("zu überprüfendes Zeichen"), page));
+  row->addWidget(label);
   row->addWidget(KerningCharBox);
   row->addWidget(AutoStepBox);
   row->addStretch();
@@ -372,24 +348,48 @@ void TMainForm::CreateStatusBar() {
   }
 }
 
-void TMainForm::ConnectState() {
-  connect(&fstate, &MainState::filenameChanged, this, [this](const QString& name) {
+void TMainForm::ConnectDocument() {
+  connect(&fdocument, &FontDocument::filenameChanged, this, [this](const QString& name) {
     if (!name.isEmpty()) fHistoryList->Add(name);
     setWindowTitle(WindowCaption(name));
   });
-  connect(&fstate, &MainState::fonttypeChanged, this, [this](int type) { SetStatus(kTypePanel, FontTypeText(type)); });
-  connect(&fstate, &MainState::SaveRequestChanged, this, [this](bool changed) {
-    Action("SaveFont")->setEnabled(changed);
+  connect(&fdocument, &FontDocument::fonttypeChanged, this,
+          [this](int type) { SetStatus(kTypePanel, FontTypeText(type)); });
+  connect(&fdocument, &FontDocument::SaveRequestChanged, this, [this](bool changed) {
     SetStatus(kFontPanel, changed ? QStringLiteral("Font geändert") : QString());
+    RefreshActions();
   });
-  connect(&fstate, &MainState::CharRequestChanged, this, [this](bool changed) {
+  connect(&fdocument, &FontDocument::BaseLineChanged, this,
+          [this](int baseline) { SetStatus(kBaseLinePanel, BaseLineText(baseline)); });
+  connect(&fdocument, &FontDocument::FontReplaced, this, &TMainForm::ShowNewFont);
+  connect(&fdocument, &FontDocument::GlyphChanged, FontList, [this] { FontList->viewport()->update(); });
+  connect(&fdocument, &FontDocument::MetricsChanged, FontList, [this] { FontList->viewport()->update(); });
+}
+
+void TMainForm::ConnectSession() {
+  connect(&fsession, &EditSession::CharRequestChanged, this, [this](bool changed) {
     SetStatus(kCharPanel, changed ? CharChangedText(std::max(FontList->ItemIndex(), 0)) : QString());
   });
-  connect(&fstate, &MainState::EditSizeChanged, this, [this](int size) { SetStatus(kSizePanel, EditSizeText(size)); });
-  connect(&fstate, &MainState::BaseLineChanged, this,
-          [this](int baseline) { SetStatus(kBaseLinePanel, BaseLineText(baseline)); });
-  connect(&fglyphs, &TGlyphStore::EditCharHandled, FontList, qOverload<>(&QWidget::update));
+  connect(&fsession, &EditSession::EditSizeChanged, this,
+          [this](int size) { SetStatus(kSizePanel, EditSizeText(size)); });
+  connect(&fsession, &EditSession::ToolChanged, this, &TMainForm::RefreshActions);
+  connect(&fsession, &EditSession::CommandStateChanged, this, &TMainForm::RefreshActions);
 }
+
+void TMainForm::ConnectFontList() {
+  connect(FontList, &TChangeListBox::OnChange, this, [this] { fguard.Run([this] { FontListChange(); }); });
+  connect(FontList, &TFontList::LoadRequested, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
+}
+
+void TMainForm::FontListChange() {
+  if (IsChecked(ActionId::AutoLoadChar) && !FontList->MoveChar()) LoadCharButtonClick();
+}
+
+void TMainForm::LoadCharButtonClick() {
+  fsession.LoadCommand(FontList->ItemIndex(), FontList->MoveChar(), IsChecked(ActionId::AutoStoreChar));
+}
+
+void TMainForm::StoreCharButtonClick() { fsession.StoreCharAs(FontList->ItemIndex()); }
 
 void TMainForm::PlaceWindow(QPoint stored) {
   const QRect screen = this->screen()->geometry();
@@ -411,9 +411,9 @@ void TMainForm::FillGlyphLists() {
 WindowSettings TMainForm::CurrentSettings() const {
   WindowSettings current;
   current.Position = pos();
-  current.HighLightSize = Action("HighlightSize")->isChecked();
-  current.AutoLoadChar = Action("AutoLoadChar")->isChecked();
-  current.AutoStoreChar = Action("AutoStoreChar")->isChecked();
+  current.HighLightSize = IsChecked(ActionId::HighlightSize);
+  current.AutoLoadChar = IsChecked(ActionId::AutoLoadChar);
+  current.AutoStoreChar = IsChecked(ActionId::AutoStoreChar);
   for (int i = 0; i < kToolBarCount; ++i) current.ToolBars[i] = fToolBars[i]->pos();
   current.Style = fstyle;
   return current;
@@ -425,17 +425,16 @@ void TMainForm::HistoryListChange() {
 }
 
 void TMainForm::SwitchView(ViewAction used) {
-  const ViewChecks current{Action("CharEdit")->isChecked(), Action("Charset")->isChecked(),
-                           Action("ToggleEditSet")->isChecked(), Action("KerningSpacing")->isChecked()};
+  ViewChecks current = fview;
+  // The toggle has flipped its own check mark before its handler runs.
+  current.ToggleEditSet = IsChecked(ActionId::ToggleEditSet);
   ShowView(::SwitchView(current, used));
 }
 
 void TMainForm::ShowView(const ViewChecks& checks) {
-  Action("CharEdit")->setChecked(checks.CharEdit);
-  Action("Charset")->setChecked(checks.Charset);
-  Action("ToggleEditSet")->setChecked(checks.ToggleEditSet);
-  Action("KerningSpacing")->setChecked(checks.KerningSpacing);
-  fEditMenuButton->setEnabled(checks.CharEdit);
+  fview = checks;
+  RefreshActions();
+  fEditMenu->menuAction()->setEnabled(checks.CharEdit);
   fToolBars[static_cast<int>(ToolBarId::DrawTools)]->setVisible(checks.CharEdit);
   fToolBars[static_cast<int>(ToolBarId::EditTools)]->setVisible(checks.CharEdit);
   fswitchingView = true;
@@ -443,7 +442,6 @@ void TMainForm::ShowView(const ViewChecks& checks) {
   if (checks.Charset) PageControl1->setCurrentWidget(CharSetPage);
   if (checks.KerningSpacing) {
     KerningCharBox->setCurrentIndex(FontList->ItemIndex());
-    PaintKerningTest();
     PageControl1->setCurrentWidget(KerningSpacingPage);
     KerningCharBox->setFocus();
   }
@@ -461,30 +459,10 @@ void TMainForm::PageChanged(int index) {
   if (PageControl1->currentWidget() != KerningSpacingPage) AutoStepBox->setChecked(false);
 }
 
-void TMainForm::CenterForm(QWidget& form) {
-  form.adjustSize();
-  form.move(CenteredDialogPosition(frameGeometry(), form.frameSize(), screen()->geometry().size()));
-}
-
-void TMainForm::UpdateForNewFont() {
-  fstate.ClearEditChar();
-  Action("Undo")->setEnabled(false);
-  const int rowHeight = std::abs(FontList->fontMetrics().height()) + fstate.EditFont().FontHeight() + 5;
-  for (int c = 0; c < FontList->count(); ++c) {
-    QListWidgetItem* item = FontList->item(c);
-    item->setSizeHint(QSize(FontList->fontMetrics().horizontalAdvance(item->text()) + 8, rowHeight));
-  }
+void TMainForm::ShowNewFont() {
+  FontList->UpdateRowHeight();
   FontList->SetItemIndex(0);
-  FontList->update();
-}
-
-// The charset and kerning pictures are drawn by the views, which come later.
-void TMainForm::PaintCharset() {}
-
-void TMainForm::PaintKerningTest() {}
-
-void TMainForm::ClearMark() {
-  for (const char* name : {"Cut", "Copy", "Cut2", "Copy2"}) Action(name)->setEnabled(false);
+  FontList->viewport()->update();
 }
 
 QMenu* TMainForm::createPopupMenu() { return nullptr; }

@@ -1,56 +1,58 @@
 #pragma once
 
 #include "app/commandguard.h"
+#include "app/document.h"
+#include "app/editsession.h"
 #include "app/filecommands.h"
-#include "app/glyphstore.h"
-#include "app/mainstate.h"
+#include "app/mainactions.h"
+#include "app/selection.h"
 #include "app/viewswitch.h"
 #include "app/windowsettings.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <map>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QTabWidget;
 class QToolBar;
-class QToolButton;
 class Settings;
-class TChangeListBox;
+class TFontList;
 class TKVHistoryFileList;
 class TNewFontDLG;
 class UserDialogs;
 
-// The main window: owns the document state, the actions, menus, tool bars,
-// pages and status bar, and wires the actions to the classes that do the work.
-class TMainForm : public QMainWindow, private FileCommandHost {
+// The main window: the shell that owns the document and the editing session,
+// the actions, menus, tool bars, pages and status bar, and wires them to the
+// classes that do the work.
+class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
   TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  MainState& State() { return fstate; }
+  FontDocument& Document() { return fdocument; }
+  EditSession& Session() { return fsession; }
   TFileCommands& Files() { return ffiles; }
-  TGlyphStore& Glyphs() { return fglyphs; }
+  TSelectionCommands& Selection() { return fselection; }
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
-  // The action of the given name; throws std::out_of_range for an unknown one.
+  QAction* Action(ActionId id) const { return factions.at(id); }
+  // The action of the given object name; throws std::out_of_range for an unknown one.
   QAction* Action(const QString& name) const;
+  bool IsChecked(ActionId id) const;
 
   // The status bar panel 0..5.
   QString StatusText(int panel) const;
   const QString& Style() const { return fstyle; }
 
   void SwitchView(ViewAction used);
-  void CenterForm(QWidget& form) override;
-  void UpdateForNewFont() override;
-  void PaintCharset() override;
-  void PaintKerningTest() override;
-  void ClearMark() override;
   // None: the tool bars cannot be hidden.
   QMenu* createPopupMenu() override;
 
@@ -61,14 +63,16 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void CreateActions();
   void CreateToolBars(const WindowSettings& stored);
   QToolBar* CreateMenuBar();
-  QToolBar* CreateToolBar(const char* name, const QString& title, const QStringList& actions);
-  QMenu* CreateMenu(const QString& title, const QStringList& entries);
+  QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<ActionId>& actions);
+  QMenu* CreateMenu(const QString& title, const std::vector<ActionId>& entries);
   void CreatePages();
   QWidget* CreateCharEditPage();
   QWidget* CreateCharSetPage();
   QWidget* CreateKerningSpacingPage();
   void CreateStatusBar();
-  void ConnectState();
+  void ConnectDocument();
+  void ConnectSession();
+  void ConnectFontList();
   void PlaceWindow(QPoint stored);
   void FillGlyphLists();
   void ApplyStoredOptions(const WindowSettings& stored);
@@ -77,25 +81,36 @@ class TMainForm : public QMainWindow, private FileCommandHost {
   void ShowView(const ViewChecks& checks);
   void PageChanged(int index);
   void SetStatus(int panel, const QString& text);
+  // The enabled and checked states of every action, from the state they follow.
+  void RefreshActions();
+  // The glyph list after a new font: rows fit the cell, the first glyph is selected.
+  void ShowNewFont();
+  void FontListChange();
+  void LoadCharButtonClick();
+  void StoreCharButtonClick();
 
   Settings& fsettings;
   CommandGuard fguard;
-  MainState fstate;
-  TGlyphStore fglyphs;
+  FontDocument fdocument;
+  EditSession fsession;
+  TSelectionCommands fselection;
   TNewFontDLG* fNewFontDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
   QString fstyle;
+  ViewChecks fview;
 
+  std::map<ActionId, QAction*> factions;
   std::array<QToolBar*, kToolBarCount> fToolBars{};
-  QToolButton* fEditMenuButton = nullptr;
+  QMenuBar* fMenuBar = nullptr;
+  QMenu* fEditMenu = nullptr;
   QMenu* HistoryPopup = nullptr;
   QMenu* HistoryOpen = nullptr;
   QTabWidget* PageControl1 = nullptr;
   QWidget* CharEditPage = nullptr;
   QWidget* CharSetPage = nullptr;
   QWidget* KerningSpacingPage = nullptr;
-  TChangeListBox* FontList = nullptr;
+  TFontList* FontList = nullptr;
   QComboBox* KerningCharBox = nullptr;
   QCheckBox* AutoStepBox = nullptr;
   std::array<QLabel*, 6> fpanels{};

@@ -1,5 +1,8 @@
 #include "app/placement.h"
 
+#include <QScreen>
+#include <QWidget>
+
 namespace {
 
 int CenteredCoordinate(int mainStart, int mainExtent, int dialogExtent, int screenExtent) {
@@ -20,4 +23,9 @@ std::optional<QPoint> StoredWindowPosition(QPoint stored, QSize window, QSize sc
 QPoint CenteredDialogPosition(const QRect& mainWindow, QSize dialog, QSize screen) {
   return {CenteredCoordinate(mainWindow.left(), mainWindow.width(), dialog.width(), screen.width()),
           CenteredCoordinate(mainWindow.top(), mainWindow.height(), dialog.height(), screen.height())};
+}
+
+void CenterForm(const QWidget& window, QWidget& form) {
+  form.adjustSize();
+  form.move(CenteredDialogPosition(window.frameGeometry(), form.frameSize(), window.screen()->geometry().size()));
 }

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QWidget;
+
 // Where the main window starts: the stored position, or nothing (centre it)
 // when a coordinate is negative or the window would reach past the screen.
 std::optional<QPoint> StoredWindowPosition(QPoint stored, QSize window, QSize screen);
@@ -13,6 +15,9 @@ std::optional<QPoint> StoredWindowPosition(QPoint stored, QSize window, QSize sc
 // Top left of a dialog centred over the main window, kept on the screen; a
 // negative coordinate becomes 1.
 QPoint CenteredDialogPosition(const QRect& mainWindow, QSize dialog, QSize screen);
+
+// Places the dialog centred over the window, on the window's screen.
+void CenterForm(const QWidget& window, QWidget& form);
 
 // The main window's size never drops below this.
 constexpr QSize kMinimumWindowSize(500, 400);

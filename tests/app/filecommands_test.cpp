@@ -39,7 +39,7 @@ class FileCommandsTest : public MainFormTest {
     WriteFontFile(Path("named.fnt"), 2, 8, 12);
     fdialogs.ExpectOpenFile(Path("named.fnt"));
     Trigger("OpenFont");
-    State().SetSaveRequest(true);
+    Document().SetSaveRequest(true);
   }
 
   void ExpectNewFontDialog(int width, int height, bool accepted) {
@@ -54,7 +54,7 @@ class FileCommandsTest : public MainFormTest {
 
 TEST_F(FileCommandsTest, OpeningAType2FileShowsItsNameAndType) {
   TMainForm& form = Start();
-  State().SetSaveRequest(true);
+  Document().SetSaveRequest(true);
   WriteFontFile(Path("lcd.fnt"), 2, 8, 12);
   fdialogs.ExpectYesNoCancel(DialogAnswer::No);
   fdialogs.ExpectOpenFile(Path("lcd.fnt"));
@@ -67,9 +67,9 @@ TEST_F(FileCommandsTest, OpeningAType2FileShowsItsNameAndType) {
   EXPECT_EQ(MenuTexts("HistoryOpen").first(), Path("lcd.fnt"));
   EXPECT_EQ(form.StatusText(4), QString());
   EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
-  EXPECT_TRUE(State().EditFont().GetPixel(65, 0, 0));
-  EXPECT_EQ(State().EditFont().FontHeight(), 12);
-  EXPECT_EQ(State().CharBMP.size(), QSize(8, 12));
+  EXPECT_TRUE(Document().EditFont().GetPixel(65, 0, 0));
+  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
+  EXPECT_EQ(Session().CharBMP().size(), QSize(8, 12));
 }
 
 TEST_F(FileCommandsTest, AFileThatCannotBeOpenedLeavesFontNameTypeAndFlagsAsTheyWere) {
@@ -92,23 +92,23 @@ TEST_F(FileCommandsTest, AFileThatCannotBeOpenedLeavesFontNameTypeAndFlagsAsThey
     fdialogs.ExpectError();
     Trigger("OpenFont");
     EXPECT_TRUE(fdialogs.LastText().contains(QString::fromUtf8(row.message))) << fdialogs.LastText().toStdString();
-    EXPECT_EQ(State().filename(), Path("named.fnt")) << row.name;
-    EXPECT_EQ(State().fonttype(), 2) << row.name;
-    EXPECT_TRUE(State().SaveRequest()) << row.name;
-    EXPECT_TRUE(State().EditFont().Fontvalid()) << row.name;
-    EXPECT_TRUE(State().EditFont().GetPixel(65, 0, 0)) << row.name;
-    EXPECT_EQ(State().EditFont().FontWidth(), 8) << row.name;
+    EXPECT_EQ(Document().filename(), Path("named.fnt")) << row.name;
+    EXPECT_EQ(Document().fonttype(), 2) << row.name;
+    EXPECT_TRUE(Document().SaveRequest()) << row.name;
+    EXPECT_TRUE(Document().EditFont().Fontvalid()) << row.name;
+    EXPECT_TRUE(Document().EditFont().GetPixel(65, 0, 0)) << row.name;
+    EXPECT_EQ(Document().EditFont().FontWidth(), 8) << row.name;
     fdialogs.VerifyAllAnswered();
   }
 }
 
 TEST_F(FileCommandsTest, AbbrechenInTheSaveQuestionStopsOpening) {
   Start();
-  State().SetSaveRequest(true);
+  Document().SetSaveRequest(true);
   fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel);
   Trigger("OpenFont");
-  EXPECT_TRUE(State().SaveRequest());
-  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_TRUE(Document().SaveRequest());
+  EXPECT_TRUE(Document().filename().isEmpty());
 }
 
 TEST_F(FileCommandsTest, SaveAsType1WithJaWritesType1AndLaterSavesRepeatIt) {
@@ -121,16 +121,16 @@ TEST_F(FileCommandsTest, SaveAsType1WithJaWritesType1AndLaterSavesRepeatIt) {
   EXPECT_EQ(fdialogs.Asked().front().File.FilterIndex, 3);
   EXPECT_EQ(fdialogs.LastText(), kType1Warning);
   EXPECT_EQ(FileType(path), 1);
-  EXPECT_EQ(State().fonttype(), 1);
+  EXPECT_EQ(Document().fonttype(), 1);
   EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 1"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - small.fnt"));
-  EXPECT_FALSE(State().SaveRequest());
+  EXPECT_FALSE(Document().SaveRequest());
 
   QFile::remove(path);
-  State().SetSaveRequest(true);
+  Document().SetSaveRequest(true);
   Trigger("SaveFont");
   EXPECT_EQ(FileType(path), 1);
-  EXPECT_FALSE(State().SaveRequest());
+  EXPECT_FALSE(Document().SaveRequest());
 
   // The save dialog offers the entry chosen last.
   fdialogs.ExpectSaveFile(QString());
@@ -149,8 +149,8 @@ TEST_F(FileCommandsTest, SaveAsWithTheTypeWarningAnsweredNeinWritesNothing) {
   EXPECT_EQ(fdialogs.LastText(), kType2Warning);
   EXPECT_FALSE(QFile::exists(Path("other.fnt")));
   EXPECT_EQ(Form().windowTitle(), QStringLiteral("<kelvaront> Rastermeister - named.fnt"));
-  EXPECT_FALSE(State().SaveRequest());
-  EXPECT_EQ(State().fonttype(), 3);
+  EXPECT_FALSE(Document().SaveRequest());
+  EXPECT_EQ(Document().fonttype(), 3);
   EXPECT_EQ(MenuTexts("HistoryOpen"), (QStringList{Path("named.fnt"), Path("other.fnt")}));
 }
 
@@ -160,8 +160,8 @@ TEST_F(FileCommandsTest, CancelledSaveAsBringsTheOldNameBackToTheTopOfTheRecentF
   Form().HistoryList().Add(Path("elsewhere.fnt"));
   fdialogs.ExpectSaveFile(QString());
   Trigger("SaveFontAs");
-  EXPECT_EQ(State().filename(), Path("named.fnt"));
-  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_TRUE(Document().SaveRequest());
   EXPECT_EQ(MenuTexts("HistoryPopup").first(), Path("named.fnt"));
 }
 
@@ -171,8 +171,8 @@ TEST_F(FileCommandsTest, SaveAsEntry3ChoosesType3) {
   fdialogs.ExpectSaveFile(Path("full.fnt"), 3);
   Trigger("SaveFontAs");
   EXPECT_EQ(FileType(Path("full.fnt")), 3);
-  EXPECT_EQ(State().fonttype(), 3);
-  EXPECT_EQ(State().filename(), Path("full.fnt"));
+  EXPECT_EQ(Document().fonttype(), 3);
+  EXPECT_EQ(Document().filename(), Path("full.fnt"));
 }
 
 TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldNameTypeAndChangeFlag) {
@@ -181,9 +181,9 @@ TEST_F(FileCommandsTest, FailedSaveAsKeepsTheOldNameTypeAndChangeFlag) {
   fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), 3);
   fdialogs.ExpectError();
   Trigger("SaveFontAs");
-  EXPECT_EQ(State().filename(), Path("named.fnt"));
-  EXPECT_EQ(State().fonttype(), 2);
-  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_EQ(Document().fonttype(), 2);
+  EXPECT_TRUE(Document().SaveRequest());
   EXPECT_EQ(Form().windowTitle(), QStringLiteral("<kelvaront> Rastermeister - named.fnt"));
 }
 
@@ -196,20 +196,20 @@ TEST_F(FileCommandsTest, NewEmptyFontAfterNeinReplacesTheChangedFont) {
   ExpectNewFontDialog(8, 8, true);
   Trigger("NewFont");
   EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Neue Font erstellen"));
-  const TFontHandler& font = State().EditFont();
+  const TFontHandler& font = Document().EditFont();
   EXPECT_EQ(font.FontWidth(), 8);
   EXPECT_EQ(font.FontHeight(), 8);
   EXPECT_FALSE(font.GetPixel(65, 0, 0));
-  EXPECT_EQ(State().fonttype(), 3);
-  EXPECT_FALSE(State().SaveRequest());
-  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_EQ(Document().fonttype(), 3);
+  EXPECT_FALSE(Document().SaveRequest());
+  EXPECT_TRUE(Document().filename().isEmpty());
   EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
   EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3"));
   EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
   EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = 8"));
-  EXPECT_EQ(State().CharBMP.size(), QSize(8, 8));
+  EXPECT_EQ(Session().CharBMP().size(), QSize(8, 8));
   EXPECT_EQ(list->ItemIndex(), 0);
-  EXPECT_EQ(list->item(255)->sizeHint().height(), list->fontMetrics().height() + 8 + 5);
+  EXPECT_EQ(list->sizeHintForRow(255), list->fontMetrics().height() + 8 + 5);
 }
 
 TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
@@ -218,9 +218,9 @@ TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
   fdialogs.ExpectYesNoCancel(DialogAnswer::No);
   ExpectNewFontDialog(4, 4, false);
   Trigger("NewFont");
-  EXPECT_EQ(State().EditFont().FontWidth(), 8);
-  EXPECT_EQ(State().filename(), Path("named.fnt"));
-  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_EQ(Document().EditFont().FontWidth(), 8);
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_TRUE(Document().SaveRequest());
 }
 
 TEST_F(FileCommandsTest, NewFontDialogShowsTheSizesOfItsLastUse) {
@@ -235,8 +235,8 @@ TEST_F(FileCommandsTest, NewFontDialogShowsTheSizesOfItsLastUse) {
   });
   Trigger("NewFont");
   EXPECT_EQ(shown, QSize(5, 12));
-  EXPECT_EQ(State().EditFont().FontWidth(), 5);
-  EXPECT_EQ(State().EditFont().FontHeight(), 12);
+  EXPECT_EQ(Document().EditFont().FontWidth(), 5);
+  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
 }
 
 TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
@@ -253,15 +253,15 @@ TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
     fdialogs.ExpectOpenFile(Path("dos.fnt"));
     Trigger("ImportAction");
     EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Import OEM-Font"));
-    const TFontHandler& font = State().EditFont();
+    const TFontHandler& font = Document().EditFont();
     EXPECT_EQ(font.FontWidth(), 8) << row.size;
     EXPECT_EQ(font.FontHeight(), row.height) << row.size;
     EXPECT_TRUE(font.GetPixel(65, 0, 0)) << row.size;
     EXPECT_TRUE(font.GetPixel(65, 7, 0)) << row.size;
     EXPECT_FALSE(font.GetPixel(65, 1, 0)) << row.size;
-    EXPECT_EQ(State().fonttype(), 1) << row.size;
-    EXPECT_TRUE(State().SaveRequest()) << row.size;
-    EXPECT_TRUE(State().filename().isEmpty()) << row.size;
+    EXPECT_EQ(Document().fonttype(), 1) << row.size;
+    EXPECT_TRUE(Document().SaveRequest()) << row.size;
+    EXPECT_TRUE(Document().filename().isEmpty()) << row.size;
     EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 1"));
     EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
     Stop();
@@ -275,7 +275,7 @@ TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
   Start();
   fdialogs.ExpectOpenFile(path);
   Trigger("ImportAction");
-  const TFontHandler& font = State().EditFont();
+  const TFontHandler& font = Document().EditFont();
   EXPECT_EQ(font.FontHeight(), 8);
   // The file's first byte, 0x1B = 00011011, is the top row of glyph 0.
   for (int x = 0; x < 8; ++x) EXPECT_EQ(font.GetPixel(0, x, 0), x == 3 || x == 4 || x == 6 || x == 7) << x;
@@ -291,10 +291,10 @@ TEST_F(FileCommandsTest, DosFileOfAnUnusableSizeChangesNothing) {
     fdialogs.ExpectError();
     Trigger("ImportAction");
     EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("keine DOS-Fontdatei"))) << size;
-    EXPECT_EQ(State().EditFont().FontHeight(), 12) << size;
-    EXPECT_EQ(State().filename(), Path("named.fnt")) << size;
-    EXPECT_EQ(State().fonttype(), 2) << size;
-    EXPECT_TRUE(State().SaveRequest()) << size;
+    EXPECT_EQ(Document().EditFont().FontHeight(), 12) << size;
+    EXPECT_EQ(Document().filename(), Path("named.fnt")) << size;
+    EXPECT_EQ(Document().fonttype(), 2) << size;
+    EXPECT_TRUE(Document().SaveRequest()) << size;
     fdialogs.VerifyAllAnswered();
   }
 }
@@ -304,9 +304,9 @@ TEST_F(FileCommandsTest, RecentFileEntryOpensItsFile) {
   fsettings.WriteString(kFilesSection, "Font00", Path("recent.fnt"));
   Start();
   Child<QMenu>("HistoryOpen")->actions().first()->trigger();
-  EXPECT_EQ(State().filename(), Path("recent.fnt"));
-  EXPECT_EQ(State().fonttype(), 1);
-  EXPECT_EQ(State().EditFont().FontHeight(), 9);
+  EXPECT_EQ(Document().filename(), Path("recent.fnt"));
+  EXPECT_EQ(Document().fonttype(), 1);
+  EXPECT_EQ(Document().EditFont().FontHeight(), 9);
 }
 
 TEST_F(FileCommandsTest, RecentFileThatIsGoneFailsAndStaysInTheList) {
@@ -315,31 +315,31 @@ TEST_F(FileCommandsTest, RecentFileThatIsGoneFailsAndStaysInTheList) {
   fdialogs.ExpectError();
   Child<QMenu>("HistoryPopup")->actions().first()->trigger();
   EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("Datei nicht gefunden")));
-  EXPECT_TRUE(State().filename().isEmpty());
+  EXPECT_TRUE(Document().filename().isEmpty());
   EXPECT_EQ(MenuTexts("HistoryPopup"), QStringList{Path("gone.fnt")});
 }
 
 TEST_F(FileCommandsTest, SaveOfAnUnnamedFontAsksForTheNameFirst) {
   Start();
-  State().SetSaveRequest(true);
+  Document().SetSaveRequest(true);
   fdialogs.ExpectSaveFile(Path("first.fnt"), 3);
   Trigger("SaveFont");
   EXPECT_EQ(FileType(Path("first.fnt")), 3);
-  EXPECT_FALSE(State().SaveRequest());
+  EXPECT_FALSE(Document().SaveRequest());
 }
 
 TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   TMainForm& form = Start();
-  State().ClearEditChar();
-  QImageCanvas(State().CharBMP).SetPixel(1, 1, State().SetColor);
-  State().SetCharRequest(true);
+  Session().ClearEditChar();
+  QImageCanvas(Session().CharBMP()).SetPixel(1, 1, Session().SetColor());
+  Session().SetCharRequest(true);
   fdialogs.ExpectYesNo(DialogAnswer::Yes);
   fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel);
   EXPECT_FALSE(form.close());
   ASSERT_EQ(fdialogs.Asked().size(), 2u);
   EXPECT_EQ(fdialogs.Asked()[1].Text, kSaveQuestion);
-  EXPECT_TRUE(State().EditFont().GetPixel(0, 1, 1));
-  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_TRUE(Document().EditFont().GetPixel(0, 1, 1));
+  EXPECT_TRUE(Document().SaveRequest());
   EXPECT_FALSE(fsettings.ValueExists(kOptionsSection, "XPOS"));
 
   fdialogs.ExpectYesNoCancel(DialogAnswer::No);
@@ -349,16 +349,16 @@ TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
 
 TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenNameAndType) {
   TMainForm& form = Start();
-  State().SetSaveRequest(true);
+  Document().SetSaveRequest(true);
   for (int entry : {3, 1, 2}) {
     fdialogs.ExpectSaveFile(Path("no/such/folder/x.fnt"), entry);
     if (entry != 3) fdialogs.ExpectYesNo(DialogAnswer::Yes);
     fdialogs.ExpectError();
     Trigger("SaveFont");
-    EXPECT_TRUE(State().filename().isEmpty()) << entry;
-    EXPECT_EQ(State().fonttype(), 3) << entry;
+    EXPECT_TRUE(Document().filename().isEmpty()) << entry;
+    EXPECT_EQ(Document().fonttype(), 3) << entry;
     EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3")) << entry;
-    EXPECT_TRUE(State().SaveRequest()) << entry;
+    EXPECT_TRUE(Document().SaveRequest()) << entry;
     EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen"))) << entry;
   }
 
@@ -371,15 +371,15 @@ TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenNameAndType) {
 TEST_F(FileCommandsTest, AFailedSaveAtCloseKeepsTheWindowOpen) {
   TMainForm& form = Start();
   form.show();
-  State().Setfilename(Path("no/such/folder/x.fnt"));
-  State().SetSaveRequest(true);
+  Document().Setfilename(Path("no/such/folder/x.fnt"));
+  Document().SetSaveRequest(true);
   fdialogs.ExpectYesNoCancel(DialogAnswer::Yes);
   fdialogs.ExpectError();
   Trigger("Close");
   EXPECT_TRUE(form.isVisible());
-  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_TRUE(Document().SaveRequest());
 
-  State().Setfilename(Path("saved.fnt"));
+  Document().Setfilename(Path("saved.fnt"));
   fdialogs.ExpectYesNoCancel(DialogAnswer::Yes);
   Trigger("Close");
   EXPECT_FALSE(form.isVisible());

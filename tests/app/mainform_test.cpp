@@ -1,11 +1,13 @@
 #include "mainformfixture.h"
 
+#include "app/placement.h"
 #include "components/changelistbox.h"
 #include "components/historyfilelist.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -65,30 +67,41 @@ TEST_F(MainFormTest, ToolsAreMutuallyExclusive) {
 TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
   Start();
   const std::pair<const char*, QStringList> menus[] = {
-      {"DateiButton",
+      {"DateiMenu",
        {"NewFont", "OpenFont", "Neu öffnen", "SaveFont", "SaveFontAs", "-", "ImportAction", "Export", "-", "Print", "-",
         "Close"}},
-      {"BearbeitenButton",
-       {"Undo", "Cut", "Copy", "Paste", "-", "SaveAsBitmap", "LoadFromBitmap", "-", "CalculateCharSize", "CharSpace",
-        "RemoveLeftCols", "-", "CalculateFontSizes", "ResetCharSize", "RemoveFontLeftCols", "ChangeParameter"}},
-      {"AnsichtButton", {"CharEdit", "Charset", "KerningSpacing", "-", "HighlightSize"}},
-      {"ExtrasButton", {"AutoLoadChar", "AutoStoreChar", "-", "SelectStyleAction"}},
-      {"HilfeButton", {"ShowAbout"}},
+      {"BearbeitenMenu",
+       {"Undo", "Redo", "Cut", "Copy", "Paste", "-", "SaveAsBitmap", "LoadFromBitmap", "-", "CalculateCharSize",
+        "CharSpace", "RemoveLeftCols", "-", "CalculateFontSizes", "ResetCharSize", "RemoveFontLeftCols",
+        "ChangeParameter"}},
+      {"AnsichtMenu", {"CharEdit", "Charset", "KerningSpacing", "-", "HighlightSize"}},
+      {"ExtrasMenu", {"AutoLoadChar", "AutoStoreChar", "-", "SelectStyleAction"}},
   };
-  for (const auto& [button, entries] : menus) {
+  for (const auto& [menu, entries] : menus) {
     QStringList names;
-    for (const QAction* action : Child<QToolButton>(button)->menu()->actions()) {
+    for (const QAction* action : Child<QMenu>(menu)->actions()) {
       names << (action->isSeparator() ? QStringLiteral("-")
                 : action->menu()      ? action->menu()->title()
                                       : action->objectName());
     }
-    EXPECT_EQ(names, entries) << button;
+    EXPECT_EQ(names, entries) << menu;
   }
-  auto* bar = Child<QToolBar>("MenuBar");
+  auto* bar = Child<QMenuBar>("MainMenu");
+  EXPECT_EQ(bar->parentWidget()->objectName(), QStringLiteral("MenuBar"));
   QStringList shown;
-  for (QAction* action : bar->actions()) shown << qobject_cast<QToolButton*>(bar->widgetForAction(action))->text();
+  for (QAction* action : bar->actions()) shown << action->text();
   EXPECT_EQ(shown, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}));
   EXPECT_EQ(Form().Action("Close")->text(), QStringLiteral("Beenden"));
+}
+
+TEST_F(MainFormTest, ChoosingHilfeShowsTheAboutBox) {
+  TMainForm& form = Start();
+  int shown = 0;
+  QObject::connect(form.Action("ShowAbout"), &QAction::triggered, [&] { ++shown; });
+  QAction* help = Child<QMenuBar>("MainMenu")->actions().last();
+  EXPECT_EQ(help->toolTip(), QStringLiteral("Über das Programm"));
+  help->trigger();
+  EXPECT_EQ(shown, 1);
 }
 
 TEST_F(MainFormTest, ActionsCarryTheirCaptionsAndHints) {
@@ -149,6 +162,8 @@ TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
       {"Undo", "Ctrl+Z"},  {"Cut2", "Shift+Del"},           {"Paste2", "Shift+Ins"},     {"Copy2", "Ctrl+Ins"},
       {"Print", "Ctrl+P"}, {"CalculateCharSize", "Ctrl+W"}, {"RemoveLeftCols", "Ctrl+R"}};
   for (const auto& [name, keys] : rows) EXPECT_EQ(form.Action(name)->shortcut(), QKeySequence(keys)) << name;
+  EXPECT_EQ(form.Action("Redo")->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 }
 
 TEST_F(MainFormTest, EveryToolButtonHasAnIcon) {
@@ -222,8 +237,7 @@ TEST_F(MainFormTest, StatusPanelsShowTheirTextsWholeInTheSmallestWindow) {
   TMainForm& form = Start();
   form.show();
   form.resize(500, 400);
-  State().ReplaceFont(std::make_unique<TFontHandler>(64, 64));
-  State().ClearEditChar();
+  Document().ReplaceFont(std::make_unique<TFontHandler>(64, 64));
   QCoreApplication::processEvents();
   ASSERT_EQ(form.width(), 500);
   const QList<QLabel*> panels = form.statusBar()->findChildren<QLabel*>();
@@ -274,7 +288,7 @@ TEST_F(MainFormTest, StoredRecentFilesAreShownNewestFirstAndWrittenBackWhenTheWi
   const QStringList expected = {"/fonts/b.fnt", "/fonts/a.fnt"};
   EXPECT_EQ(MenuTexts("HistoryPopup"), expected);
   EXPECT_EQ(MenuTexts("HistoryOpen"), expected);
-  State().Setfilename("/fonts/c.fnt");
+  Document().Setfilename("/fonts/c.fnt");
   Stop();
   EXPECT_EQ(fsettings.ReadString(kFilesSection, "Font00", "?"), QStringLiteral("/fonts/a.fnt"));
   EXPECT_EQ(fsettings.ReadString(kFilesSection, "Font01", "?"), QStringLiteral("/fonts/b.fnt"));
@@ -284,44 +298,44 @@ TEST_F(MainFormTest, StoredRecentFilesAreShownNewestFirstAndWrittenBackWhenTheWi
 
 TEST_F(MainFormTest, FileNameGoesIntoCaptionAndRecentFilesOnceIgnoringCase) {
   TMainForm& form = Start();
-  State().Setfilename("/fonts/a.fnt");
-  State().Setfilename("/fonts/b.fnt");
-  State().Setfilename("/fonts/A.FNT");
+  Document().Setfilename("/fonts/a.fnt");
+  Document().Setfilename("/fonts/b.fnt");
+  Document().Setfilename("/fonts/A.FNT");
   EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - A.FNT"));
   EXPECT_EQ(MenuTexts("HistoryOpen"), (QStringList{"/fonts/A.FNT", "/fonts/b.fnt"}));
 
   // The same name again neither adds it nor touches the caption.
   form.HistoryList().Add("/fonts/b.fnt");
   form.setWindowTitle("x");
-  State().Setfilename("/fonts/A.FNT");
+  Document().Setfilename("/fonts/A.FNT");
   EXPECT_EQ(form.windowTitle(), QStringLiteral("x"));
   EXPECT_EQ(MenuTexts("HistoryPopup"), (QStringList{"/fonts/b.fnt", "/fonts/A.FNT"}));
 
-  State().Setfilename(QString());
+  Document().Setfilename(QString());
   EXPECT_EQ(form.windowTitle(), QStringLiteral("<kelvaront> Rastermeister - ohne Namen"));
   EXPECT_EQ(MenuTexts("HistoryPopup").size(), 2);
 }
 
 TEST_F(MainFormTest, StatusPanelsFollowTheState) {
   TMainForm& form = Start();
-  State().SetSaveRequest(true);
+  Document().SetSaveRequest(true);
   EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
   EXPECT_TRUE(form.Action("SaveFont")->isEnabled());
-  State().SetSaveRequest(false);
+  Document().SetSaveRequest(false);
   EXPECT_EQ(form.StatusText(4), QString());
   EXPECT_FALSE(form.Action("SaveFont")->isEnabled());
-  State().SetBaseLine(-2);
+  Document().SetBaseLine(-2);
   EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = -2"));
-  EXPECT_EQ(State().EditFont().BaseLine(), -2);
-  State().Setfonttype(1);
+  EXPECT_EQ(Document().EditFont().BaseLine(), -2);
+  Document().Setfonttype(1);
   EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 1"));
 }
 
 TEST_F(MainFormTest, EditSizeIsClampedToTheCellWidth) {
   TMainForm& form = Start();
-  State().ReplaceFont(std::make_unique<TFontHandler>(8, 12));
-  State().SetEditSize(20);
-  EXPECT_EQ(State().EditSize(), 8);
+  Document().ReplaceFont(std::make_unique<TFontHandler>(8, 12));
+  Session().SetEditSize(20);
+  EXPECT_EQ(Session().EditSize(), 8);
   EXPECT_EQ(form.StatusText(1), QStringLiteral("Zeichenbreite = 8"));
 }
 
@@ -331,10 +345,10 @@ TEST_F(MainFormTest, ChangedGlyphPanelNamesTheSelectedGlyph) {
   const std::pair<int, const char*> rows[] = {{10, "Zeichen 0A geändert"}, {65, "Zeichen 'A' geändert"}};
   for (const auto& [selected, text] : rows) {
     list->SetItemIndex(selected);
-    State().SetCharRequest(true);
+    Session().SetCharRequest(true);
     EXPECT_EQ(form.StatusText(3), QString::fromUtf8(text));
   }
-  State().SetCharRequest(false);
+  Session().SetCharRequest(false);
   EXPECT_EQ(form.StatusText(3), QString());
 }
 
@@ -347,7 +361,7 @@ TEST_F(MainFormTest, KerningTestHidesTheEditingToolsAndCharEditBringsThemBack) {
   EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("KerningSpacingPage"));
   EXPECT_TRUE(Child<QToolBar>("DrawToolBar")->isHidden());
   EXPECT_TRUE(Child<QToolBar>("EditToolBar")->isHidden());
-  EXPECT_FALSE(Child<QToolButton>("BearbeitenButton")->isEnabled());
+  EXPECT_FALSE(Child<QMenu>("BearbeitenMenu")->menuAction()->isEnabled());
   EXPECT_EQ(Child<QComboBox>("KerningCharBox")->currentIndex(), 66);
   for (const char* name : {"CharEdit", "Charset", "ToggleEditSet"}) EXPECT_FALSE(form.Action(name)->isChecked());
 
@@ -355,7 +369,7 @@ TEST_F(MainFormTest, KerningTestHidesTheEditingToolsAndCharEditBringsThemBack) {
   EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("CharEditPage"));
   EXPECT_FALSE(Child<QToolBar>("DrawToolBar")->isHidden());
   EXPECT_FALSE(Child<QToolBar>("EditToolBar")->isHidden());
-  EXPECT_TRUE(Child<QToolButton>("BearbeitenButton")->isEnabled());
+  EXPECT_TRUE(Child<QMenu>("BearbeitenMenu")->menuAction()->isEnabled());
   EXPECT_FALSE(form.Action("KerningSpacing")->isChecked());
 }
 
@@ -393,7 +407,7 @@ TEST_F(MainFormTest, CenterFormPlacesADialogOverTheWindow) {
   form.move(100, 100);
   QWidget dialog;
   dialog.setFixedSize(200, 100);
-  form.CenterForm(dialog);
+  CenterForm(form, dialog);
   const QRect frame = form.frameGeometry();
   EXPECT_EQ(dialog.pos(), QPoint(frame.left() + frame.width() / 2 - 100, frame.top() + frame.height() / 2 - 50));
 }

@@ -24,7 +24,8 @@ class MainFormTest : public ::testing::Test {
   // Destroys the window without closing it (which writes the recent files).
   void Stop() { fform.reset(); }
   TMainForm& Form() { return *fform; }
-  MainState& State() { return fform->State(); }
+  FontDocument& Document() { return fform->Document(); }
+  EditSession& Session() { return fform->Session(); }
 
   QString Path(const QString& name) const { return fdir.filePath(name); }
 
