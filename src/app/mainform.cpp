@@ -94,7 +94,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   ConnectDocument();
   ConnectSession();
   ConnectFontList();
-  PlaceWindow(stored.Position);
+  PlaceWindow(stored);
   SetStatus(kTypePanel, FontTypeText(fdocument.fonttype()));
   FillGlyphLists();
   fsession.ClearMark();
@@ -391,13 +391,15 @@ void TMainForm::LoadCharButtonClick() {
 
 void TMainForm::StoreCharButtonClick() { fsession.StoreCharAs(FontList->ItemIndex()); }
 
-void TMainForm::PlaceWindow(QPoint stored) {
+void TMainForm::PlaceWindow(const WindowSettings& stored) {
+  if (const auto size = StoredWindowSize(stored.Size, screen()->availableGeometry().size())) resize(*size);
   const QRect screen = this->screen()->geometry();
-  const auto pos = StoredWindowPosition(stored, frameGeometry().size(), screen.size());
+  const auto pos = StoredWindowPosition(stored.Position, frameGeometry().size(), screen.size());
   if (pos)
     move(*pos);
   else
     move(screen.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+  if (stored.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TMainForm::FillGlyphLists() {
@@ -410,7 +412,10 @@ void TMainForm::FillGlyphLists() {
 
 WindowSettings TMainForm::CurrentSettings() const {
   WindowSettings current;
-  current.Position = pos();
+  // A maximised window keeps the place and size it returns to.
+  current.Maximized = isMaximized();
+  current.Position = current.Maximized ? normalGeometry().topLeft() : pos();
+  current.Size = current.Maximized ? normalGeometry().size() : size();
   current.HighLightSize = IsChecked(ActionId::HighlightSize);
   current.AutoLoadChar = IsChecked(ActionId::AutoLoadChar);
   current.AutoStoreChar = IsChecked(ActionId::AutoStoreChar);

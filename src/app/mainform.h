@@ -73,7 +73,7 @@ class TMainForm : public QMainWindow {
   void ConnectDocument();
   void ConnectSession();
   void ConnectFontList();
-  void PlaceWindow(QPoint stored);
+  void PlaceWindow(const WindowSettings& stored);
   void FillGlyphLists();
   void ApplyStoredOptions(const WindowSettings& stored);
   WindowSettings CurrentSettings() const;

@@ -20,6 +20,12 @@ std::optional<QPoint> StoredWindowPosition(QPoint stored, QSize window, QSize sc
   return stored;
 }
 
+std::optional<QSize> StoredWindowSize(QSize stored, QSize available) {
+  if (stored.width() <= 0 || stored.height() <= 0) return std::nullopt;
+  if (stored.width() > available.width() || stored.height() > available.height()) return std::nullopt;
+  return stored;
+}
+
 QPoint CenteredDialogPosition(const QRect& mainWindow, QSize dialog, QSize screen) {
   return {CenteredCoordinate(mainWindow.left(), mainWindow.width(), dialog.width(), screen.width()),
           CenteredCoordinate(mainWindow.top(), mainWindow.height(), dialog.height(), screen.height())};

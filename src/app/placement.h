@@ -12,6 +12,9 @@ class QWidget;
 // when a coordinate is negative or the window would reach past the screen.
 std::optional<QPoint> StoredWindowPosition(QPoint stored, QSize window, QSize screen);
 
+// The stored window size when it fits the screen's free area, else nothing.
+std::optional<QSize> StoredWindowSize(QSize stored, QSize available);
+
 // Top left of a dialog centred over the main window, kept on the screen; a
 // negative coordinate becomes 1.
 QPoint CenteredDialogPosition(const QRect& mainWindow, QSize dialog, QSize screen);

@@ -33,6 +33,9 @@ std::array<QPoint, kToolBarCount> WindowSettings::DesignedToolBarPositions() {
 WindowSettings WindowSettings::Read(const Settings& settings) {
   WindowSettings result;
   result.Position = ReadPoint(settings, kOptionsSection, "XPOS", "YPOS", result.Position);
+  const QPoint size = ReadPoint(settings, kOptionsSection, "WIDTH", "HEIGHT", {-1, -1});
+  result.Size = QSize(size.x(), size.y());
+  result.Maximized = settings.ReadBool(kOptionsSection, "MAXIMIZED", false);
   for (const auto& value : kSwitches)
     result.*value.field = settings.ReadBool(kOptionsSection, value.name, result.*value.field);
   for (int i = 0; i < kToolBarCount; ++i) {
@@ -45,6 +48,8 @@ WindowSettings WindowSettings::Read(const Settings& settings) {
 
 void WindowSettings::Write(Settings& settings) const {
   WritePoint(settings, kOptionsSection, "XPOS", "YPOS", Position);
+  WritePoint(settings, kOptionsSection, "WIDTH", "HEIGHT", {Size.width(), Size.height()});
+  settings.WriteBool(kOptionsSection, "MAXIMIZED", Maximized);
   for (const auto& value : kSwitches) settings.WriteBool(kOptionsSection, value.name, this->*value.field);
   for (int i = 0; i < kToolBarCount; ++i) {
     const QString prefix = kToolBarPrefixes[i];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -15,6 +16,9 @@ constexpr int kToolBarCount = 4;
 struct WindowSettings {
   // Negative: centre the window.
   QPoint Position{-1, -1};
+  // Not positive: the designed size.
+  QSize Size{-1, -1};
+  bool Maximized = false;
   bool HighLightSize = true;
   bool AutoLoadChar = false;
   bool AutoStoreChar = false;

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -203,6 +204,33 @@ TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
   EXPECT_TRUE(next.Action("AutoLoadChar")->isChecked());
   EXPECT_FALSE(next.Action("HighlightSize")->isChecked());
   EXPECT_FALSE(next.Action("AutoStoreChar")->isChecked());
+}
+
+TEST_F(MainFormTest, SizeAndMaximisedStateComeBackAndAnOversizedWindowIsIgnored) {
+  TMainForm& form = Start();
+  form.resize(700, 520);
+  ASSERT_TRUE(form.close());
+  EXPECT_EQ(fsettings.ReadInteger(kOptionsSection, "WIDTH", 0), 700);
+  EXPECT_EQ(fsettings.ReadInteger(kOptionsSection, "HEIGHT", 0), 520);
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "MAXIMIZED", ""), QStringLiteral("0"));
+  Stop();
+  EXPECT_EQ(Start().size(), QSize(700, 520));
+  Stop();
+
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  fsettings.WriteInteger(kOptionsSection, "WIDTH", screen.width() + 1);
+  EXPECT_EQ(Start().size(), QSize(624, 455));
+  Stop();
+
+  fsettings.WriteInteger(kOptionsSection, "WIDTH", 650);
+  fsettings.WriteBool(kOptionsSection, "MAXIMIZED", true);
+  TMainForm& maximised = Start();
+  EXPECT_TRUE(maximised.windowState().testFlag(Qt::WindowMaximized));
+  maximised.show();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(maximised.close());
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "MAXIMIZED", ""), QStringLiteral("1"));
+  EXPECT_EQ(fsettings.ReadInteger(kOptionsSection, "WIDTH", 0), 650);
 }
 
 TEST_F(MainFormTest, StoredStyleNameIsKept) {

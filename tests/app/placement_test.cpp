@@ -21,6 +21,16 @@ TEST(Placement, StoredWindowPositionIsUsedOnlyWhenTheWindowFitsOnTheScreen) {
         << row.stored.x() << "," << row.stored.y();
 }
 
+TEST(Placement, StoredWindowSizeIsUsedOnlyWhenItFitsTheScreen) {
+  const QSize screen(1920, 1040);
+  const std::pair<QSize, std::optional<QSize>> rows[] = {
+      {{700, 500}, QSize(700, 500)}, {{1920, 1040}, QSize(1920, 1040)}, {{1921, 500}, std::nullopt},
+      {{700, 1041}, std::nullopt},   {{-1, -1}, std::nullopt},          {{0, 500}, std::nullopt},
+  };
+  for (const auto& [stored, expected] : rows)
+    EXPECT_EQ(StoredWindowSize(stored, screen), expected) << stored.width() << "x" << stored.height();
+}
+
 TEST(Placement, DialogIsCentredOverTheWindowAndKeptOnTheScreen) {
   struct Row {
     QRect window;
