@@ -284,13 +284,21 @@ TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
 TEST_F(FileCommandsTest, DosFileOfAnUnusableSizeChangesNothing) {
   Start();
   OpenChangedNamedFont();
-  for (const int size : {0, 255, 16640, 20000}) {
+  // Too short gives no cell height; too long is refused before it is read.
+  struct Case {
+    int size;
+    QString message;
+  };
+  for (const auto& [size, message] :
+       {Case{0, QStringLiteral("keine DOS-Fontdatei")}, Case{255, QStringLiteral("keine DOS-Fontdatei")},
+        Case{16640, QStringLiteral("mit 16640 Bytes zu groß")},
+        Case{20000, QStringLiteral("mit 20000 Bytes zu groß")}}) {
     WriteBytes(Path("dos.bin"), QByteArray(size, '\x55'));
     fdialogs.ExpectYesNoCancel(DialogAnswer::No);
     fdialogs.ExpectOpenFile(Path("dos.bin"));
     fdialogs.ExpectError();
     Trigger("ImportAction");
-    EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("keine DOS-Fontdatei"))) << size;
+    EXPECT_TRUE(fdialogs.LastText().contains(message)) << fdialogs.LastText().toStdString();
     EXPECT_EQ(State().EditFont().FontHeight(), 12) << size;
     EXPECT_EQ(State().filename(), Path("named.fnt")) << size;
     EXPECT_EQ(State().fonttype(), 2) << size;
