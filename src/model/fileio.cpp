@@ -120,12 +120,13 @@ void CommitTogether(std::initializer_list<SafeFileWriter*> writers) {
   const bool together = files.size() > 1;
   const SignalsHeld held;
   const FolderLock lock(files.front()->Folder());
-  for (OutputFile* file : files) file->Link();
   std::size_t replaced = 0;
   try {
+    for (OutputFile* file : files) file->Link();
     for (; replaced < files.size(); ++replaced) files[replaced]->Replace(together);
   } catch (...) {
     while (replaced > 0) files[--replaced]->Restore();
+    for (OutputFile* file : files) file->Discard();
     throw;
   }
   for (SafeFileWriter* writer : writers) writer->fcommitted = true;

@@ -35,6 +35,8 @@ class OutputFile {
   // bring it back.
   void Replace(bool keepOld);
   void Restore() noexcept;
+  // Removes the temporary file's name after a failed commit.
+  void Discard() noexcept { ftemp.reset(); }
   // Drops the kept old file and flushes the folder to disk.
   void Settle();
 
