@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core
   nasm binutils-m68k-linux-gnu binutils-avr
   clang-14 libclang-rt-14-dev
+  strace
   xvfb xauth imagemagick
   qt6-translations-l10n
 )
