@@ -415,8 +415,8 @@ TEST_F(FileCommandsTest, OpeningWhatIsNoRegularFileOrTooLargeShowsWhyInGerman) {
     fdialogs.ExpectError();
     Trigger("OpenFont");
     EXPECT_TRUE(fdialogs.LastText().contains(row.message)) << fdialogs.LastText().toStdString();
-    EXPECT_EQ(State().filename(), Path("named.fnt"));
-    EXPECT_TRUE(State().EditFont().Fontvalid());
+    EXPECT_EQ(Document().filename(), Path("named.fnt"));
+    EXPECT_TRUE(Document().EditFont().Fontvalid());
     fdialogs.VerifyAllAnswered();
   }
 }
@@ -429,8 +429,8 @@ TEST_F(FileCommandsTest, SavingOntoAFullDeviceShowsTheErrorAndKeepsTheChange) {
   fdialogs.ExpectError();
   Trigger("SaveFontAs");
   EXPECT_EQ(fdialogs.LastText(), QStringLiteral("E/A-Fehler 28"));
-  EXPECT_EQ(State().filename(), Path("named.fnt"));
-  EXPECT_TRUE(State().SaveRequest());
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_TRUE(Document().SaveRequest());
   EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists());
   EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
