@@ -1,0 +1,15 @@
+#include "model/fontfileerror.h"
+
+FontFileError FilePlace::Error(const std::string& german, const std::string& english) const {
+  const std::string number = std::to_string(fnumber);
+  return FontFileError(std::string(fkind.german) + ", " + std::string(fgermanUnit) + " " + number + ": " + german,
+                       std::string(fkind.english) + ", " + std::string(fenglishUnit) + " " + number + ": " + english);
+}
+
+void RequireSizeAtMost(std::uintmax_t size, std::size_t limit) {
+  if (size <= limit) return;
+  throw FontFileError(
+      "Die Datei ist mit " + std::to_string(size) + " Bytes zu groß; gelesen werden höchstens " +
+          std::to_string(limit) + " Bytes.",
+      "the file is too large: " + std::to_string(size) + " bytes, at most " + std::to_string(limit) + " are read");
+}
