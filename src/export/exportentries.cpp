@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::array<ExportEntry, 21> kEntries = {{
+constexpr std::array<ExportEntry, 22> kEntries = {{
     {1, "Dot-Matrix-Demo (PNG)", "*.png", ".png", "png"},
     {2, "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", "bmp"},
     {3, "DB - Include (intel)", "*.inc", ".inc", "db"},
@@ -31,12 +31,14 @@ constexpr std::array<ExportEntry, 21> kEntries = {{
     {19, "GFX Arduino Font - Include (max.255 Zeichen)", "*.h", ".h", "gfx255"},
     {20, "TFT_eSPI Font (uncompressed)", "*.c", ".inc", "tft"},
     {21, "TFT_eSPI Font (RLE)", "*.c", ".inc", "tft-rle"},
+    {22, "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", "bdf"},
 }};
 
 constexpr int kPngEntry = 1;
 constexpr int kBmpEntry = 2;
 constexpr int kFirstFileTypeEntry = 3;
 constexpr int kFirstTftEntry = 20;
+constexpr int kLastTftEntry = 21;
 
 }  // namespace
 
@@ -61,14 +63,14 @@ std::string ExportFileName(const std::string& chosen, int number) {
 
 std::vector<std::string> ExportedFiles(const std::string& chosen, int number) {
   const std::string filename = ExportFileName(chosen, number);
-  if (number < kFirstTftEntry) return {filename};
+  if (number < kFirstTftEntry || number > kLastTftEntry) return {filename};
   std::filesystem::path pair(filename);
   return {pair.replace_extension(".h").string(), pair.replace_extension(".c").string()};
 }
 
 void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize) {
   if (number < 1 || number > static_cast<int>(kEntries.size()))
-    throw std::invalid_argument("export entry outside 1..21");
+    throw std::invalid_argument("export entry outside the table");
   const std::string filename = ExportFileName(chosen, number);
   if (number == kPngEntry || number == kBmpEntry)
     WriteDotMatrixDemo(font, highlightSize, filename, number == kPngEntry ? DemoFileFormat::Png : DemoFileFormat::Bmp);
