@@ -20,14 +20,6 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-// A word of the file as a message quotes it: short and printable.
-std::string Quoted(std::string_view word) {
-  std::string text(word.substr(0, 24));
-  for (char& ch : text)
-    if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
-  return "\"" + text + (word.size() > 24 ? "...\"" : "\"");
-}
-
 bool IsHexDigit(char ch) { return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f'); }
 
 int HexValue(char ch) { return ch <= '9' ? ch - '0' : (ch & ~0x20) - 'A' + 10; }
@@ -80,8 +72,8 @@ class BdfLines {
   }
 
   FontFileError Unexpected(std::string_view german, std::string_view english) const {
-    return Here().Error(std::string(german) + " erwartet, gefunden: " + Quoted(fkeyword) + ".",
-                        "expected " + std::string(english) + ", found " + Quoted(fkeyword));
+    return Here().Error(std::string(german) + " erwartet, gefunden: " + QuotedWord(fkeyword) + ".",
+                        "expected " + std::string(english) + ", found " + QuotedWord(fkeyword));
   }
   FontFileError Unexpected(std::string_view keyword) const { return Unexpected(keyword, keyword); }
 

@@ -13,3 +13,11 @@ void RequireSizeAtMost(std::uintmax_t size, std::size_t limit) {
           std::to_string(limit) + " Bytes.",
       "the file is too large: " + std::to_string(size) + " bytes, at most " + std::to_string(limit) + " are read");
 }
+
+std::string QuotedWord(std::string_view word) {
+  constexpr std::size_t kShown = 24;
+  std::string text(word.substr(0, kShown));
+  for (char& ch : text)
+    if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
+  return "\"" + text + (word.size() > kShown ? "...\"" : "\"");
+}

@@ -44,5 +44,8 @@ class FilePlace {
   std::size_t fnumber;
 };
 
+// A word of a file as a message quotes it: short, printable, in quotes.
+std::string QuotedWord(std::string_view word);
+
 // Throws FontFileError when a file of that size is more than a reader takes.
 void RequireSizeAtMost(std::uintmax_t size, std::size_t limit);

@@ -76,14 +76,6 @@ struct Declarator {
   }
 };
 
-std::string Quoted(const CToken& token) {
-  if (token.kind == CToken::Kind::End) return "";
-  std::string text(token.text.substr(0, 24));
-  for (char& ch : text)
-    if (static_cast<unsigned char>(ch) < 0x20 || static_cast<unsigned char>(ch) > 0x7E) ch = '?';
-  return "\"" + text + (token.text.size() > 24 ? "...\"" : "\"");
-}
-
 int DigitValue(char ch) {
   if (ch >= '0' && ch <= '9') return ch - '0';
   if (ch >= 'a' && ch <= 'z') return ch - 'a' + 10;
@@ -117,6 +109,92 @@ std::optional<long long> LiteralValue(std::string_view text) {
   return value;
 }
 
+// Places the glyphs of the font record once the file has been read whole.
+class GfxFontBuilder {
+ public:
+  GfxFontBuilder(const FontRecord& record, const std::vector<std::uint8_t>& bitmaps,
+                 const std::vector<GfxGlyph>& glyphs)
+      : frecord(record), fbitmaps(bitmaps), ftable(glyphs) {}
+
+  ImportedFont Build() {
+    RequireRange();
+    std::vector<PlacedGlyph> placed;
+    int dropped = 0;
+    for (long long code = frecord.first; code <= frecord.last; ++code) {
+      const GfxGlyph& glyph = ftable[static_cast<std::size_t>(code - frecord.first)];
+      const FilePlace place = FilePlace::Line(kGfxKind, glyph.line);
+      RequireSizes(glyph, place);
+      const GlyphBox box{static_cast<int>(glyph.XOffset()), static_cast<int>(-glyph.YOffset() - glyph.Height()),
+                         static_cast<int>(glyph.Width()), static_cast<int>(glyph.Height())};
+      if (code >= kGlyphCount) {
+        RequireInsideBitmaps(glyph, code, place);
+        ++dropped;
+        continue;
+      }
+      fcell.HoldGlyph(box, glyph.XAdvance(), place);
+      RequireInsideBitmaps(glyph, code, place);
+      placed.push_back(Placed(glyph, static_cast<int>(code), box));
+    }
+    fcell.HoldLineHeight(frecord.yAdvance);
+    return {fcell.MakeFont(placed), FontFileFormat::GfxHeader, dropped};
+  }
+
+ private:
+  FilePlace RecordPlace() const { return FilePlace::Line(kGfxKind, frecord.line); }
+
+  void RequireRange() const {
+    const auto [first, last] = std::pair(frecord.first, frecord.last);
+    if (first < 0 || last > kLargestCode || first > last)
+      throw RecordPlace().Error(
+          "Die Codes " + std::to_string(first) + " bis " + std::to_string(last) +
+              " ergeben keinen Bereich in 0 bis 65535.",
+          "the codes " + std::to_string(first) + " to " + std::to_string(last) + " give no range within 0 to 65535");
+    if (frecord.yAdvance < 0)
+      throw RecordPlace().Error("Die Zeilenhöhe " + std::to_string(frecord.yAdvance) + " ist negativ.",
+                                "the line height " + std::to_string(frecord.yAdvance) + " is negative");
+    const std::size_t needed = static_cast<std::size_t>(last - first + 1);
+    if (ftable.size() < needed)
+      throw RecordPlace().Error(
+          "Die Codes " + std::to_string(first) + " bis " + std::to_string(last) + " brauchen " +
+              std::to_string(needed) + " Einträge, die GFXglyph-Tabelle hat nur " + std::to_string(ftable.size()) + ".",
+          "the codes " + std::to_string(first) + " to " + std::to_string(last) + " need " + std::to_string(needed) +
+              " entries but the GFXglyph table holds only " + std::to_string(ftable.size()));
+  }
+
+  static void RequireSizes(const GfxGlyph& glyph, const FilePlace& place) {
+    if (glyph.Width() >= 0 && glyph.Height() >= 0 && glyph.XAdvance() >= 0) return;
+    throw place.Error("Breite, Höhe und xAdvance dürfen nicht negativ sein.",
+                      "width, height and xAdvance must not be negative");
+  }
+
+  void RequireInsideBitmaps(const GfxGlyph& glyph, long long code, const FilePlace& place) const {
+    const long long size = static_cast<long long>(fbitmaps.size());
+    if (glyph.Offset() >= 0 && glyph.Offset() + glyph.Bytes() <= size) return;
+    const std::string bytes = std::to_string(glyph.Offset()) + " + " + std::to_string(glyph.Bytes());
+    throw place.Error("Die Bitmap von Code " + std::to_string(code) + " (ab Byte " + bytes +
+                          ") liegt nicht ganz im Bitmap-Array von " + std::to_string(size) + " Bytes.",
+                      "the bitmap of code " + std::to_string(code) + " (at byte " + bytes +
+                          ") does not lie inside the bitmap array of " + std::to_string(size) + " bytes");
+  }
+
+  // GFX packs a glyph's rows one after the other without padding.
+  PlacedGlyph Placed(const GfxGlyph& glyph, int code, const GlyphBox& box) const {
+    PlacedGlyph placed{code, static_cast<int>(glyph.XAdvance()), box, {}};
+    const std::size_t pixels = static_cast<std::size_t>(box.width) * box.height;
+    placed.ink.reserve(pixels);
+    const std::uint8_t* bits = fbitmaps.data() + glyph.Offset();
+    for (std::size_t bit = 0; bit < pixels; ++bit) placed.ink.push_back((bits[bit / 8] & (0x80 >> (bit % 8))) != 0);
+    return placed;
+  }
+
+  const FontRecord& frecord;
+  const std::vector<std::uint8_t>& fbitmaps;
+  const std::vector<GfxGlyph>& ftable;
+  GlyphCell fcell;
+};
+
+// Walks the header statement by statement and keeps the byte arrays, the
+// glyph tables and the first GFXfont record, which names the two it uses.
 class GfxParser {
  public:
   explicit GfxParser(const ByteArray& data)
@@ -127,96 +205,12 @@ class GfxParser {
   ImportedFont Read() {
     while (fcurrent.kind != CToken::Kind::End) ParseStatement();
     if (!ffont) throw Here().Error("Die Datei enthält keinen GFXfont-Eintrag.", "the file holds no GFXfont record");
-    return FontBuilder(*ffont, Resolve(fbytes, ffont->bitmapNames, "Das Bitmap-Array", "the bitmap array"),
-                       Resolve(fglyphs, ffont->glyphNames, "Die GFXglyph-Tabelle", "the GFXglyph table"))
+    return GfxFontBuilder(*ffont, Resolve(fbytes, ffont->bitmapNames, "Das Bitmap-Array", "the bitmap array"),
+                          Resolve(fglyphs, ffont->glyphNames, "Die GFXglyph-Tabelle", "the GFXglyph table"))
         .Build();
   }
 
  private:
-  // Places the glyphs of the font record once the file has been read whole.
-  class FontBuilder {
-   public:
-    FontBuilder(const FontRecord& record, const std::vector<std::uint8_t>& bitmaps, const std::vector<GfxGlyph>& glyphs)
-        : frecord(record), fbitmaps(bitmaps), ftable(glyphs) {}
-
-    ImportedFont Build() {
-      RequireRange();
-      std::vector<PlacedGlyph> placed;
-      int dropped = 0;
-      for (long long code = frecord.first; code <= frecord.last; ++code) {
-        const GfxGlyph& glyph = ftable[static_cast<std::size_t>(code - frecord.first)];
-        const FilePlace place = FilePlace::Line(kGfxKind, glyph.line);
-        RequireSizes(glyph, place);
-        const GlyphBox box{static_cast<int>(glyph.XOffset()), static_cast<int>(-glyph.YOffset() - glyph.Height()),
-                           static_cast<int>(glyph.Width()), static_cast<int>(glyph.Height())};
-        if (code >= kGlyphCount) {
-          RequireInsideBitmaps(glyph, code, place);
-          ++dropped;
-          continue;
-        }
-        fcell.HoldGlyph(box, glyph.XAdvance(), place);
-        RequireInsideBitmaps(glyph, code, place);
-        placed.push_back(Placed(glyph, static_cast<int>(code), box));
-      }
-      fcell.HoldLineHeight(frecord.yAdvance);
-      return {fcell.MakeFont(placed), FontFileFormat::GfxHeader, dropped};
-    }
-
-   private:
-    FilePlace RecordPlace() const { return FilePlace::Line(kGfxKind, frecord.line); }
-
-    void RequireRange() const {
-      const auto [first, last] = std::pair(frecord.first, frecord.last);
-      if (first < 0 || last > kLargestCode || first > last)
-        throw RecordPlace().Error(
-            "Die Codes " + std::to_string(first) + " bis " + std::to_string(last) +
-                " ergeben keinen Bereich in 0 bis 65535.",
-            "the codes " + std::to_string(first) + " to " + std::to_string(last) + " give no range within 0 to 65535");
-      if (frecord.yAdvance < 0)
-        throw RecordPlace().Error("Die Zeilenhöhe " + std::to_string(frecord.yAdvance) + " ist negativ.",
-                                  "the line height " + std::to_string(frecord.yAdvance) + " is negative");
-      const std::size_t needed = static_cast<std::size_t>(last - first + 1);
-      if (ftable.size() < needed)
-        throw RecordPlace().Error("Die Codes " + std::to_string(first) + " bis " + std::to_string(last) + " brauchen " +
-                                      std::to_string(needed) + " Einträge, die GFXglyph-Tabelle hat nur " +
-                                      std::to_string(ftable.size()) + ".",
-                                  "the codes " + std::to_string(first) + " to " + std::to_string(last) + " need " +
-                                      std::to_string(needed) + " entries but the GFXglyph table holds only " +
-                                      std::to_string(ftable.size()));
-    }
-
-    static void RequireSizes(const GfxGlyph& glyph, const FilePlace& place) {
-      if (glyph.Width() >= 0 && glyph.Height() >= 0 && glyph.XAdvance() >= 0) return;
-      throw place.Error("Breite, Höhe und xAdvance dürfen nicht negativ sein.",
-                        "width, height and xAdvance must not be negative");
-    }
-
-    void RequireInsideBitmaps(const GfxGlyph& glyph, long long code, const FilePlace& place) const {
-      const long long size = static_cast<long long>(fbitmaps.size());
-      if (glyph.Offset() >= 0 && glyph.Offset() + glyph.Bytes() <= size) return;
-      const std::string bytes = std::to_string(glyph.Offset()) + " + " + std::to_string(glyph.Bytes());
-      throw place.Error("Die Bitmap von Code " + std::to_string(code) + " (ab Byte " + bytes +
-                            ") liegt nicht ganz im Bitmap-Array von " + std::to_string(size) + " Bytes.",
-                        "the bitmap of code " + std::to_string(code) + " (at byte " + bytes +
-                            ") does not lie inside the bitmap array of " + std::to_string(size) + " bytes");
-    }
-
-    // GFX packs a glyph's rows one after the other without padding.
-    PlacedGlyph Placed(const GfxGlyph& glyph, int code, const GlyphBox& box) const {
-      PlacedGlyph placed{code, static_cast<int>(glyph.XAdvance()), box, {}};
-      const std::size_t pixels = static_cast<std::size_t>(box.width) * box.height;
-      placed.ink.reserve(pixels);
-      const std::uint8_t* bits = fbitmaps.data() + glyph.Offset();
-      for (std::size_t bit = 0; bit < pixels; ++bit) placed.ink.push_back((bits[bit / 8] & (0x80 >> (bit % 8))) != 0);
-      return placed;
-    }
-
-    const FontRecord& frecord;
-    const std::vector<std::uint8_t>& fbitmaps;
-    const std::vector<GfxGlyph>& ftable;
-    GlyphCell fcell;
-  };
-
   FilePlace Here() const { return FilePlace::Line(kGfxKind, fcurrent.line); }
 
   void Step() {
@@ -229,8 +223,8 @@ class GfxParser {
     if (fcurrent.kind == CToken::Kind::End)
       return Here().Error("Die Datei endet, wo " + german + " stehen müsste.",
                           "the file ends where " + english + " should follow");
-    return Here().Error(german + " erwartet, gefunden: " + Quoted(fcurrent) + ".",
-                        "expected " + english + ", found " + Quoted(fcurrent));
+    return Here().Error(german + " erwartet, gefunden: " + QuotedWord(fcurrent.text) + ".",
+                        "expected " + english + ", found " + QuotedWord(fcurrent.text));
   }
 
   void Expect(char punctuator) {
@@ -342,8 +336,8 @@ class GfxParser {
     if (fcurrent.kind != CToken::Kind::Number) throw Unexpected("Eine Zahl", "a number");
     const std::optional<long long> value = LiteralValue(fcurrent.text);
     if (!value)
-      throw Here().Error("Die Zahl " + Quoted(fcurrent) + " ist ungültig oder zu groß.",
-                         "the number " + Quoted(fcurrent) + " is malformed or too large");
+      throw Here().Error("Die Zahl " + QuotedWord(fcurrent.text) + " ist ungültig oder zu groß.",
+                         "the number " + QuotedWord(fcurrent.text) + " is malformed or too large");
     Step();
     return negative ? -*value : *value;
   }

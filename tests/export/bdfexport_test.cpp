@@ -8,13 +8,7 @@
 
 namespace {
 
-struct Cell {
-  int w, h;
-};
-
-void PrintTo(const Cell& cell, std::ostream* out) { *out << cell.w << " x " << cell.h; }
-
-class BdfRoundTrip : public testing::TestWithParam<Cell> {};
+class BdfRoundTrip : public testing::TestWithParam<CellSize> {};
 
 // Pixels beyond a glyph's width are the font's too: they must come back.
 TEST_P(BdfRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
@@ -28,9 +22,7 @@ TEST_P(BdfRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, BdfRoundTrip,
-                         testing::Values(Cell{1, 1}, Cell{1, 64}, Cell{64, 1}, Cell{5, 10}, Cell{8, 8}, Cell{9, 16},
-                                         Cell{13, 7}, Cell{64, 64}));
+INSTANTIATE_TEST_SUITE_P(Cells, BdfRoundTrip, testing::ValuesIn(RoundTripCells()));
 
 TEST(BdfExport, WritesTheHeaderAConsumerNeedsAndEachGlyphCutToItsInk) {
   TFontHandler font(10, 12);
@@ -76,7 +68,7 @@ TEST(BdfExport, TheXFontToolsReadIt) {
   if (RunCommand("command -v bdftopcf") != 0 || RunCommand("command -v pcf2bdf") != 0)
     GTEST_SKIP() << "bdftopcf (xfonts-utils) or pcf2bdf is not installed";
   TempDir dir;
-  for (const Cell cell : {Cell{6, 12}, Cell{17, 9}, Cell{64, 64}}) {
+  for (const CellSize cell : {CellSize{6, 12}, CellSize{17, 9}, CellSize{64, 64}}) {
     SCOPED_TRACE(std::to_string(cell.w) + " x " + std::to_string(cell.h));
     const TFontHandler font = RandomFont(cell.w, cell.h, 7);
     ExportBDF(font, dir.File("font.bdf"));

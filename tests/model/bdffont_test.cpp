@@ -83,12 +83,7 @@ ENDFONT
 ByteArray SmallBdf() { return Bytes(kSmallBdf); }
 
 // The small font with one piece of text replaced.
-ByteArray SmallBdfWith(std::string_view from, std::string_view to) {
-  std::string text(kSmallBdf);
-  const auto at = text.find(from);
-  if (at == std::string::npos) throw std::logic_error("no such text in the small BDF");
-  return Bytes(text.replace(at, from.size(), to));
-}
+ByteArray SmallBdfWith(std::string_view from, std::string_view to) { return Replaced(kSmallBdf, from, to); }
 
 TEST(BdfFont, GlyphsLandOnACellAroundTheBaseline) {
   const ImportedFont imported = ReadBdf(SmallBdf());

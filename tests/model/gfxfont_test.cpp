@@ -31,12 +31,7 @@ const GFXfont TestFont7pt PROGMEM = {
 // Approx. 41 bytes
 )";
 
-ByteArray AdafruitStyleWith(std::string_view from, std::string_view to) {
-  std::string text(kAdafruitStyle);
-  const auto at = text.find(from);
-  if (at == std::string::npos) throw std::logic_error("no such text in the header");
-  return Bytes(text.replace(at, from.size(), to));
-}
+ByteArray AdafruitStyleWith(std::string_view from, std::string_view to) { return Replaced(kAdafruitStyle, from, to); }
 
 TEST(GfxFont, AdafruitGlyphsLandAtTheirPlace) {
   const ImportedFont imported = ReadGfxHeader(Bytes(kAdafruitStyle));
@@ -182,13 +177,7 @@ TFontHandler GfxRoundTripFont(int w, int h, int maxCode, unsigned seed) {
   return font;
 }
 
-struct Cell {
-  int w, h;
-};
-
-void PrintTo(const Cell& cell, std::ostream* out) { *out << cell.w << " x " << cell.h; }
-
-class GfxRoundTrip : public testing::TestWithParam<Cell> {};
+class GfxRoundTrip : public testing::TestWithParam<CellSize> {};
 
 TEST_P(GfxRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
   const auto [w, h] = GetParam();
@@ -208,9 +197,7 @@ TEST_P(GfxRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, GfxRoundTrip,
-                         testing::Values(Cell{1, 1}, Cell{1, 64}, Cell{64, 1}, Cell{5, 10}, Cell{8, 8}, Cell{9, 16},
-                                         Cell{13, 7}, Cell{64, 64}));
+INSTANTIATE_TEST_SUITE_P(Cells, GfxRoundTrip, testing::ValuesIn(RoundTripCells()));
 
 TEST(GfxFont, RecognisedByTheWordGfxFont) {
   EXPECT_TRUE(IsGfxHeader(Bytes(kAdafruitStyle)));

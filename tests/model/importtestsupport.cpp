@@ -3,8 +3,22 @@
 #include "model/fontfileerror.h"
 
 #include <random>
+#include <stdexcept>
 
 ByteArray Bytes(std::string_view text) { return ByteArray(text.begin(), text.end()); }
+
+ByteArray Replaced(std::string_view text, std::string_view from, std::string_view to) {
+  std::string replaced(text);
+  const auto at = replaced.find(from);
+  if (at == std::string::npos) throw std::logic_error("no such text to replace: " + std::string(from));
+  return Bytes(replaced.replace(at, from.size(), to));
+}
+
+void PrintTo(const CellSize& cell, std::ostream* out) { *out << cell.w << " x " << cell.h; }
+
+std::vector<CellSize> RoundTripCells() {
+  return {{1, 1}, {1, 64}, {64, 1}, {5, 10}, {8, 8}, {9, 16}, {13, 7}, {64, 64}};
+}
 
 std::string GlyphPicture(const TFontHandler& font, int c) {
   std::string picture;
