@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // A font file that a reader refuses. what() is the German text the program
 // shows; English() words the same fault for the converter. Both begin with

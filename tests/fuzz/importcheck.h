@@ -3,6 +3,10 @@
 #include "model/fileio.h"
 #include "model/importedfont.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
 // Whatever a reader takes must be a usable font that survives BDF export
 // and import unchanged; anything else must be refused with a FontFileError.
 // A fault stops the fuzzer.
