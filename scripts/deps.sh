@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev
   libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core console-setup-linux xfonts-utils pcf2bdf
   nasm binutils-m68k-linux-gnu binutils-avr
   clang-14 libclang-rt-14-dev
   strace
