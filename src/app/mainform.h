@@ -3,7 +3,9 @@
 #include "app/commandguard.h"
 #include "app/document.h"
 #include "app/editsession.h"
+#include "app/exportcommand.h"
 #include "app/filecommands.h"
+#include "app/fontoperations.h"
 #include "app/mainactions.h"
 #include "app/selection.h"
 #include "app/viewswitch.h"
@@ -14,17 +16,20 @@
 #include <array>
 #include <map>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
 class QToolBar;
 class Settings;
+class TCharSpaceDlg;
+class TCharsetView;
 class TFontList;
+class TInProcess;
+class TKerningView;
 class TKVHistoryFileList;
 class TNewFontDLG;
+class TParameterDLG;
 class UserDialogs;
 
 // The main window: the shell that owns the document and the editing session,
@@ -42,6 +47,13 @@ class TMainForm : public QMainWindow {
   TFileCommands& Files() { return ffiles; }
   TSelectionCommands& Selection() { return fselection; }
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
+  TParameterDLG& ParameterDLG() { return *fParameterDLG; }
+  TCharSpaceDlg& CharSpaceDlg() { return *fCharSpaceDlg; }
+  TInProcess& InProcess() { return *fInProcess; }
+  TExportCommand& Exporter() { return fexport; }
+  TFontOperations& FontOperations() { return ffontOperations; }
+  TCharsetView& CharsetView() { return *fCharsetView; }
+  TKerningView& KerningView() { return *fKerningView; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
   // The action of the given object name; throws std::out_of_range for an unknown one.
@@ -73,8 +85,10 @@ class TMainForm : public QMainWindow {
   void ConnectDocument();
   void ConnectSession();
   void ConnectFontList();
+  // The "CharSpace" caption follows the free space after a glyph.
+  void ConnectCharSpace();
   void PlaceWindow(const WindowSettings& stored);
-  void FillGlyphLists();
+  void FillGlyphList();
   void ApplyStoredOptions(const WindowSettings& stored);
   WindowSettings CurrentSettings() const;
   void HistoryListChange();
@@ -97,6 +111,11 @@ class TMainForm : public QMainWindow {
   TNewFontDLG* fNewFontDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
+  TParameterDLG* fParameterDLG;
+  TCharSpaceDlg* fCharSpaceDlg;
+  TInProcess* fInProcess;
+  TExportCommand fexport;
+  TFontOperations ffontOperations;
   QString fstyle;
   ViewChecks fview;
 
@@ -111,8 +130,8 @@ class TMainForm : public QMainWindow {
   QWidget* CharSetPage = nullptr;
   QWidget* KerningSpacingPage = nullptr;
   TFontList* FontList = nullptr;
-  QComboBox* KerningCharBox = nullptr;
-  QCheckBox* AutoStepBox = nullptr;
+  TCharsetView* fCharsetView = nullptr;
+  TKerningView* fKerningView = nullptr;
   std::array<QLabel*, 6> fpanels{};
   bool fswitchingView = false;
 };
