@@ -1,0 +1,183 @@
+#include "app/editorpicture.h"
+
+#include "app/editorgeometry.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000u;
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+constexpr QRgb kBaseLineColor = 0xFFFFFF00u;
+constexpr QRgb kWidthLineColor = 0xFF0000FFu;
+constexpr int kField = EditorGeometry::kField;
+// The mask leaves the field's origin on the left and top, two pixels on the right and bottom.
+constexpr int kMaskMargin = kField + 2;
+
+QRgb Opaque(TColor color) { return 0xFF000000u | color; }
+
+QRgb* Row(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
+const QRgb* Row(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
+
+void FillRect(QImage& image, const QRect& rect, QRgb color) {
+  const QRect inside = rect & image.rect();
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    std::fill_n(Row(image, y) + inside.left(), inside.width(), color);
+}
+
+// Both ends included.
+void HorizontalLine(QImage& image, int y, int x0, int x1, QRgb color) {
+  FillRect(image, QRect(QPoint(x0, y), QPoint(x1, y)), color);
+}
+void VerticalLine(QImage& image, int x, int y0, int y1, QRgb color) {
+  FillRect(image, QRect(QPoint(x, y0), QPoint(x, y1)), color);
+}
+
+// One dot of the mask: D - 1 pixels square with a one-pixel gap after it,
+// its corners rounded by an ellipse of (D div 2) x (D div 2) pixels.
+QImage DotTile(int dotSize) {
+  QImage tile(dotSize, dotSize, QImage::Format_RGB32);
+  tile.fill(kBlack);
+  QPainter painter(&tile);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(Qt::white));
+  const qreal radius = (dotSize / 2) / 2.0;
+  painter.drawRoundedRect(QRectF(0, 0, dotSize - 1, dotSize - 1), radius, radius);
+  return tile;
+}
+
+}  // namespace
+
+void TEditorPicture::BuildDotMask(QSize box, QSize cells) {
+  fbox = box;
+  const QSize mask(std::max(0, box.width() - kMaskMargin), std::max(0, box.height() - kMaskMargin));
+  // A box too small for one pixel a cell still maps points to cells.
+  fDotSize = std::max(1, std::min(mask.width() / cells.width(), mask.height() / cells.height()));
+  fCharMask = QImage(mask, QImage::Format_RGB32);
+  fCharMask.fill(kBlack);
+  // A dot of one pixel less than its cell is no dot at all.
+  if (fDotSize < 2) return;
+  const QImage tile = DotTile(fDotSize);
+  for (int r = 0; r < cells.height(); ++r) {
+    for (int y = 0; y < fDotSize; ++y) {
+      const QRgb* dot = Row(tile, y);
+      QRgb* row = Row(fCharMask, r * fDotSize + y);
+      for (int c = 0; c < cells.width(); ++c) std::copy_n(dot, fDotSize, row + c * fDotSize);
+    }
+  }
+}
+
+void TEditorPicture::PaintCells(const EditorScene& scene) {
+  const QImage& glyph = scene.CharBMP;
+  if (fcells.size() != glyph.size()) fcells = QImage(glyph.size(), QImage::Format_RGB32);
+  fcells.fill(Opaque(scene.Colors.Off));
+  const int w = glyph.width();
+  const int h = glyph.height();
+  const TKerning& k = scene.Kerning;
+  // In this order: a later zone covers an earlier one.
+  const std::pair<QRect, QRgb> zones[] = {
+      {QRect(0, 0, k.NWKerning.X, k.NWKerning.Y), 0xFF002000u},
+      {QRect(w - k.NOKerning.X, 0, k.NOKerning.X, k.NOKerning.Y), 0xFF002C00u},
+      {QRect(w - k.SOKerning.X, h - k.SOKerning.Y, k.SOKerning.X, k.SOKerning.Y), 0xFF003800u},
+      {QRect(0, h - k.SWKerning.Y, k.SWKerning.X, k.SWKerning.Y), 0xFF004400u},
+  };
+  for (const auto& [zone, color] : zones)
+    if (zone.width() > 0 && zone.height() > 0) FillRect(fcells, zone, color);
+  // Off pixels let the zones show through.
+  for (int y = 0; y < h; ++y) {
+    const QRgb* source = Row(glyph, y);
+    QRgb* target = Row(fcells, y);
+    for (int x = 0; x < w; ++x)
+      if ((source[x] & 0x00FFFFFFu) != scene.Colors.Off) target[x] = Opaque(source[x]);
+  }
+}
+
+// Background, the cells scaled to DotSize and ANDed with the mask, in one pass
+// over the picture: inside the mask every pixel outside a dot becomes black.
+void TEditorPicture::ComposeRows(QRgb background) {
+  const int width = fbox.width();
+  const int maskWidth = fCharMask.width();
+  const int maskHeight = fCharMask.height();
+  const int d = fDotSize;
+  const int columns = std::min(fcells.width(), maskWidth / d);
+  const int fieldHeight = std::min(fcells.height(), maskHeight / d) * d;
+  for (int y = 0; y < fbox.height(); ++y) {
+    QRgb* row = Row(fpicture, y);
+    const int my = y - kField;
+    if (my < 0 || my >= maskHeight) {
+      std::fill_n(row, width, background);
+      continue;
+    }
+    std::fill_n(row, kField, background);
+    const QRgb* mask = Row(fCharMask, my);
+    QRgb* out = row + kField;
+    int x = 0;
+    if (my < fieldHeight) {
+      const QRgb* cells = Row(fcells, my / d);
+      for (int c = 0; c < columns; ++c) {
+        const QRgb color = cells[c];
+        for (const int end = x + d; x < end; ++x) out[x] = mask[x] & color;
+      }
+    }
+    for (; x < maskWidth; ++x) out[x] = mask[x] & background;
+    std::fill(out + maskWidth, row + width, background);
+  }
+}
+
+void TEditorPicture::PaintEditor(const EditorScene& scene) {
+  PaintCells(scene);
+  if (fpicture.size() != fbox) fpicture = QImage(fbox, QImage::Format_RGB32);
+  ComposeRows(scene.Background);
+  const int d = fDotSize;
+  const int edge = kField - 1;
+  VerticalLine(fpicture, edge, edge, fCharMask.height() + edge, kBlack);
+  HorizontalLine(fpicture, edge, edge, fCharMask.width() + edge, kBlack);
+  const EditorGeometry geometry{d, scene.CharBMP.size(), scene.EditSize, scene.BaseLine};
+  HorizontalLine(fpicture, geometry.BaseLineY(), 0, scene.CharBMP.width() * d + edge, kBaseLineColor);
+  VerticalLine(fpicture, geometry.WidthLineX(), 0, scene.CharBMP.height() * d + edge - 1, kWidthLineColor);
+}
+
+QImage PreviewPicture(const QImage& CharBMP, const GlyphColors& colors, QRgb background) {
+  QImage preview(kPreviewSize, kPreviewSize, QImage::Format_RGB32);
+  preview.fill(background);
+  QImage glyph = CharBMP.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < glyph.height(); ++y) {
+    QRgb* row = Row(glyph, y);
+    for (int x = 0; x < glyph.width(); ++x) {
+      const TColor color = row[x] & 0x00FFFFFFu;
+      if (color == colors.Set) row[x] = kWhite;
+      if (color == colors.Off) row[x] = kBlack;
+    }
+  }
+  const int halfW = glyph.width() / 2;
+  const int halfH = glyph.height() / 2;
+  const QRect target(kPreviewSize / 2 - halfW, kPreviewSize / 2 - halfH, 2 * halfW, 2 * halfH);
+  if (!target.isEmpty()) QPainter(&preview).drawImage(target, glyph);
+  return preview;
+}
+
+std::vector<QPoint> MarkFramePoints(const TMarkRect& mark, int dotSize) {
+  std::vector<QPoint> points;
+  if (mark.IsEmpty()) return points;
+  const TMarkRect n = mark.Normalized();
+  const int edge = kField - 1;
+  const int left = n.Left * dotSize + edge;
+  const int top = n.Top * dotSize + edge;
+  const int right = (n.Right + 1) * dotSize + edge;
+  const int bottom = (n.Bottom + 1) * dotSize + edge;
+  // Every other pixel, on a checkerboard so that both directions look alike.
+  const auto add = [&](int x, int y) {
+    if (((x + y) & 1) == 0) points.emplace_back(x, y);
+  };
+  for (int x = left; x <= right; ++x) {
+    add(x, top);
+    add(x, bottom);
+  }
+  for (int y = top + 1; y < bottom; ++y) {
+    add(left, y);
+    add(right, y);
+  }
+  return points;
+}
