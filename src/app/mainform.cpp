@@ -1,6 +1,8 @@
 #include "app/mainform.h"
 
+#include "app/editorcanvas.h"
 #include "app/fontlist.h"
+#include "app/glyphpreview.h"
 #include "app/mainformtexts.h"
 #include "app/placement.h"
 #include "app/settings.h"
@@ -38,13 +40,12 @@ constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
 const QString kHistoryTitle = QStringLiteral("Neu öffnen");
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
-constexpr int kPreviewSize = 64;
 
 // Width of each status panel at the window's designed size. The panels share
 // the status bar in these proportions, so a narrow window clips their texts
 // instead of laying one panel over the next.
 constexpr std::array<int, 6> kPanelWidths = {84, 110, 84, 120, 84, 54};
-enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel };
+enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel, kCellPanel };
 
 QLabel* CreatePanel() {
   auto* panel = new QLabel;
@@ -270,11 +271,13 @@ QWidget* TMainForm::CreateCharEditPage() {
   FontList->setAccessibleName(QStringLiteral("Zeichenliste"));
   FontList->setFixedWidth(150);
   FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  auto* preview = new QFrame(page);
-  preview->setObjectName("PreviewBox");
-  preview->setAccessibleName(QStringLiteral("Vorschau"));
-  preview->setFrameShape(QFrame::Box);
-  preview->setFixedSize(kPreviewSize, kPreviewSize);
+  // The preview sits in a bevel.
+  auto* bevel = new QFrame(page);
+  bevel->setFrameShape(QFrame::StyledPanel);
+  bevel->setFrameShadow(QFrame::Sunken);
+  auto* bevelLayout = new QVBoxLayout(bevel);
+  bevelLayout->setContentsMargins(1, 1, 1, 1);
+  bevelLayout->addWidget(new TGlyphPreview(fsession, bevel));
   auto* load = CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden"));
   auto* store = CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern"));
   connect(load, &QPushButton::clicked, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
@@ -284,14 +287,12 @@ QWidget* TMainForm::CreateCharEditPage() {
   buttons->addWidget(load);
   buttons->addWidget(store);
   auto* column = new QVBoxLayout;
-  column->addWidget(preview);
+  column->addWidget(bevel);
   column->addLayout(buttons);
   column->addStretch();
-  auto* editor = new QFrame(page);
-  editor->setObjectName("CharPaintBox");
-  editor->setAccessibleName(QStringLiteral("Zeicheneditor"));
-  editor->setFrameShape(QFrame::StyledPanel);
-  editor->setFrameShadow(QFrame::Sunken);
+  auto* editor = new TEditorCanvas(fsession, page);
+  connect(editor, &TEditorCanvas::PointerCellChanged, this,
+          [this](QPoint cell) { SetStatus(kCellPanel, QStringLiteral("%1:%2").arg(cell.x()).arg(cell.y())); });
   auto* layout = new QHBoxLayout(page);
   layout->addWidget(FontList);
   layout->addLayout(column);
