@@ -65,6 +65,11 @@ QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString
   return button;
 }
 
+// The button that a tool bar or the menu bar shows for what no longer fits.
+void NameOverflowButton(QWidget* bar, const char* name) {
+  if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
+}
+
 QList<QKeySequence> Shortcuts(const char* declared) {
   return QKeySequence::listFromString(QString::fromLatin1(declared), QKeySequence::PortableText);
 }
@@ -186,6 +191,8 @@ QToolBar* TMainForm::CreateMenuBar() {
   using enum ActionId;
   fMenuBar = new QMenuBar;
   fMenuBar->setObjectName("MainMenu");
+  fMenuBar->setAccessibleName(QStringLiteral("Menü"));
+  NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
   fMenuBar->setNativeMenuBar(false);
   fMenuBar->addMenu(
       CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
@@ -211,6 +218,7 @@ QToolBar* TMainForm::CreateMenuBar() {
   auto* bar = new QToolBar(QStringLiteral("Menü"), this);
   bar->setObjectName("MenuBar");
   bar->addWidget(fMenuBar);
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
   return bar;
 }
 
@@ -218,11 +226,16 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
   auto* bar = new QToolBar(title, this);
   bar->setObjectName(name);
   for (const ActionId entry : actions) {
-    if (entry == kSeparator)
+    if (entry == kSeparator) {
       bar->addSeparator();
-    else
-      bar->addAction(Action(entry));
+    } else {
+      // The buttons show icons only: assistive technology names them by their hints.
+      QAction* action = Action(entry);
+      bar->addAction(action);
+      bar->widgetForAction(action)->setAccessibleName(action->toolTip());
+    }
   }
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
   return bar;
 }
 
