@@ -41,6 +41,8 @@ class TEditorPicture {
   QSize fbox;
   int fDotSize = 1;
   QImage fCharMask;
+  // Whether a row of a dot equals the row above it.
+  std::vector<bool> frowRepeats;
   // One pixel per glyph cell: the zones with the glyph's set pixels over them.
   QImage fcells;
   QImage fpicture;
