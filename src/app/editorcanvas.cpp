@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <optional>
 
@@ -101,13 +102,20 @@ void TEditorCanvas::mouseReleaseEvent(QMouseEvent* event) {
 void TEditorCanvas::ShowHover(QPoint box) {
   const EditorGeometry geometry = Geometry();
   if (geometry.OnWidthGrip(box)) {
-    setToolTip(kWidthHint);
+    SetHint(kWidthHint);
     setCursor(Qt::SizeHorCursor);
   } else if (geometry.OnBaseLineGrip(box)) {
-    setToolTip(kBaseLineHint);
+    SetHint(kBaseLineHint);
     setCursor(Qt::SizeVerCursor);
   } else {
-    setToolTip(QString());
+    SetHint(QString());
     setCursor(IsInMark(fsession.MarkRect(), geometry.CellA(box)) ? Qt::SizeAllCursor : Qt::ArrowCursor);
   }
+}
+
+// A hint still on the screen would name the grip the pointer has left.
+void TEditorCanvas::SetHint(const QString& hint) {
+  if (hint == toolTip()) return;
+  setToolTip(hint);
+  QToolTip::hideText();
 }

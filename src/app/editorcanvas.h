@@ -38,6 +38,7 @@ class TEditorCanvas : public QWidget {
   void BuildDotMask();
   void PictureChanged();
   void ShowHover(QPoint box);
+  void SetHint(const QString& hint);
 
   EditSession& fsession;
   TEditorPicture fpicture;

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -123,6 +124,16 @@ TEST_F(EditorCanvasTest, HoverShowsHintsAndCursorsOfTheGripsAndTheMark) {
     EXPECT_EQ(fcanvas->toolTip(), row.hint) << row.at.x() << "," << row.at.y();
     EXPECT_EQ(fcanvas->cursor().shape(), row.cursor) << row.at.x() << "," << row.at.y();
   }
+}
+
+TEST_F(EditorCanvasTest, ShownHintGoesWhenThePointerLeavesTheGrip) {
+  Show();
+  const QPoint grip(16 * fcanvas->DotSize() + 9, 5);
+  Move(grip);
+  QToolTip::showText(fcanvas->mapToGlobal(grip), fcanvas->toolTip(), fcanvas);
+  ASSERT_TRUE(QToolTip::isVisible());
+  Move(Cell(5, 5));
+  EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 }
 
 TEST_F(EditorCanvasTest, GripsDragTheWidthAndTheBaseline) {
