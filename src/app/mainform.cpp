@@ -1,7 +1,9 @@
 #include "app/mainform.h"
 
 #include "app/charsetview.h"
+#include "app/editorcanvas.h"
 #include "app/fontlist.h"
+#include "app/glyphpreview.h"
 #include "app/kerningview.h"
 #include "app/mainformtexts.h"
 #include "app/placement.h"
@@ -42,13 +44,12 @@ constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
 const QString kHistoryTitle = QStringLiteral("Neu öffnen");
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
-constexpr int kPreviewSize = 64;
 
 // Width of each status panel at the window's designed size. The panels share
 // the status bar in these proportions, so a narrow window clips their texts
 // instead of laying one panel over the next.
 constexpr std::array<int, 6> kPanelWidths = {84, 110, 84, 120, 84, 54};
-enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel };
+enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel, kCellPanel };
 
 QLabel* CreatePanel() {
   auto* panel = new QLabel;
@@ -66,6 +67,11 @@ QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString
   button->setAccessibleName(hint);
   button->setFixedSize(kPreviewSize / 2 - 2, 26);
   return button;
+}
+
+// The button that a tool bar or the menu bar shows for what no longer fits.
+void NameOverflowButton(QWidget* bar, const char* name) {
+  if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
 }
 
 QList<QKeySequence> Shortcuts(const char* declared) {
@@ -195,6 +201,8 @@ QToolBar* TMainForm::CreateMenuBar() {
   using enum ActionId;
   fMenuBar = new QMenuBar;
   fMenuBar->setObjectName("MainMenu");
+  fMenuBar->setAccessibleName(QStringLiteral("Menü"));
+  NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
   fMenuBar->setNativeMenuBar(false);
   fMenuBar->addMenu(
       CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
@@ -220,6 +228,7 @@ QToolBar* TMainForm::CreateMenuBar() {
   auto* bar = new QToolBar(QStringLiteral("Menü"), this);
   bar->setObjectName("MenuBar");
   bar->addWidget(fMenuBar);
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
   return bar;
 }
 
@@ -227,11 +236,16 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
   auto* bar = new QToolBar(title, this);
   bar->setObjectName(name);
   for (const ActionId entry : actions) {
-    if (entry == kSeparator)
+    if (entry == kSeparator) {
       bar->addSeparator();
-    else
-      bar->addAction(Action(entry));
+    } else {
+      // The buttons show icons only: assistive technology names them by their hints.
+      QAction* action = Action(entry);
+      bar->addAction(action);
+      bar->widgetForAction(action)->setAccessibleName(action->toolTip());
+    }
   }
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
   return bar;
 }
 
@@ -280,11 +294,13 @@ QWidget* TMainForm::CreateCharEditPage() {
   FontList->setAccessibleName(QStringLiteral("Zeichenliste"));
   FontList->setFixedWidth(150);
   FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  auto* preview = new QFrame(page);
-  preview->setObjectName("PreviewBox");
-  preview->setAccessibleName(QStringLiteral("Vorschau"));
-  preview->setFrameShape(QFrame::Box);
-  preview->setFixedSize(kPreviewSize, kPreviewSize);
+  // The preview sits in a bevel.
+  auto* bevel = new QFrame(page);
+  bevel->setFrameShape(QFrame::StyledPanel);
+  bevel->setFrameShadow(QFrame::Sunken);
+  auto* bevelLayout = new QVBoxLayout(bevel);
+  bevelLayout->setContentsMargins(1, 1, 1, 1);
+  bevelLayout->addWidget(new TGlyphPreview(fsession, bevel));
   auto* load = CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden"));
   auto* store = CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern"));
   connect(load, &QPushButton::clicked, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
@@ -294,14 +310,12 @@ QWidget* TMainForm::CreateCharEditPage() {
   buttons->addWidget(load);
   buttons->addWidget(store);
   auto* column = new QVBoxLayout;
-  column->addWidget(preview);
+  column->addWidget(bevel);
   column->addLayout(buttons);
   column->addStretch();
-  auto* editor = new QFrame(page);
-  editor->setObjectName("CharPaintBox");
-  editor->setAccessibleName(QStringLiteral("Zeicheneditor"));
-  editor->setFrameShape(QFrame::StyledPanel);
-  editor->setFrameShadow(QFrame::Sunken);
+  auto* editor = new TEditorCanvas(fsession, page);
+  connect(editor, &TEditorCanvas::PointerCellChanged, this,
+          [this](QPoint cell) { SetStatus(kCellPanel, QStringLiteral("%1:%2").arg(cell.x()).arg(cell.y())); });
   auto* layout = new QHBoxLayout(page);
   layout->addWidget(FontList);
   layout->addLayout(column);
