@@ -74,8 +74,11 @@ void NameOverflowButton(QWidget* bar, const char* name) {
   if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
 }
 
-QList<QKeySequence> Shortcuts(const char* declared) {
-  return QKeySequence::listFromString(QString::fromLatin1(declared), QKeySequence::PortableText);
+QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
+  const QList<QKeySequence> standard = QKeySequence::keyBindings(declared.standard);
+  if (!standard.isEmpty()) return standard;
+  if (!*declared.shortcuts) return {};
+  return QKeySequence::listFromString(QString::fromLatin1(declared.shortcuts), QKeySequence::PortableText);
 }
 
 }  // namespace
@@ -143,7 +146,7 @@ void TMainForm::CreateActions() {
     auto* action = new QAction(QString::fromUtf8(declared.caption), this);
     action->setObjectName(declared.name);
     if (*declared.hint) action->setToolTip(QString::fromUtf8(declared.hint));
-    action->setShortcuts(Shortcuts(declared.shortcuts));
+    action->setShortcuts(Shortcuts(declared));
     if (*declared.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(declared.icon)));
     action->setCheckable((declared.flags & kOption) || StateOf(declared.id, CommandState()).Checked);
     if (declared.handler) {
