@@ -30,7 +30,8 @@ class TFileCommands {
   void NewFontExecute();
   void SaveFontExecute();
   void SaveFontAsExecute();
-  // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header).
+  // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header), or
+  // a BDF, PSF or Arduino GFX header font, as a new font without a file.
   void ImportActionExecute();
   // Whether the window may close.
   bool FormCloseQuery();

@@ -1,5 +1,7 @@
 #include "mainformfixture.h"
 
+#include "export/exportentries.h"
+
 #include "app/qimagecanvas.h"
 #include "components/changelistbox.h"
 #include "components/historyfilelist.h"
@@ -268,6 +270,57 @@ TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
     EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
     Stop();
   }
+}
+
+TEST_F(FileCommandsTest, BdfPsfAndGfxFontsImportAsUnnamedChangedFonts) {
+  TFontHandler source(6, 9);
+  source.SetPixel(65, 2, 3, true);
+  source.SetCharSize(65, 5);
+  source.SetBaseLine(7);
+  // A GFX header keeps no empty rows above the highest ink.
+  source.SetPixel(66, 0, 0, true);
+  ExportEntryFile(source, 22, Path("font.bdf").toStdString(), false);
+  ExportEntryFile(source, 19, Path("font.h").toStdString(), false);
+  QByteArray psf("\x36\x04\x00\x09", 4);
+  psf.append(QByteArray(256 * 9, '\0'));
+  psf[4 + 65 * 9 + 3] = static_cast<char>(0x20);  // glyph 65, row 3: column 2
+  WriteBytes(Path("font.psf"), psf);
+  struct Row {
+    QString file;
+    int filter;
+    int width;
+  };
+  for (const Row& row : {Row{Path("font.bdf"), 2, 6}, Row{Path("font.psf"), 3, 8}, Row{Path("font.h"), 4, 6}}) {
+    TMainForm& form = Start();
+    OpenChangedNamedFont();
+    fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+    fdialogs.ExpectOpenFile(row.file, row.filter);
+    Trigger("ImportAction");
+    const TFontHandler& font = Document().EditFont();
+    EXPECT_EQ(font.FontWidth(), row.width) << row.file.toStdString();
+    EXPECT_EQ(font.FontHeight(), 9) << row.file.toStdString();
+    EXPECT_TRUE(font.GetPixel(65, 2, 3)) << row.file.toStdString();
+    EXPECT_FALSE(font.GetPixel(65, 3, 3)) << row.file.toStdString();
+    EXPECT_TRUE(Document().filename().isEmpty());
+    EXPECT_TRUE(Document().SaveRequest());
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3"));
+    EXPECT_EQ(Session().CharBMP().size(), QSize(row.width, 9));
+    fdialogs.VerifyAllAnswered();
+    Stop();
+  }
+}
+
+TEST_F(FileCommandsTest, ABrokenFontFileIsNamedInTheErrorAndChangesNothing) {
+  Start();
+  OpenChangedNamedFont();
+  WriteBytes(Path("broken.bdf"), "STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 1\n");
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  fdialogs.ExpectOpenFile(Path("broken.bdf"), 2);
+  fdialogs.ExpectError();
+  Trigger("ImportAction");
+  EXPECT_TRUE(fdialogs.LastText().startsWith(QStringLiteral("BDF-Datei"))) << fdialogs.LastText().toStdString();
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
 }
 
 TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
