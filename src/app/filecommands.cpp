@@ -131,7 +131,9 @@ void TFileCommands::OpenFontExecute() {
   if (SaveFontChecked(true) && fdialogs.ChooseOpenFile(FontOpenDialog)) OpenFontFile(FontOpenDialog.FileName);
 }
 
-void TFileCommands::HistoryListClick(const QString& path) {
+void TFileCommands::HistoryListClick(const QString& path) { OpenFileChecked(path); }
+
+void TFileCommands::OpenFileChecked(const QString& path) {
   if (SaveFontChecked(true)) OpenFontFile(path);
 }
 

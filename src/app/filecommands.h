@@ -27,6 +27,9 @@ class TFileCommands {
   void OpenFontFile(const QString& name);
   void OpenFontExecute();
   void HistoryListClick(const QString& path);
+  // Opens a file named outside the open dialog (dropped on the window, or
+  // given on the command line) the way a chosen one is opened.
+  void OpenFileChecked(const QString& path);
   void NewFontExecute();
   void SaveFontExecute();
   void SaveFontAsExecute();

@@ -19,11 +19,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -101,6 +104,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   setObjectName("MainForm");
   setWindowTitle(kInitialCaption);
   setMinimumSize(kMinimumWindowSize);
+  setAcceptDrops(true);
   resize(kClientSize);
   const WindowSettings stored = WindowSettings::Read(settings);
   fstyle = stored.Style;
@@ -488,6 +492,28 @@ void TMainForm::ShowNewFont() {
 }
 
 QMenu* TMainForm::createPopupMenu() { return nullptr; }
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  fguard.Run([&] { ffiles.OpenFileChecked(path); });
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool mayClose = false;

@@ -8,8 +8,11 @@
 #include "dialogs/newfontdlg.h"
 
 #include <sys/stat.h>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 
@@ -486,6 +489,41 @@ TEST_F(FileCommandsTest, SavingOntoAFullDeviceShowsTheErrorAndKeepsTheChange) {
   EXPECT_TRUE(Document().SaveRequest());
   EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists());
   EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+// Drops a list of files on the window; true when it took the drop.
+bool DropFiles(QWidget& target, const QStringList& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+  data.setUrls(urls);
+  const QPointF at(target.width() / 2, target.height() / 2);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&target, &drop);
+  return drop.isAccepted();
+}
+
+TEST_F(FileCommandsTest, AFontFileDroppedOnTheWindowOpensAfterTheSaveQuestion) {
+  TMainForm& form = Start();
+  Document().SetSaveRequest(true);
+  WriteFontFile(Path("dropped.fnt"), 2, 8, 12);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  EXPECT_TRUE(DropFiles(form, {Path("dropped.fnt")}));
+  EXPECT_EQ(fdialogs.Asked().front().Text, kSaveQuestion);
+  EXPECT_EQ(Document().filename(), Path("dropped.fnt"));
+  EXPECT_EQ(Document().fonttype(), 2);
+
+  WriteBytes(Path("text.txt"), "no font");
+  fdialogs.ExpectError();
+  EXPECT_TRUE(DropFiles(form, {Path("text.txt")}));
+  EXPECT_EQ(fdialogs.LastText(), QStringLiteral("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(Path("text.txt")));
+  EXPECT_EQ(Document().filename(), Path("dropped.fnt"));
+
+  EXPECT_FALSE(DropFiles(form, {Path("a.fnt"), Path("b.fnt")}));
+  fdialogs.VerifyAllAnswered();
 }
 
 }  // namespace
