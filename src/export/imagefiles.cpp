@@ -3,10 +3,10 @@
 #include "model/fileio.h"
 #include "model/ioerror.h"
 
+#include <png.h>
 #include <cerrno>
 #include <csetjmp>
 #include <exception>
-#include <png.h>
 
 namespace {
 
@@ -66,8 +66,8 @@ void WritePng(const std::string& filename, const IndexedImageSource& image) {
   PngSink sink{&file, nullptr};
   std::vector<png_color> palette;
   for (const TColor colour : image.palette)
-    palette.push_back({static_cast<png_byte>(colour >> 16), static_cast<png_byte>(colour >> 8),
-                       static_cast<png_byte>(colour)});
+    palette.push_back(
+        {static_cast<png_byte>(colour >> 16), static_cast<png_byte>(colour >> 8), static_cast<png_byte>(colour)});
   std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width));
 
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
