@@ -13,6 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth imagemagick
   qt6-translations-l10n
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base dpkg-dev
 )
 
 missing=()
