@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   nasm binutils-m68k-linux-gnu binutils-avr
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
   xvfb xauth imagemagick
   qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base dpkg-dev
