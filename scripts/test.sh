@@ -23,7 +23,7 @@ cp tests/fixtures/*.fnt "$corpus"/ 2>/dev/null || true
   -print_final_stats=1 "$corpus" 2>&1 | tail -n 5
 
 for preset in ci asan; do
-  echo "== $preset: build"
+  echo "== $preset: build, after ${SECONDS} s"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   echo "== $preset: tests"
