@@ -10,10 +10,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core console-setup-linux xfonts-utils pcf2bdf
   nasm binutils-m68k-linux-gnu binutils-avr
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
   strace
   xvfb xauth imagemagick
   qt6-translations-l10n
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base dpkg-dev
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, runs each fuzzer for a fixed time, then
-# builds and runs the whole test suite: once as shipped (warnings as errors)
-# and once under AddressSanitizer and UBSan.
+# Installs what is missing, checks the formatting, runs each fuzzer for a
+# fixed time, then builds and runs the whole test suite: once as shipped
+# (warnings as errors) and once under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -9,6 +9,9 @@ bash scripts/deps.sh
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+echo "== format: clang-format --dry-run -Werror"
+find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
 
 seconds=${GLYPH_FUZZ_SECONDS:-20}
 cmake --preset fuzz >/dev/null
@@ -39,7 +42,7 @@ for reader in bdf psf gfx; do
 done
 
 for preset in ci asan; do
-  echo "== $preset: build"
+  echo "== $preset: build, after ${SECONDS} s"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   echo "== $preset: tests"

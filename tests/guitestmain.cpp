@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
 #include <clocale>
-#include <gtest/gtest.h>
 
 // GUI tests run on the offscreen platform under their own application name,
 // so nothing they store touches the user's settings.

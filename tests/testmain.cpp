@@ -1,5 +1,5 @@
-#include <clocale>
 #include <gtest/gtest.h>
+#include <clocale>
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");

@@ -5,6 +5,7 @@
 #include "cli/fontio.h"
 #include "model/dosfont.h"
 #include "model/fonthandler.h"
+#include "model/programversion.h"
 
 #include <algorithm>
 #include <array>
@@ -97,6 +98,11 @@ void ImportDos(const Args& args, std::ostream&) {
   SaveFntFile(*MakeDosFont(file), args[1], 1);
 }
 
+void Version(const Args& args, std::ostream& out) {
+  RequireArgs(args, 0, "--version");
+  out << "glyphwright " << ProgramVersionText() << "\n";
+}
+
 const std::vector<CommandEntry>& Commands();
 
 void Help(const Args&, std::ostream& out) {
@@ -121,6 +127,7 @@ const std::vector<CommandEntry>& Commands() {
        "      The extension of OUT is replaced by the entry's; TFT entries write OUT.h and OUT.c.",
        ExportCommand},
       {"--help", "--help", "Shows this text.", Help},
+      {"--version", "--version", "Prints the version.", Version},
   };
   return commands;
 }

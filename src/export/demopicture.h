@@ -14,7 +14,7 @@
 // The picture uses five colours only and is produced row by row, so that a
 // 64 x 64 font (5191 x 5191 pixels) can be written without holding it whole.
 class DotMatrixDemo {
-public:
+ public:
   enum Colour : std::uint8_t { Silver, White, Grey, Black, DarkGrey, ColourCount };
   static constexpr std::array<TColor, ColourCount> kPalette = {0xC0C0C0, 0xFFFFFF, 0x808080, 0x000000, 0x303030};
 
@@ -26,7 +26,7 @@ public:
   // Fills out[0 .. Width()-1] with the palette indices of row y.
   void Row(int y, std::uint8_t* out) const;
 
-private:
+ private:
   void FrameRow(int y, std::uint8_t* out) const;
   void CellRow(int gridRow, int cellY, std::uint8_t* out) const;
   std::uint8_t DotColour(int c, int px, int py) const;

@@ -2,14 +2,12 @@
 
 #include "app/document.h"
 #include "app/qimagecanvas.h"
+#include "app/questiontexts.h"
 #include "app/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const QString kStoreQuestion =
-    QStringLiteral("Das aktuelle Zeichen wurde noch nicht gesichert.\rSoll die Sicherung jetzt durchgeführt werden?");
 
 class EditSessionTest : public ::testing::Test {
  protected:

@@ -2,14 +2,12 @@
 
 #include "app/fontlist.h"
 #include "app/qimagecanvas.h"
+#include "app/questiontexts.h"
 
 #include <QPushButton>
 #include <QTest>
 
 namespace {
-
-const QString kStoreQuestion =
-    QStringLiteral("Das aktuelle Zeichen wurde noch nicht gesichert.\rSoll die Sicherung jetzt durchgeführt werden?");
 
 class FontListTest : public MainFormTest {
  protected:

@@ -2,6 +2,7 @@
 
 #include "app/picturebox.h"
 #include "app/qimagecanvas.h"
+#include "app/questiontexts.h"
 #include "components/kvgauge.h"
 #include "dialogs/charspacedlg.h"
 #include "dialogs/inprocess.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-const QString kStoreQuestion =
-    QStringLiteral("Das aktuelle Zeichen wurde noch nicht gesichert.\rSoll die Sicherung jetzt durchgeführt werden?");
 const QString kShrinkQuestion = QStringLiteral(
     "Sie wollen die Zeichengröße verringern.\rDabei kann es zu Infomationsverlusten kommen.\r"
     "Soll die Aktion dennoch ausgeführt werden?");

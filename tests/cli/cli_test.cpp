@@ -125,8 +125,18 @@ TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError) {
 TEST_F(CliTest, HelpListsEveryCommand) {
   const Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* command : {"info FILE", "convert --type N IN OUT", "import-dos IN OUT"})
+  for (const char* command : {"info FILE", "convert --type N IN OUT", "import-dos IN OUT", "--version"})
     EXPECT_NE(r.out.find(command), std::string::npos) << command;
+}
+
+TEST_F(CliTest, VersionPrintsTheProgramNameAndVersion) {
+  const Result r = Run({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "glyphwright " GLYPH_PROJECT_VERSION "\n");
+  EXPECT_EQ(r.err, "");
+  const Result extra = Run({"--version", "x"});
+  EXPECT_EQ(extra.status, 1);
+  EXPECT_EQ(extra.err, "glyphwright-cli: usage: glyphwright-cli --version\n");
 }
 
 // The installed binary must report through its exit status, as build scripts read it.
@@ -139,6 +149,7 @@ TEST_F(CliTest, BinaryExitStatus) {
   EXPECT_EQ(status(std::string(GLYPH_CLI) + " info '" + File("ok.fnt") + "'"), 0);
   EXPECT_EQ(status(std::string(GLYPH_CLI) + " info '" + File("none.fnt") + "'"), 1);
   EXPECT_EQ(status(std::string(GLYPH_CLI)), 1);
+  EXPECT_EQ(status(std::string(GLYPH_CLI) + " --version"), 0);
   EXPECT_EQ(status(std::string(GLYPH_CLI) + " info '" + File("ok.fnt") + "'", "/dev/full"), 1);
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string kFrame(";" + std::string(89, '-') + ";");
+const std::string kAsmFrame(";" + std::string(89, '-') + ";");
 
 // Splits the file at CR LF and fails on any other line end.
 Lines ReadLines(const std::filesystem::path& path) {
@@ -62,9 +62,9 @@ TEST_F(AsmExport, WorkedExampleTypeThreeIntel) {
   const Lines lines = Export(WorkedExampleFont(), 0);
   ASSERT_EQ(lines.size(), 10 + 256 * 7 + 3u);
   const Lines head = {
-      kFrame,
+      kAsmFrame,
       lines[1],
-      kFrame,
+      kAsmFrame,
       "; <kelvaront>-Fontfile Assembler Include - Format:  type 3 as intel db statements         ;",
       "; FontID",
       "\tdb\t019h,03Ch,06Bh,065h,06Ch,076h,061h,072h,06Fh,06Eh,074h,03Eh,02Dh,046h,04Fh,04Eh",
@@ -84,7 +84,7 @@ TEST_F(AsmExport, WorkedExampleTypeThreeIntel) {
                                         "\tdb\t000h,000h\t; SO Kerning",
                                         "\tdb\t080h,080h,080h,0F0h,088h,088h,088h,0F0h,000h,020h",
                                     }));
-  const Lines tail = {kFrame, "; End of File" + std::string(77, ' ') + ";", kFrame};
+  const Lines tail = {kAsmFrame, "; End of File" + std::string(77, ' ') + ";", kAsmFrame};
   EXPECT_EQ(Lines(lines.end() - 3, lines.end()), tail);
 }
 
@@ -245,8 +245,8 @@ TEST_F(AsmExport, ValuesArePrintedAsTheFontHoldsThem) {
 TEST_F(AsmExport, ReplacesAnExistingFile) {
   WriteFileSafely(ftarget.string(), ByteArray(100000, 'x'));
   const Lines lines = Export(WorkedExampleFont(), 3);
-  EXPECT_EQ(lines.front(), kFrame);
-  EXPECT_EQ(lines.back(), kFrame);
+  EXPECT_EQ(lines.front(), kAsmFrame);
+  EXPECT_EQ(lines.back(), kAsmFrame);
 }
 
 TEST_F(AsmExport, InvalidFontIsRefusedAndNothingWritten) {

@@ -12,8 +12,8 @@ namespace {
 
 using ::testing::HasSubstr;
 
-const std::string kFrame = "/*----------------------------------------------------------------------------*/";
-const std::string kEof = "/*- EOF ----------------------------------------------------------------------*/";
+const std::string kGfxFrame = "/*----------------------------------------------------------------------------*/";
+const std::string kGfxEof = "/*- EOF ----------------------------------------------------------------------*/";
 
 std::string Comment(int c) { return Printf("  // 0x%2.2X '%c'", c, static_cast<char>(c)); }
 
@@ -28,7 +28,7 @@ std::string WorkedExampleHeader() {
                                            {44, "  {     3,  3,  3,  3,  0,  -1}, // 0x2C ','"},
                                            {98, "  {     5,  5, 10,  5,  0,  -8}  // 0x62 'b'"}};
   std::vector<std::string> lines = {
-      kFrame, "/* Arduino GFX-Font created with <kelvaront>-Rastermeister                    */", kFrame,
+      kGfxFrame, "/* Arduino GFX-Font created with <kelvaront>-Rastermeister                    */", kGfxFrame,
       "// FontDemo5x10 (5 x 10 Pixel) max. 127 characters", "const uint8_t FontDemo5x10Bitmaps[] PROGMEM = {"};
   for (int c = 32; c <= 127; ++c) {
     const auto block = blocks.find(c);
@@ -48,7 +48,7 @@ std::string WorkedExampleHeader() {
                            "  (GFXglyph *) FontDemo5x10Glyphs,", "  //ASCII start, ASCII stop,y Advance",
                            "  32, 98, 10 // 0x20=' ' - 0x62='b' ", "};", "// needs 42 bytes of Memory"})
     lines.push_back(line);
-  lines.push_back(kEof);
+  lines.push_back(kGfxEof);
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return text;

@@ -14,9 +14,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::string kFrame = "/*----------------------------------------------------------------------------*/";
+const std::string kTftFrame = "/*----------------------------------------------------------------------------*/";
 const std::string kCreator = "/* TTFT_eSPI-Font created with <kelvaront>-Rastermeister                      */";
-const std::string kEof = "/*- EOF ----------------------------------------------------------------------*/";
+const std::string kTftEof = "/*- EOF ----------------------------------------------------------------------*/";
 
 std::string JoinCrLf(const std::vector<std::string>& lines) {
   std::string text;
@@ -25,11 +25,11 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
 }
 
 const std::string kWorkedExampleHeader =
-    JoinCrLf({kFrame, kCreator, kFrame, "", "// FontDemo5x10 (5 x 10 Pixel)", "#include <Fonts/Demo5x10.c>",
+    JoinCrLf({kTftFrame, kCreator, kTftFrame, "", "// FontDemo5x10 (5 x 10 Pixel)", "#include <Fonts/Demo5x10.c>",
               "#define nr_chrs_Demo5x10 96", "#define chr_hgt_Demo5x10 10", "#define baseline_Demo5x10 8",
               "#define data_size_Demo5x10 8", "#define firstchr_Demo5x10 32", "",
               "extern const unsigned char widtbl_Demo5x10[96];",
-              "extern const unsigned char* const chrtbl_Demo5x10[96];", "", kEof});
+              "extern const unsigned char* const chrtbl_Demo5x10[96];", "", kTftEof});
 
 struct WorkedExampleCase {
   const char* label;
@@ -41,7 +41,7 @@ struct WorkedExampleCase {
 // The Demo5x10.c of the worked example: the arrays of 32, 33, 44 and 98, the
 // other glyphs pointing at the space.
 std::string WorkedExampleSource(const WorkedExampleCase& example) {
-  std::vector<std::string> lines = {kFrame, kCreator, kFrame, "// FontDemo5x10 (5 x 10 Pixel)"};
+  std::vector<std::string> lines = {kTftFrame, kCreator, kTftFrame, "// FontDemo5x10 (5 x 10 Pixel)"};
   if (example.filetype == 18) lines.push_back("// RLE compressed");
   for (const auto& [code, block] : example.blocks) {
     lines.push_back("");
@@ -61,7 +61,7 @@ std::string WorkedExampleSource(const WorkedExampleCase& example) {
     if (c % 4 == 3) pointerTable += "\r";
   }
   for (const std::string& line : {widthTable + "};", std::string(), pointerTable + "};", std::string(),
-                                  Printf("// needs %d bytes of Memory", example.memory), kEof})
+                                  Printf("// needs %d bytes of Memory", example.memory), kTftEof})
     lines.push_back(line);
   return JoinCrLf(lines);
 }

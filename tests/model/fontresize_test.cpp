@@ -19,7 +19,7 @@ std::unique_ptr<TFontHandler> Resize(const TFontHandler& font, int w, int h, int
 }
 
 // A font with a different pattern, width and zones in every glyph.
-TFontHandler PatternFont(int w, int h) {
+TFontHandler VariedFont(int w, int h) {
   TFontHandler font(w, h);
   for (int c = 0; c < kGlyphCount; ++c) {
     for (int y = 0; y < h; ++y)
@@ -97,7 +97,7 @@ TEST(FontResize, ShrinkingToTheRightCutsTheLeftColumns) {
 }
 
 TEST(FontResize, GrowingAtTheTopLeftKeepsPixelsAndWidths) {
-  const TFontHandler font = PatternFont(8, 8);
+  const TFontHandler font = VariedFont(8, 8);
   const auto resized = Resize(font, 10, 12, Position(kLeft, kTop));
   for (int c = 0; c < kGlyphCount; ++c) {
     EXPECT_EQ(resized->GetCharSize(c), font.GetCharSize(c));
@@ -108,7 +108,7 @@ TEST(FontResize, GrowingAtTheTopLeftKeepsPixelsAndWidths) {
 }
 
 TEST(FontResize, TheSameSizeKeepsPixelsAndWidthsButClearsTheZonesAndTakesTheNewBaseline) {
-  TFontHandler font = PatternFont(9, 7);
+  TFontHandler font = VariedFont(9, 7);
   font.SetBaseLine(5);
   font.Setfonttype(2);
   const auto resized = Resize(font, 9, 7, Position(kCentred, kMiddle), 3);
@@ -137,7 +137,7 @@ TEST(FontResize, EveryPlacementMatchesDrawingAndScanningTheGlyphs) {
   const std::pair<int, int> cells[][2] = {{{8, 8}, {12, 10}}, {{8, 8}, {5, 3}},   {{9, 5}, {4, 11}},
                                           {{1, 1}, {64, 64}}, {{64, 64}, {1, 1}}, {{16, 16}, {16, 16}}};
   for (const auto& [from, to] : cells) {
-    const TFontHandler font = PatternFont(from.first, from.second);
+    const TFontHandler font = VariedFont(from.first, from.second);
     for (int horizontal = 0; horizontal < 3; ++horizontal)
       for (int vertical = 0; vertical < 3; ++vertical) {
         const int position = Position(horizontal, vertical);
