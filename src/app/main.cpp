@@ -20,6 +20,8 @@ QCommandLineOption DeclareOptions(QCommandLineParser& parser) {
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("Zeigt die Versionsnummer an."));
   parser.addOption(version);
+  parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Fontdatei, die beim Start geöffnet wird."),
+                               QStringLiteral("[DATEI]"));
   return version;
 }
 
@@ -53,9 +55,15 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   DeclareOptions(parser);
   parser.process(app);
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    std::fprintf(stderr, "glyphwright: Es kann nur eine Fontdatei angegeben werden.\n");
+    return 1;
+  }
   Settings settings;
   QtUserDialogs dialogs;
   TMainForm window(settings, dialogs);
   window.show();
+  if (!files.isEmpty()) window.OpenFile(files.first());
   return QApplication::exec();
 }

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -512,7 +513,11 @@ void TMainForm::dropEvent(QDropEvent* event) {
   const QString path = DroppedFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();
-  fguard.Run([&] { ffiles.OpenFileChecked(path); });
+  OpenFile(path);
+}
+
+void TMainForm::OpenFile(const QString& path) {
+  fguard.Run([&] { ffiles.OpenFileChecked(QFileInfo(path).absoluteFilePath()); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

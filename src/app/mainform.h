@@ -65,6 +65,9 @@ class TMainForm : public QMainWindow {
   const QString& Style() const { return fstyle; }
 
   void SwitchView(ViewAction used);
+  // Opens a font file named outside the open dialog (on the command line,
+  // or dropped on the window) as if it was chosen there; errors are shown.
+  void OpenFile(const QString& path);
   // None: the tool bars cannot be hidden.
   QMenu* createPopupMenu() override;
 

@@ -37,7 +37,7 @@ TEST(ProgramCommandLine, VersionNeedsNoDisplay) {
 TEST(ProgramCommandLine, HelpListsTheOptions) {
   const Outcome r = RunProgram({QStringLiteral("--help")});
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
-  for (const char* option : {"-h, --help", "-v, --version", "Mikrocontroller"})
+  for (const char* option : {"-h, --help", "-v, --version", "Mikrocontroller", "DATEI"})
     EXPECT_TRUE(r.out.contains(QString::fromUtf8(option))) << option << "\n" << r.out.toStdString();
 }
 
@@ -48,6 +48,13 @@ TEST(ProgramCommandLine, UnknownOptionEndsWithAnError) {
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.contains(QStringLiteral("frobnicate"))) << r.err.toStdString();
   EXPECT_EQ(r.out, QString());
+}
+
+TEST(ProgramCommandLine, TwoFilesAreAnError) {
+  const Outcome r = RunProgram({QStringLiteral("a.fnt"), QStringLiteral("b.fnt")}, QStringLiteral("offscreen"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.endsWith(QStringLiteral("glyphwright: Es kann nur eine Fontdatei angegeben werden.\n")))
+      << r.err.toStdString();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "dialogs/newfontdlg.h"
 
 #include <sys/stat.h>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -523,6 +524,33 @@ TEST_F(FileCommandsTest, AFontFileDroppedOnTheWindowOpensAfterTheSaveQuestion) {
   EXPECT_EQ(Document().filename(), Path("dropped.fnt"));
 
   EXPECT_FALSE(DropFiles(form, {Path("a.fnt"), Path("b.fnt")}));
+  fdialogs.VerifyAllAnswered();
+}
+
+// The file named on the command line: opened as if chosen in the open dialog.
+TEST_F(FileCommandsTest, AFileNamedAtStartOpensWithTheOpenCommandsMessages) {
+  TMainForm& form = Start();
+  WriteFontFile(Path("start.fnt"), 2, 8, 12);
+  WriteBytes(Path("text.txt"), "no font");
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(Path(QString()));
+  form.OpenFile(QStringLiteral("start.fnt"));
+  QDir::setCurrent(previous);
+  EXPECT_EQ(Document().filename(), Path("start.fnt"));
+  EXPECT_EQ(Document().fonttype(), 2);
+
+  struct Row {
+    QString path;
+    QString message;
+  };
+  for (const Row& row :
+       {Row{Path("text.txt"), QStringLiteral("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(Path("text.txt"))},
+        Row{Path("missing.fnt"), QStringLiteral("Datei nicht gefunden")}}) {
+    fdialogs.ExpectError();
+    form.OpenFile(row.path);
+    EXPECT_EQ(fdialogs.LastText(), row.message);
+    EXPECT_EQ(Document().filename(), Path("start.fnt"));
+  }
   fdialogs.VerifyAllAnswered();
 }
 
