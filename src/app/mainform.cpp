@@ -76,6 +76,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
       fguard(dialogs),
       fsession(fdocument, dialogs),
       fselection(fsession),
+      fpictures(fsession, dialogs),
       fNewFontDLG(new TNewFontDLG(this)),
       ffiles(fsession, dialogs, *fNewFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)) {

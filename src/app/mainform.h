@@ -4,6 +4,7 @@
 #include "app/document.h"
 #include "app/editsession.h"
 #include "app/filecommands.h"
+#include "app/glyphpictures.h"
 #include "app/mainactions.h"
 #include "app/selection.h"
 #include "app/viewswitch.h"
@@ -41,6 +42,7 @@ class TMainForm : public QMainWindow {
   EditSession& Session() { return fsession; }
   TFileCommands& Files() { return ffiles; }
   TSelectionCommands& Selection() { return fselection; }
+  TGlyphPictureCommands& Pictures() { return fpictures; }
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
@@ -94,6 +96,7 @@ class TMainForm : public QMainWindow {
   FontDocument fdocument;
   EditSession fsession;
   TSelectionCommands fselection;
+  TGlyphPictureCommands fpictures;
   TNewFontDLG* fNewFontDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
