@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-enum class DialogKind { YesNo, YesNoCancel, Error, Information, OpenFile, SaveFile, Dialog };
+enum class DialogKind { YesNo, YesNoCancel, Error, Information, OpenFile, SaveFile, Dialog, Printer };
 
 // Answers the program's questions from a queue of expected ones. An
 // unexpected question, or answers left over at the end (VerifyAllAnswered or
@@ -23,6 +23,8 @@ class ScriptedDialogs : public UserDialogs {
   };
   // Fills in the shown dialog; gives whether it was accepted.
   using DialogScript = std::function<bool(QDialog&)>;
+  // Sets up the printer as the user would; gives whether to print.
+  using PrinterScript = std::function<bool(QPrinter&)>;
 
   ~ScriptedDialogs() override;
 
@@ -34,6 +36,7 @@ class ScriptedDialogs : public UserDialogs {
   void ExpectOpenFile(const QString& path, int filterIndex = 1);
   void ExpectSaveFile(const QString& path, int filterIndex = 1);
   void ExpectDialog(DialogScript script);
+  void ExpectPrinter(PrinterScript script);
 
   const std::vector<Question>& Asked() const { return fasked; }
   // Text of the question asked last; empty when none was asked.
@@ -48,6 +51,7 @@ class ScriptedDialogs : public UserDialogs {
   bool ChooseOpenFile(FileChoice& choice) override;
   bool ChooseSaveFile(FileChoice& choice) override;
   bool Execute(QDialog& dialog) override;
+  bool ChoosePrinter(QPrinter& printer) override;
 
  private:
   struct Answer {
@@ -56,6 +60,7 @@ class ScriptedDialogs : public UserDialogs {
     QString Path;
     int FilterIndex = 1;
     DialogScript Script;
+    PrinterScript Printer;
   };
 
   // Records the question and takes the next answer if it is of this kind.
