@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/toolbarlayout.h"
 #include "components/historyfilelist.h"
+#include "dialogs/importfontdlg.h"
 #include "dialogs/newfontdlg.h"
 
 #include <QCheckBox>
@@ -78,7 +79,8 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
       fselection(fsession),
       fpictures(fsession, dialogs),
       fNewFontDLG(new TNewFontDLG(this)),
-      ffiles(fsession, dialogs, *fNewFontDLG, *this),
+      fImportFontDLG(new TImportFontDLG(settings, this)),
+      ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)) {
   Q_INIT_RESOURCE(glyphwright);
   setObjectName("MainForm");

@@ -25,6 +25,7 @@ class QToolBar;
 class Settings;
 class TFontList;
 class TKVHistoryFileList;
+class TImportFontDLG;
 class TNewFontDLG;
 class UserDialogs;
 
@@ -44,6 +45,7 @@ class TMainForm : public QMainWindow {
   TSelectionCommands& Selection() { return fselection; }
   TGlyphPictureCommands& Pictures() { return fpictures; }
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
+  TImportFontDLG& ImportFontDLG() { return *fImportFontDLG; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
   // The action of the given object name; throws std::out_of_range for an unknown one.
@@ -98,6 +100,7 @@ class TMainForm : public QMainWindow {
   TSelectionCommands fselection;
   TGlyphPictureCommands fpictures;
   TNewFontDLG* fNewFontDLG = nullptr;
+  TImportFontDLG* fImportFontDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
   QString fstyle;
