@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core fonts-terminus xfonts-terminus
   nasm binutils-m68k-linux-gnu binutils-avr
   clang-14 libclang-rt-14-dev
+  strace
   xvfb xauth imagemagick poppler-utils
   qt6-translations-l10n
 )

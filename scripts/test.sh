@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, runs the byte-image fuzzer for a fixed time, then
+# Installs what is missing, runs each fuzzer for a fixed time, then
 # builds and runs the whole test suite: once as shipped (warnings as errors)
 # and once under AddressSanitizer and UBSan.
 set -euo pipefail
@@ -10,14 +10,18 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-echo "== fuzz: byte-image parser, ${GLYPH_FUZZ_SECONDS:-30} s"
+seconds=${GLYPH_FUZZ_SECONDS:-20}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_fontimage
+cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp tests/fixtures/*.fnt "$corpus"/ 2>/dev/null || true
-./build/fuzz/tests/fuzz/fuzz_fontimage -max_total_time="${GLYPH_FUZZ_SECONDS:-30}" -max_len=140000 \
-  -print_final_stats=1 "$corpus" 2>&1 | tail -n 5
+for target in fontimage dosimport exports; do
+  echo "== fuzz: $target, $seconds s"
+  mkdir -p "$corpus/$target"
+  cp tests/fixtures/*.fnt "$corpus/$target"/ 2>/dev/null || true
+  ./build/fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=140000 \
+    -print_final_stats=1 "$corpus/$target" 2>&1 | tail -n 5
+done
 
 for preset in ci asan; do
   echo "== $preset: build"

@@ -183,7 +183,7 @@ void TFileCommands::NewImportedFont() {
 void TFileCommands::ImportActionExecute() {
   if (!SaveFontChecked(true) || !fdialogs.ChooseOpenFile(ImportDialog)) return;
   // Checked before anything changes: a file of the wrong size leaves the font alone.
-  AdoptUnnamedFont(MakeDosFont(ReadWholeFile(LocalPath(ImportDialog.FileName))));
+  AdoptUnnamedFont(MakeDosFont(ReadWholeFile(LocalPath(ImportDialog.FileName), kDosFontMaxSize)));
   fdocument.SetSaveRequest(true);
 }
 

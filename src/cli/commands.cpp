@@ -72,7 +72,7 @@ void Convert(const Args& args, std::ostream&) {
 
 void ImportDos(const Args& args, std::ostream&) {
   RequireArgs(args, 2, "import-dos IN OUT");
-  const ByteArray file = ReadInputFile(args[0]);
+  const ByteArray file = ReadInputFile(args[0], kDosFontMaxSize);
   if (!IsDosFontSize(file.size()))
     throw CliError("'" + args[0] + "' is not a DOS font file: its size of " + std::to_string(file.size()) +
                    " bytes gives no cell height from 1 to 64 (it must be 256 to 16639 bytes)");

@@ -82,13 +82,18 @@ void ListEntries(std::ostream& out) {
 void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() == 1 && args[0] == "--list") return ListEntries(out);
   const ExportOptions options = ParseOptions(args);
-  const auto font = LoadFntFile(options.files[0]);
   const std::string& target = options.files[1];
+  try {
+    RequireFileName(target);
+  } catch (const IoError& error) {
+    throw CliError("cannot write '" + target + "': " + DescribeIoError(error));
+  }
+  const auto font = LoadFntFile(options.files[0]);
   try {
     ExportEntryFile(*font, options.entry.number, target, options.highlightSize);
   } catch (const IoError& error) {
     throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
-                   DescribeIoError(error.Code()));
+                   DescribeIoError(error));
   } catch (const GfxLimitError& error) {
     throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, *font));
   }

@@ -44,6 +44,15 @@ std::string EofLine() {
 
 std::string SourceName(const std::string& filename) { return std::filesystem::path(filename).stem().string(); }
 
+std::string CIdentifier(std::string_view name) {
+  std::string identifier;
+  for (const char32_t c : Utf8ToUtf32(name)) {
+    const bool valid = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    identifier += valid ? static_cast<char>(c) : '_';
+  }
+  return identifier;
+}
+
 std::string CharacterText(int c) {
   if (c < 32) return {};
   return "'" + Utf32ToUtf8(std::u32string(1, static_cast<char32_t>(c))) + "'";

@@ -18,9 +18,13 @@ std::string CreatorHead(std::string_view what);
 // The closing "/*- EOF ---*/" line with its CR LF.
 std::string EofLine();
 
-// The file name without its directory and its last extension, as the C
-// identifiers use it.
+// The file name without its directory and its last extension, which the
+// files name the font by.
 std::string SourceName(const std::string& filename);
+// The name as the C identifiers use it: each character outside [A-Za-z0-9_]
+// becomes '_'. A leading digit stays, since every identifier puts a prefix
+// before the name.
+std::string CIdentifier(std::string_view name);
 
 // The character of code c in single quotes, or nothing below 32, where a raw
 // control character would break the comment it stands in.

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <stdexcept>
 
 namespace {
@@ -56,19 +55,23 @@ std::optional<ExportEntry> FindExportEntry(std::string_view numberOrName) {
 }
 
 std::string ExportFileName(const std::string& chosen, int number) {
-  return std::filesystem::path(chosen).replace_extension(ExportExtension(number)).string();
+  return OutputFileName(chosen, ExportExtension(number));
 }
 
 std::vector<std::string> ExportedFiles(const std::string& chosen, int number) {
   const std::string filename = ExportFileName(chosen, number);
   if (number < kFirstTftEntry) return {filename};
-  std::filesystem::path pair(filename);
-  return {pair.replace_extension(".h").string(), pair.replace_extension(".c").string()};
+  const std::string header = OutputFileName(filename, ".h");
+  const std::string source = OutputFileName(filename, ".c");
+  if (header == source) return {header};
+  return {header, source};
 }
 
 void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize) {
   if (number < 1 || number > static_cast<int>(kEntries.size()))
     throw std::invalid_argument("export entry outside 1..21");
+  // Checked before the extension is replaced, which would give "outdir/" a name.
+  RequireFileName(chosen);
   const std::string filename = ExportFileName(chosen, number);
   if (number == kPngEntry || number == kBmpEntry)
     WriteDotMatrixDemo(font, highlightSize, filename, number == kPngEntry ? DemoFileFormat::Png : DemoFileFormat::Bmp);

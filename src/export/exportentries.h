@@ -28,7 +28,7 @@ std::optional<ExportEntry> FindExportEntry(std::string_view numberOrName);
 // The name an entry writes to: the extension replaced by the entry's.
 std::string ExportFileName(const std::string& chosen, int number);
 // The files the entry writes for that name: the name itself, or the .h and
-// .c beside it for the TFT_eSPI entries.
+// .c beside it for the TFT_eSPI entries. A device or FIFO keeps its name.
 std::vector<std::string> ExportedFiles(const std::string& chosen, int number);
 
 // Writes the entry's export of the font to ExportFileName(chosen, number).

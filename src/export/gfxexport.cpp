@@ -135,17 +135,18 @@ std::string GlyphTable(const GfxTables& tables) {
 std::string GfxText(const TFontHandler& font, const std::string& name, int maxCode) {
   const GfxTables tables = CutGlyphs(font, maxCode);
   const std::string crlf(kCrLf);
+  const std::string id = CIdentifier(name);
   std::string text = CreatorHead("Arduino GFX-Font");
   text += Printf("// Font%s (%d x %d Pixel) max. %d characters", name.c_str(), font.FontWidth(), font.FontHeight(),
                  maxCode) +
           crlf;
-  text += "const uint8_t Font" + name + "Bitmaps[] PROGMEM = {" + crlf;
+  text += "const uint8_t Font" + id + "Bitmaps[] PROGMEM = {" + crlf;
   text += tables.bitmaps + "  0x00" + crlf + "};" + crlf + crlf;
-  text += "const GFXglyph Font" + name + "Glyphs[] PROGMEM = {" + crlf;
+  text += "const GFXglyph Font" + id + "Glyphs[] PROGMEM = {" + crlf;
   text += GlyphTable(tables) + crlf + "};" + crlf + crlf;
-  text += "const GFXfont Font" + name + " PROGMEM = {" + crlf;
-  text += "  (uint8_t  *) Font" + name + "Bitmaps," + crlf;
-  text += "  (GFXglyph *) Font" + name + "Glyphs," + crlf;
+  text += "const GFXfont Font" + id + " PROGMEM = {" + crlf;
+  text += "  (uint8_t  *) Font" + id + "Bitmaps," + crlf;
+  text += "  (GFXglyph *) Font" + id + "Glyphs," + crlf;
   text += "  //ASCII start, ASCII stop,y Advance" + crlf;
   text += Printf("  %d, %d, %d // %s - %s ", tables.first, tables.last, font.FontHeight(),
                  CodeLabel(tables.first).c_str(), CodeLabel(tables.last).c_str()) +

@@ -3,10 +3,10 @@
 #include "model/fileio.h"
 #include "model/ioerror.h"
 
+#include <png.h>
 #include <cerrno>
 #include <csetjmp>
 #include <exception>
-#include <png.h>
 
 namespace {
 
@@ -28,6 +28,11 @@ void PngWrite(png_structp png, png_bytep data, png_size_t length) {
 }
 
 void PngFlush(png_structp) {}
+
+// libpng would print its errors and warnings; the writer reports the failure
+// itself, once.
+[[noreturn]] void PngFail(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void PngIgnoreWarning(png_structp, png_const_charp) {}
 
 int BitDepthFor(std::size_t colours) { return colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8; }
 
@@ -66,11 +71,11 @@ void WritePng(const std::string& filename, const IndexedImageSource& image) {
   PngSink sink{&file, nullptr};
   std::vector<png_color> palette;
   for (const TColor colour : image.palette)
-    palette.push_back({static_cast<png_byte>(colour >> 16), static_cast<png_byte>(colour >> 8),
-                       static_cast<png_byte>(colour)});
+    palette.push_back(
+        {static_cast<png_byte>(colour >> 16), static_cast<png_byte>(colour >> 8), static_cast<png_byte>(colour)});
   std::vector<std::uint8_t> row(static_cast<std::size_t>(image.width));
 
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFail, PngIgnoreWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
     png_destroy_write_struct(&png, nullptr);

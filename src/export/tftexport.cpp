@@ -111,9 +111,11 @@ std::string LineBreakInTable(int c) { return c < kLastCode ? "\r  " : "\r"; }
 
 std::string SourceText(const TFontHandler& font, const std::string& name, TftCoding coding) {
   const std::string crlf(kCrLf);
-  const char* id = name.c_str();
-  EntryTable widths("// character width table\rPROGMEM const unsigned char widtbl_" + name + "[96] = {\r  ");
-  EntryTable pointers("// character pointer table\rPROGMEM const unsigned char* const chrtbl_" + name + "[96] = {\r  ");
+  const std::string identifier = CIdentifier(name);
+  const char* id = identifier.c_str();
+  EntryTable widths("// character width table\rPROGMEM const unsigned char widtbl_" + identifier + "[96] = {\r  ");
+  EntryTable pointers("// character pointer table\rPROGMEM const unsigned char* const chrtbl_" + identifier +
+                      "[96] = {\r  ");
   std::string glyphs;
   std::size_t codedBytes = 0;
   for (int c = kFirstCode; c <= kLastCode; ++c) {
@@ -121,7 +123,7 @@ std::string SourceText(const TFontHandler& font, const std::string& name, TftCod
     const std::size_t bytesBefore = coding == TftCoding::RunLength ? codedBytes : 0;
     codedBytes += bytes.size();
     const bool own = c == kSpace || !Blank(font, c);
-    if (own) glyphs += GlyphArray(name, c, bytes, bytesBefore);
+    if (own) glyphs += GlyphArray(identifier, c, bytes, bytesBefore);
     const int shown = own ? c : kSpace;
     widths.Add(Printf("%3d, ", font.GetCharSize(shown)));
     pointers.Add(Printf("chr_%s_%2.2X, ", id, shown));
@@ -139,24 +141,26 @@ std::string SourceText(const TFontHandler& font, const std::string& name, TftCod
   return text + EofLine();
 }
 
-std::string HeaderText(const TFontHandler& font, const std::string& name) {
+// The include line carries the source file's name as the file system spells
+// it, not in the code page, so that the compiler finds the file.
+ByteArray HeaderFile(const TFontHandler& font, const std::string& name, const std::string& sourcePath) {
   const std::string crlf(kCrLf);
-  const char* id = name.c_str();
-  std::string text = CreatorHead("TTFT_eSPI-Font") + crlf;
-  text += FontTitle(font, name);
-  text += "#include <Fonts/" + name + ".c>" + crlf;
-  text += "#define nr_chrs_" + name + " 96" + crlf;
+  const std::string identifier = CIdentifier(name);
+  const char* id = identifier.c_str();
+  ByteArray file = EncodeTextFile(CreatorHead("TTFT_eSPI-Font") + crlf + FontTitle(font, name) + "#include <Fonts/");
+  const std::string sourceFile = std::filesystem::path(sourcePath).filename().string();
+  file.insert(file.end(), sourceFile.begin(), sourceFile.end());
+  std::string text = ">" + crlf;
+  text += "#define nr_chrs_" + identifier + " 96" + crlf;
   text += Printf("#define chr_hgt_%s %d", id, font.FontHeight()) + crlf;
   text += Printf("#define baseline_%s %d", id, font.BaseLine()) + crlf;
-  text += "#define data_size_" + name + " 8" + crlf;
-  text += "#define firstchr_" + name + " 32" + crlf + crlf;
-  text += "extern const unsigned char widtbl_" + name + "[96];" + crlf;
-  text += "extern const unsigned char* const chrtbl_" + name + "[96];" + crlf + crlf;
-  return text + EofLine();
-}
-
-std::string WithExtension(const std::string& filename, const char* extension) {
-  return std::filesystem::path(filename).replace_extension(extension).string();
+  text += "#define data_size_" + identifier + " 8" + crlf;
+  text += "#define firstchr_" + identifier + " 32" + crlf + crlf;
+  text += "extern const unsigned char widtbl_" + identifier + "[96];" + crlf;
+  text += "extern const unsigned char* const chrtbl_" + identifier + "[96];" + crlf + crlf;
+  const ByteArray rest = EncodeTextFile(text + EofLine());
+  file.insert(file.end(), rest.begin(), rest.end());
+  return file;
 }
 
 }  // namespace
@@ -165,13 +169,15 @@ void ExportTFT(const TFontHandler& font, const std::string& filename, int filety
   const TftCoding coding = CodingFor(filetype);
   RequireValidFont(font);
   const std::string name = SourceName(filename);
-  // Neither file replaces its old version unless both were written.
-  SafeFileWriter header(WithExtension(filename, ".h"));
-  header.Write(EncodeTextFile(HeaderText(font, name)));
-  SafeFileWriter source(WithExtension(filename, ".c"));
-  source.Write(EncodeTextFile(SourceText(font, name, coding)));
+  const std::string headerPath = OutputFileName(filename, ".h");
+  const std::string sourcePath = OutputFileName(filename, ".c");
+  // Both are opened before either is written, and replace their old
+  // versions together or not at all.
+  SafeFileWriter header(headerPath);
+  SafeFileWriter source(sourcePath);
+  header.Write(HeaderFile(font, name, sourcePath));
+  // Written through one device, the header comes first.
   header.Finish();
-  source.Finish();
-  header.Commit();
-  source.Commit();
+  source.Write(EncodeTextFile(SourceText(font, name, coding)));
+  CommitTogether({&header, &source});
 }

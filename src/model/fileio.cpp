@@ -1,99 +1,136 @@
 #include "model/fileio.h"
 
 #include "model/ioerror.h"
+#include "model/outputfile.h"
 
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
-#include <memory>
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+constexpr std::size_t kChunkSize = 65536;
 
-std::string TemporaryNameFor(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
-// A link is saved through: the file it points to gets the new content.
-std::string ResolvedTarget(const std::string& target) {
-  std::error_code error;
-  const std::filesystem::path resolved = std::filesystem::canonical(target, error);
-  return error ? target : resolved.string();
-}
-
-// Root's access() grants writing whatever the mode says, so a file without
-// any write permission counts as write-protected too.
-bool IsWriteProtected(const std::string& path, const struct stat& info) {
-  return ::access(path.c_str(), W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
-// The temporary file is created 0600; the saved file keeps the mode of the
-// file it replaces, or gets the mode a plain create would give it.
-unsigned ModeForSaving(const std::string& target) {
+bool IsWrittenThrough(const std::string& path) {
   struct stat info {};
-  if (::stat(target.c_str(), &info) == 0) {
-    if (IsWriteProtected(target, info)) throw IoError(EACCES);
-    return info.st_mode & 07777;
-  }
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+  return ::stat(path.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode));
 }
+
+void RequireRegularFile(const struct stat& info) {
+  if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
+  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile();
+}
+
+// Ctrl-C and its kin wait while files are put in place, so that a pair is
+// never left half replaced.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&held, signal);
+    ::pthread_sigmask(SIG_BLOCK, &held, &fprevious);
+  }
+  ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &fprevious, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t fprevious;
+};
+
+// Keeps two commits of files that belong together from interleaving.
+class FolderLock {
+ public:
+  explicit FolderLock(int folder) : ffolder(folder) {
+    while (::flock(ffolder, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FolderLock() { ::flock(ffolder, LOCK_UN); }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+ private:
+  int ffolder;
+};
 
 }  // namespace
 
-ByteArray ReadWholeFile(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw IoError(errno);
+ByteArray ReadWholeFile(const std::string& path, std::uintmax_t maxSize) {
   struct stat info {};
-  if (::fstat(::fileno(file.get()), &info) != 0) throw IoError(errno);
-  if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
+  if (::stat(path.c_str(), &info) != 0) throw IoError(errno);
+  RequireRegularFile(info);
+  // Not blocking: should a FIFO take the file's place meanwhile, the check
+  // below refuses it instead of waiting for a writer.
+  const FileDescriptor file = OpenFile(AT_FDCWD, path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+  if (::fstat(file.get(), &info) != 0) throw IoError(errno);
+  RequireRegularFile(info);
+  if (static_cast<std::uintmax_t>(info.st_size) > maxSize) throw IoError::TooLarge(info.st_size, maxSize);
   ByteArray data;
-  std::uint8_t chunk[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) data.insert(data.end(), chunk, chunk + got);
-  if (std::ferror(file.get())) throw IoError(EIO);
-  return data;
+  data.reserve(static_cast<std::size_t>(info.st_size));
+  std::uint8_t chunk[kChunkSize];
+  for (;;) {
+    const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) throw IoError(errno);
+    if (got == 0) return data;
+    data.insert(data.end(), chunk, chunk + got);
+    // A file that grows while it is read is held to the same limit.
+    if (data.size() > maxSize) throw IoError::TooLarge(data.size(), maxSize);
+  }
 }
 
-SafeFileWriter::SafeFileWriter(const std::string& target)
-    : ftarget(ResolvedTarget(target)), fmode(ModeForSaving(ftarget)) {
-  ftemp = TemporaryNameFor(ftarget);
-  ffile = std::fopen(ftemp.c_str(), "wbx");
-  if (!ffile) throw IoError(errno);
+void RequireFileName(const std::string& path) {
+  if (path.empty()) throw IoError::NoFileName();
+  const std::filesystem::path name = std::filesystem::path(path).filename();
+  if (!name.empty() && name != "." && name != "..") return;
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw IoError(EISDIR);
+  throw IoError::NoFileName();
 }
 
-SafeFileWriter::~SafeFileWriter() {
-  if (ffile) std::fclose(ffile);
-  if (!fcommitted) std::remove(ftemp.c_str());
+std::string OutputFileName(const std::string& name, std::string_view extension) {
+  if (IsWrittenThrough(name)) return name;
+  return std::filesystem::path(name).replace_extension(extension).string();
 }
 
-void SafeFileWriter::Write(const void* data, std::size_t size) {
-  if (!ffile) throw IoError(EBADF);
-  if (size > 0 && std::fwrite(data, 1, size, ffile) != size) throw IoError(errno ? errno : EIO);
-}
+SafeFileWriter::SafeFileWriter(const std::string& target) : ffile(std::make_unique<OutputFile>(target)) {}
 
-void SafeFileWriter::Finish() {
-  if (!ffile) return;
-  std::FILE* file = ffile;
-  ffile = nullptr;
-  const bool flushed = std::fflush(file) == 0;
-  const int flushError = errno;
-  if (std::fclose(file) != 0 || !flushed) throw IoError(flushed ? errno : flushError);
-}
+SafeFileWriter::~SafeFileWriter() = default;
 
-void SafeFileWriter::Commit() {
-  Finish();
-  ::chmod(ftemp.c_str(), fmode);
-  if (std::rename(ftemp.c_str(), ftarget.c_str()) != 0) throw IoError(errno);
-  fcommitted = true;
+void SafeFileWriter::Write(const void* data, std::size_t size) { ffile->Write(data, size); }
+
+void SafeFileWriter::Finish() { ffile->Finish(); }
+
+void SafeFileWriter::Commit() { CommitTogether({this}); }
+
+void CommitTogether(std::initializer_list<SafeFileWriter*> writers) {
+  std::vector<OutputFile*> files;
+  for (SafeFileWriter* writer : writers)
+    if (!writer->fcommitted) files.push_back(writer->ffile.get());
+  if (files.empty()) return;
+  for (OutputFile* file : files) file->Finish();
+  // Copies into old files cannot be taken back: they go last.
+  std::stable_partition(files.begin(), files.end(), [](const OutputFile* file) { return !file->WritesInPlace(); });
+  const bool together = files.size() > 1;
+  const SignalsHeld held;
+  const FolderLock lock(files.front()->Folder());
+  std::size_t replaced = 0;
+  try {
+    for (OutputFile* file : files) file->Link();
+    for (; replaced < files.size(); ++replaced) files[replaced]->Replace(together);
+  } catch (...) {
+    while (replaced > 0) files[--replaced]->Restore();
+    for (OutputFile* file : files) file->Discard();
+    throw;
+  }
+  for (SafeFileWriter* writer : writers) writer->fcommitted = true;
+  for (OutputFile* file : files) file->Settle();
 }
 
 void WriteFileSafely(const std::string& path, const ByteArray& data) {

@@ -134,7 +134,7 @@ ByteArray TFontHandler::FontImage(int type) const {
 ByteArray TFontHandler::FontAsString() const { return FontImage(std::clamp(ffonttype, kMinFontType, kMaxFontType)); }
 
 void TFontHandler::LoadFont(const std::string& filename) {
-  const ByteArray data = ReadWholeFile(filename);
+  const ByteArray data = ReadWholeFile(filename, kFntMaxFileSize);
   // A file counts only when its length byte matches its identification too.
   const int type = ImageType(data);
   const bool lengthMatches = type != 0 && data[0] == static_cast<std::uint8_t>(FntIdentification(type)[0]);

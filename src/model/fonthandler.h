@@ -46,9 +46,11 @@ class TFontHandler {
   void Assign(const TFontHandler& afonthandler);
   void Clear();
 
-  // No index checks: glyph 0..255, x 0..W-1, y 0..H-1.
-  bool GetPixel(int c, int x, int y) const { return (ffont[ByteIndex(c, x, y)] & Mask(x)) != 0; }
+  // No index checks: glyph 0..255, x 0..W-1, y 0..H-1. An invalid font has
+  // no pixel store: its pixels read as clear and setting one does nothing.
+  bool GetPixel(int c, int x, int y) const { return ffontvalid && (ffont[ByteIndex(c, x, y)] & Mask(x)) != 0; }
   void SetPixel(int c, int x, int y, bool value) {
+    if (!ffontvalid) return;
     auto& byte = ffont[ByteIndex(c, x, y)];
     byte = value ? (byte | Mask(x)) : (byte & ~Mask(x));
   }

@@ -15,6 +15,7 @@ int TFontHandler::RightmostInkedColumn(int c) const {
 }
 
 void TFontHandler::CalculateCharSize(int c, int space) {
+  if (!ffontvalid) return;
   const int x = RightmostInkedColumn(c);
   SetCharSize(c, x >= 0 ? x + 1 + space : fx / 2 + space);
 }

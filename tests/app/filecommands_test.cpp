@@ -6,7 +6,9 @@
 #include "dialogs/importfontdlg.h"
 #include "dialogs/newfontdlg.h"
 
+#include <sys/stat.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -353,13 +355,21 @@ TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
 TEST_F(FileCommandsTest, DosFileOfAnUnusableSizeChangesNothing) {
   Start();
   OpenChangedNamedFont();
-  for (const int size : {0, 255, 16640, 20000}) {
+  // Too short gives no cell height; too long is refused before it is read.
+  struct Case {
+    int size;
+    QString message;
+  };
+  for (const auto& [size, message] :
+       {Case{0, QStringLiteral("keine DOS-Fontdatei")}, Case{255, QStringLiteral("keine DOS-Fontdatei")},
+        Case{16640, QStringLiteral("mit 16640 Bytes zu groß")},
+        Case{20000, QStringLiteral("mit 20000 Bytes zu groß")}}) {
     WriteBytes(Path("dos.bin"), QByteArray(size, '\x55'));
     fdialogs.ExpectYesNoCancel(DialogAnswer::No);
     fdialogs.ExpectOpenFile(Path("dos.bin"));
     fdialogs.ExpectError();
     Trigger("ImportAction");
-    EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("keine DOS-Fontdatei"))) << size;
+    EXPECT_TRUE(fdialogs.LastText().contains(message)) << fdialogs.LastText().toStdString();
     EXPECT_EQ(Document().EditFont().FontHeight(), 12) << size;
     EXPECT_EQ(Document().filename(), Path("named.fnt")) << size;
     EXPECT_EQ(Document().fonttype(), 2) << size;
@@ -453,6 +463,45 @@ TEST_F(FileCommandsTest, AFailedSaveAtCloseKeepsTheWindowOpen) {
   Trigger("Close");
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(FileType(Path("saved.fnt")), 3);
+}
+
+// Refused before anything is read: a FIFO would block, a device or a huge
+// file would fill the memory.
+TEST_F(FileCommandsTest, OpeningWhatIsNoRegularFileOrTooLargeShowsWhyInGerman) {
+  Start();
+  OpenChangedNamedFont();
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe.fnt")).constData(), 0644), 0);
+  WriteBytes(Path("large.fnt"), QByteArray(133409, '\0'));
+  struct Row {
+    QString path;
+    QString message;
+  };
+  for (const Row& row : {Row{Path("pipe.fnt"), QStringLiteral("Keine gewöhnliche Datei")},
+                         Row{QStringLiteral("/dev/zero"), QStringLiteral("Keine gewöhnliche Datei")},
+                         Row{Path("large.fnt"), QStringLiteral("mit 133409 Bytes zu groß")}}) {
+    fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+    fdialogs.ExpectOpenFile(row.path);
+    fdialogs.ExpectError();
+    Trigger("OpenFont");
+    EXPECT_TRUE(fdialogs.LastText().contains(row.message)) << fdialogs.LastText().toStdString();
+    EXPECT_EQ(Document().filename(), Path("named.fnt"));
+    EXPECT_TRUE(Document().EditFont().Fontvalid());
+    fdialogs.VerifyAllAnswered();
+  }
+}
+
+// A device is written through, not replaced by a file.
+TEST_F(FileCommandsTest, SavingOntoAFullDeviceShowsTheErrorAndKeepsTheChange) {
+  Start();
+  OpenChangedNamedFont();
+  fdialogs.ExpectSaveFile(QStringLiteral("/dev/full"), 3);
+  fdialogs.ExpectError();
+  Trigger("SaveFontAs");
+  EXPECT_EQ(fdialogs.LastText(), QStringLiteral("E/A-Fehler 28"));
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_TRUE(Document().SaveRequest());
+  EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists());
+  EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
 }  // namespace

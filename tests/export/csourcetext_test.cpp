@@ -1,3 +1,4 @@
+#include "export/csourcetext.h"
 #include "export/gfxexport.h"
 #include "export/tftexport.h"
 #include "exporttestsupport.h"
@@ -28,5 +29,16 @@ TEST_P(SourceWriter, RefusesAnInvalidFontAndWritesNothing) {
 INSTANTIATE_TEST_SUITE_P(Filetypes, SourceWriter,
                          ::testing::Values(WriterCase{ExportGFX, 15}, WriterCase{ExportGFX, 16},
                                            WriterCase{ExportTFT, 17}, WriterCase{ExportTFT, 18}));
+
+TEST(CIdentifier, ReplacesWhatCDoesNotAllowAndKeepsValidNames) {
+  struct Case {
+    const char* name;
+    const char* identifier;
+  };
+  for (const Case& k : {Case{"Demo5x10", "Demo5x10"}, Case{"font_8x8", "font_8x8"}, Case{"8x8", "8x8"},
+                        Case{"my-font", "my_font"}, Case{"my font", "my_font"}, Case{"My.Font", "My_Font"},
+                        Case{"\xC3\xBC", "_"}, Case{"\xE6\x97\xA5\xE6\x9C\xAC", "__"}, Case{"\xFC", "_"}})
+    EXPECT_EQ(CIdentifier(k.name), k.identifier) << k.name;
+}
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "export/demopicture.h"
 #include "../model/testfiles.h"
+#include "export/imagefiles.h"
 #include "model/ioerror.h"
 #include "workedexamplefont.h"
 
@@ -273,6 +274,24 @@ TEST(DotMatrixDemoFile, InvalidFontOrUnwritableTargetWritesNothing) {
   for (const auto format : {DemoFileFormat::Png, DemoFileFormat::Bmp})
     EXPECT_THROW(WriteDotMatrixDemo(TFontHandler(8, 8), true, dir.File("no/such/x"), format), IoError);
   EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
+// libpng reports through the writer's exception only, not on stderr too.
+TEST(PngFile, AFailedWriteRaisesAndPrintsNothing) {
+  // Random pixels do not compress: the failure comes while libpng writes.
+  std::uint32_t seed = 1;
+  const IndexedImageSource noise{1000, 1000, std::vector<TColor>(256, 0), [&seed](int, std::uint8_t* row) {
+                                   for (int x = 0; x < 1000; ++x)
+                                     row[x] = static_cast<std::uint8_t>((seed = seed * 1103515245 + 12345) >> 16);
+                                 }};
+  ::testing::internal::CaptureStderr();
+  try {
+    WritePng("/dev/full", noise);
+    ADD_FAILURE() << "no error";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.Code(), ENOSPC);
+  }
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ typedef struct {
   uint16_t last;
   uint8_t yAdvance;
 } GFXfont;
-#include "@NAME@.h"
+#include "@FILE@.h"
 
 static void drawChar(const GFXfont *gfxFont, int16_t x, int16_t y, unsigned char c) {
   c -= (uint8_t)gfxFont->first;
@@ -74,7 +74,7 @@ int main() {
 constexpr const char* kTftDriver = R"(#include <cstdint>
 #include <cstdio>
 #define PROGMEM
-#include "Fonts/@NAME@.h"
+#include "Fonts/@FILE@.h"
 
 void drawPlain(const unsigned char *flash_address, int32_t width, int32_t height) {
   int32_t w = (width + 6) / 8;
@@ -233,7 +233,9 @@ TEST_P(GfxDrawn, DrawsEveryGlyphAsDesigned) {
   TempDir dir;
   ExportGFX(font, dir.File(test.name + ".h"), test.filetype);
   const DrawnFont drawn = CompileAndDraw(
-      dir, Substituted(kGfxDriver, {{"@NAME@", test.name}, {"@BASELINE@", std::to_string(font.BaseLine())}}));
+      dir,
+      Substituted(kGfxDriver,
+                  {{"@FILE@", test.name}, {"@NAME@", test.name}, {"@BASELINE@", std::to_string(font.BaseLine())}}));
   ASSERT_FALSE(drawn.glyphs.empty());
   EXPECT_EQ(drawn.height, font.FontHeight());
   const int maxCode = test.filetype == 15 ? 127 : 255;
@@ -291,8 +293,10 @@ TEST_P(TftDrawn, DrawsEveryGlyphAsDesigned) {
   TempDir dir;
   std::filesystem::create_directory(dir.Path() / "Fonts");
   ExportTFT(font, dir.File("Fonts/" + test.name + ".c"), test.filetype);
-  const DrawnFont drawn = CompileAndDraw(
-      dir, Substituted(kTftDriver, {{"@NAME@", test.name}, {"@DRAW@", test.filetype == 17 ? "drawPlain" : "drawRle"}}));
+  const DrawnFont drawn =
+      CompileAndDraw(dir, Substituted(kTftDriver, {{"@FILE@", test.name},
+                                                   {"@NAME@", test.name},
+                                                   {"@DRAW@", test.filetype == 17 ? "drawPlain" : "drawRle"}}));
   ASSERT_EQ(drawn.glyphs.size(), 96u);
   EXPECT_EQ(drawn.height, font.FontHeight());
   for (int c = 32; c <= 127; ++c) {
@@ -319,5 +323,39 @@ INSTANTIATE_TEST_SUITE_P(
                       DrawCase{"LargeRunLength", "Large", LargeFont, 18},
                       DrawCase{"LargePlain", "Large", LargeFont, 17}),
     CaseName);
+
+// ---- File names that are no C identifiers
+
+struct OddName {
+  const char* label;
+  std::string file;
+  std::string identifier;
+};
+
+class OddNameDrawn : public ::testing::TestWithParam<OddName> {};
+
+TEST_P(OddNameDrawn, GfxAndTftFilesCompileAndDraw) {
+  const OddName& name = GetParam();
+  const TFontHandler font = WorkedExampleFont();
+  const PixelSet exclamation = InkWithin(font, '!', font.GetCharSize('!'));
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path() / "Fonts");
+  ExportGFX(font, dir.File(name.file + ".h"), 15);
+  const DrawnFont gfx = CompileAndDraw(
+      dir, Substituted(kGfxDriver, {{"@FILE@", name.file}, {"@NAME@", name.identifier}, {"@BASELINE@", "8"}}));
+  ASSERT_EQ(gfx.glyphs.count('!'), 1u);
+  EXPECT_EQ(gfx.glyphs.at('!').pixels, exclamation);
+  ExportTFT(font, dir.File("Fonts/" + name.file + ".c"), 18);
+  const DrawnFont tft = CompileAndDraw(
+      dir, Substituted(kTftDriver, {{"@FILE@", name.file}, {"@NAME@", name.identifier}, {"@DRAW@", "drawRle"}}));
+  ASSERT_EQ(tft.glyphs.count('!'), 1u);
+  EXPECT_EQ(tft.glyphs.at('!').pixels, exclamation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, OddNameDrawn,
+                         ::testing::Values(OddName{"Hyphen", "my-font", "my_font"},
+                                           OddName{"Space", "my font", "my_font"}, OddName{"Umlaut", "\xC3\xBC", "_"},
+                                           OddName{"Japanese", "\xE6\x97\xA5\xE6\x9C\xAC", "__"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "export/exportentries.h"
 #include "exporttestsupport.h"
+#include "model/ioerror.h"
 #include "workedexamplefont.h"
 
 #include <gmock/gmock.h>
@@ -135,6 +136,26 @@ TEST(ExportFont, FileTypesReachTheirWriters) {
     EXPECT_EQ(dir.Names(), row.files);
     EXPECT_THAT(ReadBytes(dir.File(row.files.front())), StartsWith(row.start));
   }
+}
+
+// Replacing the extension of "outdir/" would write a hidden "outdir/.inc".
+TEST(ExportEntryFile, NamesWithoutAFilePartAreRefusedAndWriteNothing) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path() / "outdir");
+  for (const int entry : {1, 3, 18, 20})
+    for (const std::string& name : {std::string(), dir.File("outdir/"), dir.File("."), dir.File("..")})
+      EXPECT_THROW(ExportEntryFile(WorkedExampleFont(), entry, name, true), IoError) << entry << " '" << name << "'";
+  EXPECT_EQ(dir.Names(), std::vector<std::string>{"outdir"});
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path() / "outdir"));
+}
+
+TEST(ExportEntryFile, LongNamesAreWritten) {
+  TempDir dir;
+  const std::string base = std::string(246, 'x');
+  for (const int entry : {1, 2, 3, 13, 18, 21})
+    ExportEntryFile(WorkedExampleFont(), entry, dir.File(base + ".fnt"), true);
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{base + ".S", base + ".bmp", base + ".c", base + ".h", base + ".inc",
+                                                   base + ".png"}));
 }
 
 }  // namespace

@@ -191,10 +191,11 @@ TEST(GfxExport, ACodeBelow32ShowsNoCharacter) {
   EXPECT_EQ(FontLine(text), "  1, 98, 10 // 0x01 - 0x62='b' ");
 }
 
+// The identifiers take the name made fit for C; the comment shows it as it is.
 TEST(GfxExport, TheNameIsTheFileNameWithoutDirectoryAndLastExtension) {
   const std::string text = ExportedText(WorkedExampleFont(), 15, "My.Font.h");
   EXPECT_THAT(text, HasSubstr("// FontMy.Font (5 x 10 Pixel) max. 127 characters\r\n"));
-  EXPECT_THAT(text, HasSubstr("const GFXfont FontMy.Font PROGMEM = {\r\n"));
+  EXPECT_THAT(text, HasSubstr("const GFXfont FontMy_Font PROGMEM = {\r\n"));
 }
 
 // A 64 x 64 font with the first `inked` codes from 1 on fully inked and 64 wide.

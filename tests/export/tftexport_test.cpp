@@ -222,3 +222,27 @@ TEST(TftExport, AFailedWriteReplacesNeitherFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The source's name is found to be a folder before anything is written.
+TEST(TftExport, ASourceThatCannotBeWrittenKeepsTheOldHeader) {
+  TempDir dir;
+  WriteBytes(dir.File("f.h"), "old header");
+  std::filesystem::create_directory(dir.Path() / "f.c");
+  EXPECT_THROW(ExportTFT(WorkedExampleFont(), dir.File("f.inc"), 17), IoError);
+  EXPECT_EQ(ReadBytes(dir.File("f.h")), "old header");
+  EXPECT_THAT(dir.Names(), ElementsAre("f.c", "f.h"));
+}
+
+// The identifiers are made fit for C; the include names the file as it is.
+TEST(TftExport, IncludesTheSourceFileByItsOwnName) {
+  TempDir dir;
+  ExportTFT(WorkedExampleFont(), dir.File("my f\xC3\xBCnt.inc"), 17);
+  const std::string header = ReadBytes(dir.File("my f\xC3\xBCnt.h"));
+  EXPECT_THAT(header, HasSubstr("#include <Fonts/my f\xC3\xBCnt.c>\r\n"));
+  EXPECT_THAT(header, HasSubstr("#define nr_chrs_my_f_nt 96\r\n"));
+  EXPECT_THAT(ReadBytes(dir.File("my f\xC3\xBCnt.c")), HasSubstr("PROGMEM const unsigned char widtbl_my_f_nt[96]"));
+}
+
+}  // namespace

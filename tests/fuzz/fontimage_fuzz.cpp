@@ -25,7 +25,7 @@ void CheckImage(const ByteArray& input) {
 }
 
 // The longest complete image: a 64 x 64 type-3 font.
-constexpr std::size_t kLongestImage = kFntHeaderSize + kGlyphCount * (8 * 64 + 9);
+constexpr std::size_t kLongestImage = kFntMaxFileSize;
 
 // Random bytes almost never carry an identification, so the first byte picks
 // one to put before the rest, and zeros after it let any usable header reach

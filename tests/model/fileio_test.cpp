@@ -71,11 +71,19 @@ TEST(IoErrorText, IsTheRuntimesGermanText) {
     const char* text;
   };
   for (const Case& k : {Case{ENOENT, "Datei nicht gefunden"}, Case{EACCES, "Dateizugriff verweigert"},
-                        Case{EROFS, "Dateizugriff verweigert"}, Case{ENOSPC, "E/A-Fehler 28"}}) {
+                        Case{EROFS, "Dateizugriff verweigert"}, Case{ENOSPC, "E/A-Fehler 28"},
+                        Case{EISDIR, "Der Name bezeichnet einen Ordner, keine Datei"}}) {
     const IoError error(k.code);
     EXPECT_STREQ(error.what(), k.text);
     EXPECT_EQ(error.Code(), k.code);
   }
+}
+
+TEST(IoErrorText, NamesWhyAFileWasRefused) {
+  EXPECT_STREQ(IoError::NoFileName().what(), "Kein Dateiname angegeben");
+  EXPECT_STREQ(IoError::NotRegularFile().what(), "Keine gewöhnliche Datei (Gerät, FIFO oder Socket)");
+  EXPECT_STREQ(IoError::TooLarge(20000, 16639).what(),
+               "Die Datei ist mit 20000 Bytes zu groß: eine Datei dieses Formats hat höchstens 16639 Bytes");
 }
 
 TEST(ReadWholeFile, ReadsEveryByteAndRefusesFolders) {

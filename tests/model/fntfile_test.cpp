@@ -214,8 +214,9 @@ std::vector<BadImage> BadImages() {
     cases.push_back({"type 1 id byte " + std::to_string(pos), broken});
   }
   for (const auto& [what, w, h] : {std::tuple{"W 0", 0, 8}, {"H 0", 8, 0}, {"W 65", 65, 8}, {"H 65", 8, 65}}) {
+    // As long as the header's cell size makes it, so only the size is wrong.
     ByteArray header = Header(3, w, h, 8);
-    header.resize(header.size() + 256 * (9 + 9 * 65), 0);
+    header.resize(header.size() + 256 * (9 + (w + 7) / 8 * h), 0);
     cases.push_back({what, header});
   }
   std::mt19937 random(7);

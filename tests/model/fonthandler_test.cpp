@@ -133,3 +133,25 @@ TEST(FontAssign, CopiesEverythingIncludingTheCellSize) {
 }
 
 }  // namespace
+
+// After a failed parse the pixel store is gone: whatever is called must
+// neither touch it nor change what is left.
+TEST(InvalidFont, AccessorsAndMetricsDoNothing) {
+  TFontHandler font(12, 10);
+  font.SetCharSize(65, 7);
+  font.GetKerning(65).NOKerning = {3, 9};
+  font.GetKerning(66).SWKerning = {2, 9};
+  font.SetFontAsString(ByteArray{'n', 'o', ' ', 'f', 'o', 'n', 't'});
+  ASSERT_FALSE(font.Fontvalid());
+  const int kerning = font.CalculateKerning(65, 66);
+  font.SetPixel(65, 11, 9, true);
+  EXPECT_FALSE(font.GetPixel(65, 11, 9));
+  font.CalculateCharSize(65, 1);
+  font.RemoveLeftCols(65, 0);
+  EXPECT_EQ(font.GetCharSize(65), 7);
+  EXPECT_EQ(font.CalculateKerning(65, 66), kerning);
+  EXPECT_EQ(font.TextWidth(U"AA"), 14);
+  EXPECT_EQ(font.GetKerning(65).NOKerning, (TPoint{3, 9}));
+  EXPECT_TRUE(font.FontAsString().empty());
+  EXPECT_TRUE(font.GetFontByFormat(0).empty());
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class TKVGauge;
+
+// The small progress window of the long operations over all 256 glyphs: a
+// file or font name, an action text, a 64 x 64 picture and a gauge running
+// from 0 to 255. It has no close button; whoever starts it ends it.
+//
+// Use it through TInProcessRun, which shows the window for the life of one
+// operation and hides it again however the operation ends.
+class TInProcess : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TInProcess(QWidget* parent = nullptr);
+
+  // Sets the labels, puts the gauge at 0, centres the window over `window`,
+  // shows it without blocking and paints it at once.
+  void Start(const QWidget& window, const QString& name, const QString& action);
+  // The gauge at the given step; it repaints when the whole percentage changes.
+  void Step(int step);
+  // Shows the picture (its top-left 64 x 64 pixels) and repaints it at once.
+  void ShowPicture(const QImage& picture);
+  void Finish();
+
+  QLabel* Label1() const { return fLabel1; }
+  QLabel* Label2() const { return fLabel2; }
+  QLabel* Image1() const { return fImage1; }
+  TKVGauge* Gauge1() const { return fGauge1; }
+
+  // The gauge's picture: 128 x 16 pixels, a horizontal gradient through
+  // black, green, red, blue, white and back.
+  static QImage GaugePicture();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QLabel* fLabel1;
+  QLabel* fLabel2;
+  QLabel* fImage1;
+  TKVGauge* fGauge1;
+};
+
+// Shows the progress window while it lives.
+class TInProcessRun {
+ public:
+  TInProcessRun(TInProcess& window, const QWidget& over, const QString& name, const QString& action);
+  ~TInProcessRun();
+  TInProcessRun(const TInProcessRun&) = delete;
+  TInProcessRun& operator=(const TInProcessRun&) = delete;
+
+  void Step(int step) { fwindow.Step(step); }
+  void ShowPicture(const QImage& picture) { fwindow.ShowPicture(picture); }
+
+ private:
+  TInProcess& fwindow;
+};
