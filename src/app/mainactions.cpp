@@ -60,7 +60,11 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.SwitchView(ViewAction::CharEdit); }},
     {ActionId::Charset, "Charset", "Zeichensatz", "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::Charset); }},
-    {ActionId::Print, "Print", "Drucken", "", "Ctrl+P", "print", kPlain, nullptr},
+    {ActionId::Print, "Print", "Drucken", "", "Ctrl+P", "print", kPlain,
+     [](TMainForm& f) {
+       f.Printing().PrintExecute(f.Document().EditFont(), f.Document().filename(),
+                                 f.IsChecked(ActionId::HighlightSize));
+     }},
     {ActionId::Export, "Export", "Exportieren", "", "", "export", kPlain, nullptr},
     {ActionId::CalculateFontSizes, "CalculateFontSizes", "Breite aller Zeichen automatisch setzen", "", "", "", kPlain,
      nullptr},

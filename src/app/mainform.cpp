@@ -7,6 +7,7 @@
 #include "app/toolbarlayout.h"
 #include "components/historyfilelist.h"
 #include "dialogs/importfontdlg.h"
+#include "dialogs/inprocess.h"
 #include "dialogs/newfontdlg.h"
 
 #include <QCheckBox>
@@ -78,8 +79,10 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
       fsession(fdocument, dialogs),
       fselection(fsession),
       fpictures(fsession, dialogs),
+      fprinting(dialogs),
       fNewFontDLG(new TNewFontDLG(this)),
-      fImportFontDLG(new TImportFontDLG(settings, this)),
+      fInProcess(new TInProcess(this)),
+      fImportFontDLG(new TImportFontDLG(settings, *fInProcess, this)),
       ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)) {
   Q_INIT_RESOURCE(glyphwright);

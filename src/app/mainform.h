@@ -6,6 +6,7 @@
 #include "app/filecommands.h"
 #include "app/glyphpictures.h"
 #include "app/mainactions.h"
+#include "app/printing.h"
 #include "app/selection.h"
 #include "app/viewswitch.h"
 #include "app/windowsettings.h"
@@ -26,6 +27,7 @@ class Settings;
 class TFontList;
 class TKVHistoryFileList;
 class TImportFontDLG;
+class TInProcess;
 class TNewFontDLG;
 class UserDialogs;
 
@@ -44,8 +46,10 @@ class TMainForm : public QMainWindow {
   TFileCommands& Files() { return ffiles; }
   TSelectionCommands& Selection() { return fselection; }
   TGlyphPictureCommands& Pictures() { return fpictures; }
+  TPrintCommand& Printing() { return fprinting; }
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
   TImportFontDLG& ImportFontDLG() { return *fImportFontDLG; }
+  TInProcess& InProcess() { return *fInProcess; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
   // The action of the given object name; throws std::out_of_range for an unknown one.
@@ -99,7 +103,9 @@ class TMainForm : public QMainWindow {
   EditSession fsession;
   TSelectionCommands fselection;
   TGlyphPictureCommands fpictures;
+  TPrintCommand fprinting;
   TNewFontDLG* fNewFontDLG = nullptr;
+  TInProcess* fInProcess = nullptr;
   TImportFontDLG* fImportFontDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;

@@ -4,6 +4,8 @@
 #include "app/userdialogs.h"
 #include "app/version.h"
 #include "app/waitcursor.h"
+#include "export/charsetpicture.h"
+#include "model/fonthandler.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -60,6 +62,18 @@ QString PrintTitle(const QString& fontFile, QSize cell, int dpi, const PrintLayo
   return title;
 }
 
+QImage PrintedCharset(const TFontHandler& font, bool highlightSize) {
+  Bitmap table;
+  PaintCharset(font, highlightSize, charset::kPaper, table);
+  QImage picture(table.Width(), table.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < table.Height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    const TColor* row = table.Row(y);
+    for (int x = 0; x < table.Width(); ++x) line[x] = 0xFF000000u | row[x];
+  }
+  return picture;
+}
+
 void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontFile, QSize cell) {
   QPainter painter;
   if (!painter.begin(&printer)) throw std::runtime_error("Der Drucker kann nicht angesprochen werden.");
@@ -93,11 +107,11 @@ TPrintCommand::TPrintCommand(UserDialogs& dialogs) : fdialogs(dialogs) {}
 
 TPrintCommand::~TPrintCommand() = default;
 
-void TPrintCommand::PrintExecute(const QImage& charset, const QString& fontFile, QSize cell) {
+void TPrintCommand::PrintExecute(const TFontHandler& font, const QString& fontFile, bool highlightSize) {
   // Made on first use: finding the printers can take a while.
   if (!fprinter) fprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (!fdialogs.ChoosePrinter(*fprinter)) return;
   const WaitCursor hourglass;
   fprinter->setDocName(QString::fromUtf8(kApplicationTitle));
-  PrintCharset(*fprinter, charset, fontFile, cell);
+  PrintCharset(*fprinter, PrintedCharset(font, highlightSize), fontFile, QSize(font.FontWidth(), font.FontHeight()));
 }

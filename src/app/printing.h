@@ -8,6 +8,7 @@
 #include <memory>
 
 class QPrinter;
+class TFontHandler;
 class UserDialogs;
 
 // The printable part of a page, in printer pixels.
@@ -40,6 +41,9 @@ PrintLayout LayoutPrint(const PrintPage& page, QSize picture, int titleHeight);
 // in the user's locale; the name is the font file's without its folder.
 QString PrintTitle(const QString& fontFile, QSize cell, int dpi, const PrintLayout& layout);
 
+// The charset table as the charset page shows it, on white paper.
+QImage PrintedCharset(const TFontHandler& font, bool highlightSize);
+
 // Prints the charset picture on one page of an open printer, with the
 // title above and the program's name, version, notice and web address below.
 void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontFile, QSize cell);
@@ -51,7 +55,7 @@ class TPrintCommand {
   explicit TPrintCommand(UserDialogs& dialogs);
   ~TPrintCommand();
 
-  void PrintExecute(const QImage& charset, const QString& fontFile, QSize cell);
+  void PrintExecute(const TFontHandler& font, const QString& fontFile, bool highlightSize);
 
  private:
   UserDialogs& fdialogs;

@@ -3,11 +3,13 @@
 #include "app/settings.h"
 #include "app/waitcursor.h"
 #include "components/changelistbox.h"
+#include "dialogs/inprocess.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,7 +45,7 @@ QGroupBox* Section(const QString& caption, QLayout* layout) {
 
 }  // namespace
 
-TImportFontDLG::TImportFontDLG(Settings& settings, QWidget* parent)
+TImportFontDLG::TImportFontDLG(Settings& settings, TInProcess& progress, QWidget* parent)
     : QDialog(parent),
       fsettings(settings),
       fFontList(new TChangeListBox),
@@ -54,7 +56,8 @@ TImportFontDLG::TImportFontDLG(Settings& settings, QWidget* parent)
       fWidthOut(new QLabel(QStringLiteral("Breite maximal 64"))),
       fDemoTextIn(new QLineEdit),
       fDemoTextOut(new QLabel),
-      fImportButton(new QPushButton(QStringLiteral("Importieren"))) {
+      fImportButton(new QPushButton(QStringLiteral("Importieren"))),
+      fprogress(progress) {
   setObjectName("ImportFontDLG");
   setWindowTitle(QStringLiteral("Import WINDOWS®-Font"));
 
@@ -163,7 +166,12 @@ void TImportFontDLG::ImportButtonClick() {
   fHoehe->interpretText();
   {
     const WaitCursor hourglass;
-    fImportFont = ImportInstalledFont(Choice(), fprogress);
+    const QWidget& over = parentWidget() ? *parentWidget() : *this;
+    TInProcessRun run(fprogress, over, QFontInfo(fDemoTextOut->font()).family(), QStringLiteral("Generiere..."));
+    fImportFont = ImportInstalledFont(Choice(), [&run](int code, const QImage& rendering) {
+      run.Step(code);
+      run.ShowPicture(rendering);
+    });
   }
   accept();
 }

@@ -15,15 +15,18 @@ class QPushButton;
 class QSpinBox;
 class Settings;
 class TChangeListBox;
+class TInProcess;
 
 // Makes a new font from an installed font face: face, weight, italics,
 // height and code mapping, with a preview of a demo text. Created once and
-// reused: its choices stay between uses, the demo text between runs.
+// reused: its choices stay between uses, the demo text between runs. The
+// import shows its progress in the progress window, centred over the
+// dialog's parent.
 class TImportFontDLG : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TImportFontDLG(Settings& settings, QWidget* parent = nullptr);
+  TImportFontDLG(Settings& settings, TInProcess& progress, QWidget* parent = nullptr);
   ~TImportFontDLG() override;
 
   // The result of the last import; null before the first. A later import
@@ -32,8 +35,6 @@ class TImportFontDLG : public QDialog {
   // The cell width an import takes, from the current choices.
   int maxwidth() const { return fmaxwidth; }
   TImportChoice Choice() const;
-  // Called with each code and its rendering while an import runs.
-  void SetProgress(ImportProgress progress) { fprogress = std::move(progress); }
 
   TChangeListBox* FontList() const { return fFontList; }
   QComboBox* StyleCombo() const { return fStyleCombo; }
@@ -68,5 +69,5 @@ class TImportFontDLG : public QDialog {
   QPushButton* fImportButton;
   int fmaxwidth = kMaxCellSize;
   std::unique_ptr<TFontHandler> fImportFont;
-  ImportProgress fprogress;
+  TInProcess& fprogress;
 };

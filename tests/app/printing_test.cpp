@@ -2,6 +2,8 @@
 
 #include "app/scripteddialogs.h"
 #include "app/version.h"
+#include "mainformfixture.h"
+#include "model/fonthandler.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -82,13 +85,28 @@ TEST(PrintLayoutTest, BelowSeventyTwoDpiAPixelIsNeverPrintedAtScaleZero) {
   EXPECT_TRUE(PrintTitle("", {1, 1}, 50, layout).endsWith(QStringLiteral("1:0,7")));
 }
 
-// A charset-like picture: a grid of coloured cells that shows any scaling or smoothing.
-QImage Checkerboard(QSize size) {
-  QImage picture(size, QImage::Format_RGB32);
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      picture.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : (x % 3 ? qRgb(255, 255, 255) : qRgb(255, 0, 0)));
-  return picture;
+// A font whose glyphs show any scaling or smoothing: a checkerboard in each
+// glyph, and widths that leave part of many cells highlighted.
+std::unique_ptr<TFontHandler> PatternFont(QSize cell) {
+  auto font = std::make_unique<TFontHandler>(cell.width(), cell.height());
+  for (int c = 0; c < kGlyphCount; ++c) {
+    for (int y = 0; y < cell.height(); ++y)
+      for (int x = 0; x < cell.width(); ++x) font->SetPixel(c, x, y, (x + y + c) % 2 == 0);
+    font->SetCharSize(c, c % (cell.width() + 1));
+  }
+  return font;
+}
+
+TEST(PrintedCharsetTest, IsTheCharsetTableOnWhite) {
+  const auto font = PatternFont({8, 8});
+  const QImage picture = PrintedCharset(*font, true);
+  ASSERT_EQ(picture.size(), CharsetSize({8, 8}));
+  // Glyph 1 lies in the second cell, from (12, 2), and is 1 pixel wide.
+  EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(picture.pixel(12, 2), qRgb(255, 255, 255));
+  EXPECT_EQ(picture.pixel(12, 3), qRgb(0, 0, 0));
+  EXPECT_EQ(picture.pixel(13, 2), qRgb(255, 0, 0));
+  EXPECT_EQ(PrintedCharset(*font, false).pixel(13, 2), qRgb(255, 255, 255));
 }
 
 class PrintToPdfTest : public ::testing::Test {
@@ -99,8 +117,7 @@ class PrintToPdfTest : public ::testing::Test {
   }
 
   // Prints to a PDF of the given page size in points at 600 dpi, without margins.
-  void Print(QSizeF pagePoints, QPageLayout::Orientation orientation, const QImage& charset, const QString& font,
-             QSize cell) {
+  void Print(QSizeF pagePoints, QPageLayout::Orientation orientation, const TFontHandler& font, const QString& file) {
     fdialogs.ExpectPrinter([&](QPrinter& printer) {
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(Pdf());
@@ -109,7 +126,7 @@ class PrintToPdfTest : public ::testing::Test {
       return true;
     });
     TPrintCommand command(fdialogs);
-    command.PrintExecute(charset, font, cell);
+    command.PrintExecute(font, file, true);
   }
 
   QString Pdf() const { return fdir.filePath("page.pdf"); }
@@ -135,9 +152,9 @@ class PrintToPdfTest : public ::testing::Test {
 };
 
 TEST_F(PrintToPdfTest, TheEightByEightExamplePrintsTitleFooterAndTheCrispPictureOnOnePage) {
-  const QImage charset = Checkerboard(CharsetSize({8, 8}));
+  const auto font = PatternFont({8, 8});
   // 4800 x 6800 printer pixels at 600 dpi.
-  Print(QSizeF(576, 816), QPageLayout::Portrait, charset, "/fonts/lcd8x8.fnt", {8, 8});
+  Print(QSizeF(576, 816), QPageLayout::Portrait, *font, "/fonts/lcd8x8.fnt");
   const QString text = Text();
   EXPECT_TRUE(text.contains(QStringLiteral("lcd8x8.fnt (8x8 Pixel) 1:1,0"))) << text.toStdString();
   EXPECT_TRUE(
@@ -147,28 +164,55 @@ TEST_F(PrintToPdfTest, TheEightByEightExamplePrintsTitleFooterAndTheCrispPicture
 
   // Centred right of the one-inch margin: 600 + (4200 - 1296) / 2; each
   // picture pixel a sharp 8 x 8 block, somewhere down the page.
+  const QImage charset = PrintedCharset(*font, true);
   const QImage expected = charset.scaled(charset.size() * 8, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   const QImage strip = RenderedColumns(2052, 1296);
   ASSERT_EQ(strip.size(), QSize(1296, 6800));
+  // Found by its first row that differs from the white margin above it.
+  int inked = 1;
+  while (expected.copy(0, inked, 1296, 1) == expected.copy(0, 0, 1296, 1)) ++inked;
   int top = -1;
-  for (int y = 0; y + expected.height() <= strip.height() && top < 0; ++y)
-    if (std::memcmp(strip.constScanLine(y), expected.constScanLine(0), 1296 * 4) == 0) top = y;
+  for (int y = inked; y + expected.height() - inked <= strip.height() && top < 0; ++y)
+    if (std::memcmp(strip.constScanLine(y), expected.constScanLine(inked), 1296 * 4) == 0) top = y - inked;
   ASSERT_GE(top, 0) << "no row of the picture printed at x = 2052, 8 pixels per pixel";
   EXPECT_EQ(strip.copy(0, top, 1296, 1296), expected);
 }
 
 TEST_F(PrintToPdfTest, APictureLargerThanThePageIsCutOffAndTheTitleSaysSo) {
-  const QImage charset = Checkerboard(CharsetSize({64, 64}));
   // 3600 x 1200 printer pixels: the band between title and footer is lower than 1058 pixels.
-  Print(QSizeF(432, 144), QPageLayout::Portrait, charset, "big.fnt", {64, 64});
+  Print(QSizeF(432, 144), QPageLayout::Portrait, TFontHandler(64, 64), "big.fnt");
   EXPECT_TRUE(Text().contains(QStringLiteral("abgeschnitten")));
 }
 
 TEST_F(PrintToPdfTest, CancellingThePrintDialogPrintsNothing) {
   fdialogs.ExpectPrinter([](QPrinter&) { return false; });
   TPrintCommand command(fdialogs);
-  command.PrintExecute(Checkerboard({20, 20}), "a.fnt", {1, 1});
+  command.PrintExecute(TFontHandler(8, 8), "a.fnt", true);
   EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+}  // namespace
+
+namespace {
+
+class PrintActionTest : public MainFormTest {};
+
+TEST_F(PrintActionTest, PrintsTheWindowsFontUnderItsFileName) {
+  if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "poppler-utils are not installed";
+  Start();
+  WriteFontFile(Path("lcd.fnt"), 3, 8, 12);
+  fdialogs.ExpectOpenFile(Path("lcd.fnt"));
+  Trigger("OpenFont");
+  fdialogs.ExpectPrinter([&](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path("page.pdf"));
+    return true;
+  });
+  Trigger("Print");
+  QProcess text;
+  text.start("pdftotext", {Path("page.pdf"), "-"});
+  ASSERT_TRUE(text.waitForFinished());
+  EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("lcd.fnt (8x12 Pixel) 1:")));
 }
 
 }  // namespace

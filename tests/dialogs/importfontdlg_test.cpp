@@ -2,6 +2,8 @@
 
 #include "app/settings.h"
 #include "components/changelistbox.h"
+#include "components/kvgauge.h"
+#include "dialogs/inprocess.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
@@ -33,10 +35,11 @@ class ImportFontDLGTest : public ::testing::Test {
 
   QTemporaryDir fdir;
   Settings fsettings{fdir.filePath("settings.ini")};
+  TInProcess fprogress;
 };
 
 TEST_F(ImportFontDLGTest, StartsWithTheFirstFaceNormal16PixelsAndTheDemoText) {
-  TImportFontDLG dialog(fsettings);
+  TImportFontDLG dialog(fsettings, fprogress);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Import WINDOWS®-Font"));
   QStringList faces;
   for (int i = 0; i < dialog.FontList()->count(); ++i) faces << dialog.FontList()->item(i)->text();
@@ -57,7 +60,7 @@ TEST_F(ImportFontDLGTest, StartsWithTheFirstFaceNormal16PixelsAndTheDemoText) {
 }
 
 TEST_F(ImportFontDLGTest, StylesGiveTheWeightsOneToNineHundred) {
-  TImportFontDLG dialog(fsettings);
+  TImportFontDLG dialog(fsettings, fprogress);
   const char* names[] = {"THIN", "EXTRALIGHT", "LIGHT", "NORMAL", "MEDIUM", "SEMIBOLD", "BOLD", "EXTRABOLD", "BLACK"};
   for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(dialog.StyleCombo()->itemText(i).toStdString(), names[i]);
@@ -68,7 +71,7 @@ TEST_F(ImportFontDLGTest, StylesGiveTheWeightsOneToNineHundred) {
 }
 
 TEST_F(ImportFontDLGTest, EveryChoicePreviewsAtOnceAndRecomputesTheWidth) {
-  TImportFontDLG dialog(fsettings);
+  TImportFontDLG dialog(fsettings, fprogress);
   SelectFace(dialog, kMono);
   dialog.Hoehe()->setValue(32);
   const QFont preview = dialog.DemoTextOut()->font();
@@ -87,17 +90,20 @@ TEST_F(ImportFontDLGTest, EveryChoicePreviewsAtOnceAndRecomputesTheWidth) {
 }
 
 TEST_F(ImportFontDLGTest, ImportBuildsAFontOfMaxWidthByTheHeightAndCloses) {
-  TImportFontDLG dialog(fsettings);
+  TImportFontDLG dialog(fsettings, fprogress);
   SelectFace(dialog, kMono);
   dialog.Hoehe()->setValue(20);
-  int reported = 0;
-  dialog.SetProgress([&](int, const QImage&) { ++reported; });
   dialog.ImportButton()->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   ASSERT_NE(dialog.ImportFont(), nullptr);
   EXPECT_EQ(dialog.ImportFont()->FontWidth(), dialog.maxwidth());
   EXPECT_EQ(dialog.ImportFont()->FontHeight(), 20);
-  EXPECT_EQ(reported, 256);
+  // The progress window went through every code and showed the last rendering.
+  EXPECT_EQ(fprogress.Label1()->text(), kMono);
+  EXPECT_EQ(fprogress.Label2()->text(), QStringLiteral("Generiere..."));
+  EXPECT_EQ(fprogress.Gauge1()->Progress(), 255);
+  EXPECT_FALSE(fprogress.Image1()->pixmap().isNull());
+  EXPECT_FALSE(fprogress.isVisible());
 
   // A second import replaces the first.
   dialog.Hoehe()->setValue(10);
@@ -106,7 +112,7 @@ TEST_F(ImportFontDLGTest, ImportBuildsAFontOfMaxWidthByTheHeightAndCloses) {
 }
 
 TEST_F(ImportFontDLGTest, AHeightTypedBelowEightImportsAtEightAndShowsIt) {
-  TImportFontDLG dialog(fsettings);
+  TImportFontDLG dialog(fsettings, fprogress);
   SelectFace(dialog, kMono);
   dialog.Hoehe()->findChild<QLineEdit*>()->setText(QStringLiteral("5"));
   dialog.ImportButton()->click();
@@ -117,13 +123,13 @@ TEST_F(ImportFontDLGTest, AHeightTypedBelowEightImportsAtEightAndShowsIt) {
 
 TEST_F(ImportFontDLGTest, TheDemoTextIsStoredWhicheverWayTheDialogCloses) {
   {
-    TImportFontDLG dialog(fsettings);
+    TImportFontDLG dialog(fsettings, fprogress);
     dialog.DemoTextIn()->setText(QStringLiteral("Probe"));
     dialog.reject();
     EXPECT_EQ(dialog.ImportFont(), nullptr);
   }
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "Demotext", ""), QStringLiteral("Probe"));
-  TImportFontDLG again(fsettings);
+  TImportFontDLG again(fsettings, fprogress);
   EXPECT_EQ(again.DemoTextIn()->text(), QStringLiteral("Probe"));
   EXPECT_EQ(again.DemoTextOut()->text(), QStringLiteral("Probe"));
   again.DemoTextIn()->setText(QStringLiteral("Zweite"));
@@ -132,7 +138,7 @@ TEST_F(ImportFontDLGTest, TheDemoTextIsStoredWhicheverWayTheDialogCloses) {
 }
 
 TEST_F(ImportFontDLGTest, EveryControlCanBeReachedAndNamed) {
-  TImportFontDLG dialog(fsettings);
+  TImportFontDLG dialog(fsettings, fprogress);
   for (QWidget* control :
        std::initializer_list<QWidget*>{dialog.FontList(), dialog.StyleCombo(), dialog.KursivBox(), dialog.ANSICheck(),
                                        dialog.Hoehe(), dialog.DemoTextIn(), dialog.ImportButton()}) {
