@@ -12,7 +12,8 @@ namespace {
 void SelectTool(TMainForm& form, ToolId tool) { form.Session().SelectTool(tool); }
 
 const ActionDeclaration kActions[] = {
-    {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain, nullptr},
+    {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain,
+     [](TMainForm& f) { f.ShowAboutBox(); }},
     {ActionId::OpenFont, "OpenFont", "Öffnen", "Font laden", "", "open", kPlain,
      [](TMainForm& f) { f.Files().OpenFontExecute(); }},
     {ActionId::NewFont, "NewFont", "Neu", "Neue Font erstellen", "", "new", kPlain,
@@ -87,7 +88,8 @@ const ActionDeclaration kActions[] = {
      nullptr},
     {ActionId::RemoveFontLeftCols, "RemoveFontLeftCols", "Leerspalten vor allen Zeichen entfernen", "", "", "", kPlain,
      nullptr},
-    {ActionId::SelectStyleAction, "SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain, nullptr},
+    {ActionId::SelectStyleAction, "SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain,
+     [](TMainForm& f) { f.SelectStyle(); }},
     {ActionId::Close, "Close", "Beenden", "", "", "", kPlain, [](TMainForm& f) { f.close(); }},
 };
 

@@ -6,9 +6,11 @@
 #include "app/settings.h"
 #include "app/toolbarlayout.h"
 #include "components/historyfilelist.h"
+#include "dialogs/about.h"
 #include "dialogs/importfontdlg.h"
 #include "dialogs/inprocess.h"
 #include "dialogs/newfontdlg.h"
+#include "dialogs/styleselectdlg.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -75,14 +77,17 @@ QList<QKeySequence> Shortcuts(const char* declared) {
 TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       fsettings(settings),
+      fdialogs(dialogs),
       fguard(dialogs),
       fsession(fdocument, dialogs),
       fselection(fsession),
       fpictures(fsession, dialogs),
       fprinting(dialogs),
-      fNewFontDLG(new TNewFontDLG(this)),
+      fAbout(new TAbout(this)),
       fInProcess(new TInProcess(this)),
       fImportFontDLG(new TImportFontDLG(settings, *fInProcess, this)),
+      fNewFontDLG(new TNewFontDLG(this)),
+      fStyleSelectDLG(new TStyleSelectDLG(this)),
       ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)) {
   Q_INIT_RESOURCE(glyphwright);
@@ -91,7 +96,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   setMinimumSize(kMinimumWindowSize);
   resize(kClientSize);
   const WindowSettings stored = WindowSettings::Read(settings);
-  fstyle = stored.Style;
+  fStyleSelectDLG->SetStyle(stored.Style);
   CreateActions();
   ApplyStoredOptions(stored);
   CreateToolBars(stored);
@@ -426,7 +431,7 @@ WindowSettings TMainForm::CurrentSettings() const {
   current.AutoLoadChar = IsChecked(ActionId::AutoLoadChar);
   current.AutoStoreChar = IsChecked(ActionId::AutoStoreChar);
   for (int i = 0; i < kToolBarCount; ++i) current.ToolBars[i] = fToolBars[i]->pos();
-  current.Style = fstyle;
+  current.Style = Style();
   return current;
 }
 
@@ -477,6 +482,18 @@ void TMainForm::ShowNewFont() {
 }
 
 QMenu* TMainForm::createPopupMenu() { return nullptr; }
+
+const QString& TMainForm::Style() const { return fStyleSelectDLG->Style(); }
+
+void TMainForm::ShowAboutBox() {
+  CenterForm(*this, *fAbout);
+  fdialogs.Execute(*fAbout);
+}
+
+void TMainForm::SelectStyle() {
+  CenterForm(*this, *fStyleSelectDLG);
+  fdialogs.Execute(*fStyleSelectDLG);
+}
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   bool mayClose = false;

@@ -26,9 +26,11 @@ class QToolBar;
 class Settings;
 class TFontList;
 class TKVHistoryFileList;
+class TAbout;
 class TImportFontDLG;
 class TInProcess;
 class TNewFontDLG;
+class TStyleSelectDLG;
 class UserDialogs;
 
 // The main window: the shell that owns the document and the editing session,
@@ -50,6 +52,8 @@ class TMainForm : public QMainWindow {
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
   TImportFontDLG& ImportFontDLG() { return *fImportFontDLG; }
   TInProcess& InProcess() { return *fInProcess; }
+  TAbout& About() { return *fAbout; }
+  TStyleSelectDLG& StyleSelectDLG() { return *fStyleSelectDLG; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
   // The action of the given object name; throws std::out_of_range for an unknown one.
@@ -58,9 +62,13 @@ class TMainForm : public QMainWindow {
 
   // The status bar panel 0..5.
   QString StatusText(int panel) const;
-  const QString& Style() const { return fstyle; }
+  // The accepted look of the program.
+  const QString& Style() const;
 
   void SwitchView(ViewAction used);
+  // The about box and the appearance dialog, centred over the window.
+  void ShowAboutBox();
+  void SelectStyle();
   // None: the tool bars cannot be hidden.
   QMenu* createPopupMenu() override;
 
@@ -98,18 +106,20 @@ class TMainForm : public QMainWindow {
   void StoreCharButtonClick();
 
   Settings& fsettings;
+  UserDialogs& fdialogs;
   CommandGuard fguard;
   FontDocument fdocument;
   EditSession fsession;
   TSelectionCommands fselection;
   TGlyphPictureCommands fpictures;
   TPrintCommand fprinting;
-  TNewFontDLG* fNewFontDLG = nullptr;
+  TAbout* fAbout = nullptr;
   TInProcess* fInProcess = nullptr;
   TImportFontDLG* fImportFontDLG = nullptr;
+  TNewFontDLG* fNewFontDLG = nullptr;
+  TStyleSelectDLG* fStyleSelectDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
-  QString fstyle;
   ViewChecks fview;
 
   std::map<ActionId, QAction*> factions;
