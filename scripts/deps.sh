@@ -9,7 +9,7 @@ packages=(
   libemf2svg-dev libwmf-dev fonts-urw-base35
   libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fonts-terminus xfonts-terminus
+  fonts-dejavu-core fonts-terminus xfonts-terminus console-setup-linux xfonts-utils pcf2bdf
   nasm binutils-m68k-linux-gnu binutils-avr
   clang-14 libclang-rt-14-dev
   strace

@@ -12,7 +12,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 seconds=${GLYPH_FUZZ_SECONDS:-20}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports
+cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports fuzz_bdf fuzz_psf fuzz_gfx glyphwright-cli
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 for target in fontimage dosimport exports; do
@@ -21,6 +21,21 @@ for target in fontimage dosimport exports; do
   cp tests/fixtures/*.fnt "$corpus/$target"/ 2>/dev/null || true
   ./build/fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=140000 \
     -print_final_stats=1 "$corpus/$target" 2>&1 | tail -n 5
+done
+
+# The font file readers, each from files of its format: the fixtures exported
+# by the converter, and a few of Debian's packed console fonts.
+mkdir -p "$corpus"/bdf "$corpus"/gfx "$corpus"/psf
+for font in tests/fixtures/*.fnt; do
+  ./build/fuzz/src/glyphwright-cli export --entry bdf "$font" "$corpus/bdf/$(basename "$font")"
+  ./build/fuzz/src/glyphwright-cli export --entry gfx255 "$font" "$corpus/gfx/$(basename "$font")"
+done
+cp /usr/share/consolefonts/{Lat2-Terminus12x6,Lat15-Fixed16,Uni2-VGA8}.psf.gz "$corpus"/psf/ 2>/dev/null || true
+for reader in bdf psf gfx; do
+  echo "== fuzz: $reader reader, ${GLYPH_FUZZ_READER_SECONDS:-10} s"
+  options=(-max_total_time="${GLYPH_FUZZ_READER_SECONDS:-10}" -max_len=20000 -print_final_stats=1)
+  if [ -f "tests/fuzz/$reader.dict" ]; then options+=(-dict="tests/fuzz/$reader.dict"); fi
+  ./build/fuzz/tests/fuzz/fuzz_$reader "${options[@]}" "$corpus/$reader" 2>&1 | tail -n 5
 done
 
 for preset in ci asan; do

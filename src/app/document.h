@@ -48,7 +48,7 @@ class FontDocument : public QObject {
   void FontReplaced();
   // Glyph c's pixels, width or kerning zones changed.
   void GlyphChanged(int c);
-  // Widths or zones of many glyphs changed.
+  // Widths, zones or pixels of many glyphs changed; the cell stays.
   void MetricsChanged();
 
  private:

@@ -1,5 +1,6 @@
 #include "app/mainactions.h"
 
+#include "app/charsetview.h"
 #include "app/filecommands.h"
 #include "app/mainform.h"
 #include "app/selection.h"
@@ -56,7 +57,8 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { SelectTool(f, ToolId::Rectangle); }},
     {ActionId::Fill, "Fill", "Fill", "Bereich füllen", "", "fill", kPlain,
      [](TMainForm& f) { SelectTool(f, ToolId::Fill); }},
-    {ActionId::ChangeParameter, "ChangeParameter", "Font Parameter ändern ...", "", "", "", kPlain, nullptr},
+    {ActionId::ChangeParameter, "ChangeParameter", "Font Parameter ändern ...", "", "", "", kPlain,
+     [](TMainForm& f) { f.FontOperations().ChangeParameterExecute(); }},
     {ActionId::CharEdit, "CharEdit", "Zeicheneditor", "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::CharEdit); }},
     {ActionId::Charset, "Charset", "Zeichensatz", "", "", "", kPlain,
@@ -66,13 +68,16 @@ const ActionDeclaration kActions[] = {
        f.Printing().PrintExecute(f.Document().EditFont(), f.Document().filename(),
                                  f.IsChecked(ActionId::HighlightSize));
      }},
-    {ActionId::Export, "Export", "Exportieren", "", "", "export", kPlain, nullptr},
+    {ActionId::Export, "Export", "Exportieren", "", "", "export", kPlain,
+     [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize)); }},
     {ActionId::CalculateFontSizes, "CalculateFontSizes", "Breite aller Zeichen automatisch setzen", "", "", "", kPlain,
-     nullptr},
+     [](TMainForm& f) { f.FontOperations().CalculateFontSizesExecute(); }},
     {ActionId::ResetCharSize, "ResetCharSize", "Breite aller Zeichen auf Zeichensatzbreite setzen", "", "", "", kPlain,
-     nullptr},
-    {ActionId::CalculateCharSize, "CalculateCharSize", "Zeichenbreite setzen", "", "Ctrl+W", "", kPlain, nullptr},
-    {ActionId::CharSpace, "CharSpace", "Minimaler Freiraum nach dem Zeichen", "", "", "", kPlain, nullptr},
+     [](TMainForm& f) { f.FontOperations().ResetCharSizeExecute(); }},
+    {ActionId::CalculateCharSize, "CalculateCharSize", "Zeichenbreite setzen", "", "Ctrl+W", "", kPlain,
+     [](TMainForm& f) { f.FontOperations().CalculateCharSizeExecute(); }},
+    {ActionId::CharSpace, "CharSpace", "Minimaler Freiraum nach dem Zeichen", "", "", "", kPlain,
+     [](TMainForm& f) { f.FontOperations().CharSpaceExecute(); }},
     {ActionId::ToggleEditSet, "ToggleEditSet", "ToggleEditSet", "Anzeige des Zeichensatzes ein/aus", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::ToggleEditSet); }},
     {ActionId::ImportAction, "ImportAction", "Import", "", "", "", kPlain,
@@ -81,13 +86,14 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { SelectTool(f, ToolId::Kerning); }},
     {ActionId::KerningSpacing, "KerningSpacing", "Kerning Test", "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::KerningSpacing); }},
-    {ActionId::HighlightSize, "HighlightSize", "Zeichenbreite hervorheben", "", "", "", kOption, nullptr},
+    {ActionId::HighlightSize, "HighlightSize", "Zeichenbreite hervorheben", "", "", "", kOption,
+     [](TMainForm& f) { f.CharsetView().SetHighlightSize(f.IsChecked(ActionId::HighlightSize)); }},
     {ActionId::AutoLoadChar, "AutoLoadChar", "Zeichen bei Auswahl automatisch laden", "", "", "", kOption, nullptr},
     {ActionId::AutoStoreChar, "AutoStoreChar", "Zeichen bei Auswahl automatisch sichern", "", "", "", kOption, nullptr},
     {ActionId::RemoveLeftCols, "RemoveLeftCols", "Leerspalten vor dem Zeichen entfernen", "", "Ctrl+R", "", kPlain,
-     nullptr},
+     [](TMainForm& f) { f.FontOperations().RemoveLeftColsExecute(); }},
     {ActionId::RemoveFontLeftCols, "RemoveFontLeftCols", "Leerspalten vor allen Zeichen entfernen", "", "", "", kPlain,
-     nullptr},
+     [](TMainForm& f) { f.FontOperations().RemoveFontLeftColsExecute(); }},
     {ActionId::SelectStyleAction, "SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain,
      [](TMainForm& f) { f.SelectStyle(); }},
     {ActionId::Close, "Close", "Beenden", "", "", "", kPlain, [](TMainForm& f) { f.close(); }},

@@ -1,15 +1,19 @@
 #include "app/mainform.h"
 
+#include "app/charsetview.h"
 #include "app/fontlist.h"
+#include "app/kerningview.h"
 #include "app/mainformtexts.h"
 #include "app/placement.h"
 #include "app/settings.h"
 #include "app/toolbarlayout.h"
 #include "components/historyfilelist.h"
 #include "dialogs/about.h"
+#include "dialogs/charspacedlg.h"
 #include "dialogs/importfontdlg.h"
 #include "dialogs/inprocess.h"
 #include "dialogs/newfontdlg.h"
+#include "dialogs/parameterdlg.h"
 #include "dialogs/styleselectdlg.h"
 
 #include <QCheckBox>
@@ -23,7 +27,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -89,7 +92,11 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
       fNewFontDLG(new TNewFontDLG(this)),
       fStyleSelectDLG(new TStyleSelectDLG(this)),
       ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
-      fHistoryList(new TKVHistoryFileList(this)) {
+      fHistoryList(new TKVHistoryFileList(this)),
+      fParameterDLG(new TParameterDLG(dialogs, this)),
+      fCharSpaceDlg(new TCharSpaceDlg(settings, this)),
+      fexport(fdocument, dialogs),
+      ffontOperations(fsession, dialogs, *fParameterDLG, *fCharSpaceDlg, *fInProcess, *this) {
   Q_INIT_RESOURCE(glyphwright);
   setObjectName("MainForm");
   setWindowTitle(kInitialCaption);
@@ -98,6 +105,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   const WindowSettings stored = WindowSettings::Read(settings);
   fStyleSelectDLG->SetStyle(stored.Style);
   CreateActions();
+  ConnectCharSpace();
   ApplyStoredOptions(stored);
   CreateToolBars(stored);
   CreatePages();
@@ -107,7 +115,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   ConnectFontList();
   PlaceWindow(stored);
   SetStatus(kTypePanel, FontTypeText(fdocument.fonttype()));
-  FillGlyphLists();
+  FillGlyphList();
   fsession.ClearMark();
   fdocument.SetSaveRequest(false);
   fsession.SetCharRequest(false);
@@ -311,34 +319,25 @@ QWidget* TMainForm::CreateCharEditPage() {
 }
 
 QWidget* TMainForm::CreateCharSetPage() {
-  auto* scroll = new QScrollArea;
-  scroll->setObjectName("CharSetPage");
-  auto* picture = new QLabel;
-  picture->setObjectName("CharsetPaint");
-  scroll->setWidget(picture);
-  return scroll;
+  auto* page = new QWidget;
+  page->setObjectName("CharSetPage");
+  fCharsetView = new TCharsetView(fdocument, IsChecked(ActionId::HighlightSize), page);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(fCharsetView);
+  return page;
 }
 
 QWidget* TMainForm::CreateKerningSpacingPage() {
-  auto* page = new QWidget;
-  page->setObjectName("KerningSpacingPage");
-  auto* label = new QLabel(QStringLiteral("zu überprüfendes Zeichen"), page);
-  KerningCharBox = new QComboBox(page);
-  KerningCharBox->setObjectName("KerningCharBox");
-  label->setBuddy(KerningCharBox);
-  AutoStepBox = new QCheckBox(QStringLiteral("automatisch weiterschalten"), page);
-  AutoStepBox->setObjectName("AutoStepBox");
-  auto* row = new QHBoxLayout;
-  row->addWidget(label);
-  row->addWidget(KerningCharBox);
-  row->addWidget(AutoStepBox);
-  row->addStretch();
-  auto* picture = new QScrollArea(page);
-  picture->setObjectName("KerningScrollBox");
-  auto* layout = new QVBoxLayout(page);
-  layout->addLayout(row);
-  layout->addWidget(picture, 1);
-  return page;
+  fKerningView = new TKerningView(fdocument);
+  return fKerningView;
+}
+
+void TMainForm::ConnectCharSpace() {
+  QAction* charSpace = Action(ActionId::CharSpace);
+  charSpace->setText(CharSpaceCaption(fCharSpaceDlg->space()));
+  connect(fCharSpaceDlg, &TCharSpaceDlg::spaceChanged, charSpace,
+          [charSpace](int space) { charSpace->setText(CharSpaceCaption(space)); });
 }
 
 void TMainForm::CreateStatusBar() {
@@ -413,11 +412,9 @@ void TMainForm::PlaceWindow(const WindowSettings& stored) {
   if (stored.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TMainForm::FillGlyphLists() {
+void TMainForm::FillGlyphList() {
   for (int c = 0; c < kGlyphCount; ++c) {
-    const QString text = GlyphListText(c);
-    FontList->addItem(text);
-    KerningCharBox->addItem(text);
+    FontList->addItem(GlyphListText(c));
   }
 }
 
@@ -457,9 +454,10 @@ void TMainForm::ShowView(const ViewChecks& checks) {
   if (checks.CharEdit) PageControl1->setCurrentWidget(CharEditPage);
   if (checks.Charset) PageControl1->setCurrentWidget(CharSetPage);
   if (checks.KerningSpacing) {
-    KerningCharBox->setCurrentIndex(FontList->ItemIndex());
+    // Shown first, so the test takes as many columns as the page has room for.
     PageControl1->setCurrentWidget(KerningSpacingPage);
-    KerningCharBox->setFocus();
+    fKerningView->ShowGlyph(FontList->ItemIndex());
+    fKerningView->KerningCharBox()->setFocus();
   }
   fswitchingView = false;
 }
@@ -472,7 +470,7 @@ void TMainForm::PageChanged(int index) {
                                                   : ViewAction::KerningSpacing;
     fguard.Run([&] { SwitchView(used); });
   }
-  if (PageControl1->currentWidget() != KerningSpacingPage) AutoStepBox->setChecked(false);
+  if (PageControl1->currentWidget() != KerningSpacingPage) fKerningView->AutoPlayKerning()->setChecked(false);
 }
 
 void TMainForm::ShowNewFont() {

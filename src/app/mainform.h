@@ -3,8 +3,10 @@
 #include "app/commandguard.h"
 #include "app/document.h"
 #include "app/editsession.h"
+#include "app/exportcommand.h"
 #include "app/filecommands.h"
 #include "app/glyphpictures.h"
+#include "app/fontoperations.h"
 #include "app/mainactions.h"
 #include "app/printing.h"
 #include "app/selection.h"
@@ -16,20 +18,22 @@
 #include <array>
 #include <map>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QTabWidget;
 class QToolBar;
 class Settings;
-class TFontList;
-class TKVHistoryFileList;
 class TAbout;
+class TCharSpaceDlg;
+class TCharsetView;
+class TFontList;
 class TImportFontDLG;
 class TInProcess;
+class TKerningView;
+class TKVHistoryFileList;
 class TNewFontDLG;
+class TParameterDLG;
 class TStyleSelectDLG;
 class UserDialogs;
 
@@ -54,6 +58,12 @@ class TMainForm : public QMainWindow {
   TInProcess& InProcess() { return *fInProcess; }
   TAbout& About() { return *fAbout; }
   TStyleSelectDLG& StyleSelectDLG() { return *fStyleSelectDLG; }
+  TParameterDLG& ParameterDLG() { return *fParameterDLG; }
+  TCharSpaceDlg& CharSpaceDlg() { return *fCharSpaceDlg; }
+  TExportCommand& Exporter() { return fexport; }
+  TFontOperations& FontOperations() { return ffontOperations; }
+  TCharsetView& CharsetView() { return *fCharsetView; }
+  TKerningView& KerningView() { return *fKerningView; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
   // The action of the given object name; throws std::out_of_range for an unknown one.
@@ -89,8 +99,10 @@ class TMainForm : public QMainWindow {
   void ConnectDocument();
   void ConnectSession();
   void ConnectFontList();
+  // The "CharSpace" caption follows the free space after a glyph.
+  void ConnectCharSpace();
   void PlaceWindow(const WindowSettings& stored);
-  void FillGlyphLists();
+  void FillGlyphList();
   void ApplyStoredOptions(const WindowSettings& stored);
   WindowSettings CurrentSettings() const;
   void HistoryListChange();
@@ -120,6 +132,10 @@ class TMainForm : public QMainWindow {
   TStyleSelectDLG* fStyleSelectDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
+  TParameterDLG* fParameterDLG;
+  TCharSpaceDlg* fCharSpaceDlg;
+  TExportCommand fexport;
+  TFontOperations ffontOperations;
   ViewChecks fview;
 
   std::map<ActionId, QAction*> factions;
@@ -133,8 +149,8 @@ class TMainForm : public QMainWindow {
   QWidget* CharSetPage = nullptr;
   QWidget* KerningSpacingPage = nullptr;
   TFontList* FontList = nullptr;
-  QComboBox* KerningCharBox = nullptr;
-  QCheckBox* AutoStepBox = nullptr;
+  TCharsetView* fCharsetView = nullptr;
+  TKerningView* fKerningView = nullptr;
   std::array<QLabel*, 6> fpanels{};
   bool fswitchingView = false;
 };

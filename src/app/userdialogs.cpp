@@ -48,6 +48,12 @@ bool ChooseFile(FileChoice& choice, QFileDialog::AcceptMode mode) {
   if (choice.FilterIndex >= 1 && choice.FilterIndex <= choice.Filters.size())
     dialog.selectNameFilter(choice.Filters.at(choice.FilterIndex - 1));
   dialog.setDefaultSuffix(choice.DefaultExt);
+  if (choice.FilterExts.size() == choice.Filters.size()) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+      const auto entry = choice.Filters.indexOf(filter);
+      if (entry >= 0) dialog.setDefaultSuffix(choice.FilterExts.at(entry));
+    });
+  }
   if (!choice.FileName.isEmpty()) dialog.selectFile(choice.FileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   choice.FileName = dialog.selectedFiles().constFirst();

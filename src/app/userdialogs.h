@@ -21,6 +21,9 @@ struct FileChoice {
   QString InitialDir;
   // Appended (without dot) when the user types a name without extension.
   QString DefaultExt;
+  // When given, one per filter entry: choosing an entry in the dialog makes
+  // its extension the DefaultExt.
+  QStringList FilterExts;
   // Open: only existing files can be chosen.
   bool MustExist = true;
   // Save: ask before overwriting an existing file.

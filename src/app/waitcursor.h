@@ -3,7 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-// Shows the hourglass while it lives, also when the work ends with an exception.
+// The hourglass over the program while a long rendering or operation runs.
 class WaitCursor {
  public:
   WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }

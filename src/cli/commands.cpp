@@ -38,20 +38,39 @@ int InkedGlyphCount(const TFontHandler& font) {
   return count;
 }
 
+std::string_view FormatName(FontFileFormat format) {
+  switch (format) {
+    case FontFileFormat::Fnt:
+      return "FNT";
+    case FontFileFormat::Bdf:
+      return "BDF";
+    case FontFileFormat::Psf1:
+      return "PSF 1";
+    case FontFileFormat::Psf2:
+      return "PSF 2";
+    case FontFileFormat::GfxHeader:
+      return "GFX header";
+  }
+  return "?";
+}
+
 void Info(const Args& args, std::ostream& out) {
   RequireArgs(args, 1, "info FILE");
-  const auto font = LoadFntFile(args[0]);
-  int smallest = font->GetCharSize(0);
+  const ImportedFont input = LoadFontFile(args[0]);
+  const TFontHandler& font = *input.font;
+  int smallest = font.GetCharSize(0);
   int largest = smallest;
   for (int c = 1; c < kGlyphCount; ++c) {
-    smallest = std::min(smallest, font->GetCharSize(c));
-    largest = std::max(largest, font->GetCharSize(c));
+    smallest = std::min(smallest, font.GetCharSize(c));
+    largest = std::max(largest, font.GetCharSize(c));
   }
-  out << "type: " << font->fonttype() << "\n"
-      << "width: " << font->FontWidth() << "\n"
-      << "height: " << font->FontHeight() << "\n"
-      << "baseline: " << font->BaseLine() << "\n"
-      << "glyphs with ink: " << InkedGlyphCount(*font) << "\n"
+  out << "format: " << FormatName(input.format) << "\n";
+  if (input.format != FontFileFormat::Fnt) out << "glyphs dropped: " << input.dropped << "\n";
+  out << "type: " << font.fonttype() << "\n"
+      << "width: " << font.FontWidth() << "\n"
+      << "height: " << font.FontHeight() << "\n"
+      << "baseline: " << font.BaseLine() << "\n"
+      << "glyphs with ink: " << InkedGlyphCount(font) << "\n"
       << "smallest width: " << smallest << "\n"
       << "largest width: " << largest << "\n";
 }
@@ -66,8 +85,7 @@ void Convert(const Args& args, std::ostream&) {
   RequireArgs(args, 4, usage);
   if (args[0] != "--type") throw CliError("usage: glyphwright-cli " + std::string(usage));
   const int type = ParseType(args[1]);
-  const auto font = LoadFntFile(args[2]);
-  SaveFntFile(*font, args[3], type);
+  SaveFntFile(*LoadFontFile(args[2]).font, args[3], type);
 }
 
 void ImportDos(const Args& args, std::ostream&) {
@@ -82,7 +100,9 @@ void ImportDos(const Args& args, std::ostream&) {
 const std::vector<CommandEntry>& Commands();
 
 void Help(const Args&, std::ostream& out) {
-  out << "glyphwright-cli - converts Glyphwright FNT bitmap fonts\n\nCommands:\n";
+  out << "glyphwright-cli - converts Glyphwright FNT bitmap fonts\n\n"
+      << "FONT, FILE and IN may be FNT, BDF, PSF 1 or 2 (also gzip-compressed) or Arduino GFX header files;\n"
+      << "the format is recognised by content.\n\nCommands:\n";
   for (const auto& command : Commands())
     out << "  glyphwright-cli " << command.usage << "\n      " << command.summary << "\n";
   out << "\nExit status: 0 on success, 1 on any error (message on stderr).\n";
@@ -90,10 +110,13 @@ void Help(const Args&, std::ostream& out) {
 
 const std::vector<CommandEntry>& Commands() {
   static const std::vector<CommandEntry> commands = {
-      {"info", "info FILE", "Prints type, cell size, baseline, inked glyphs and the width range.", Info},
-      {"convert", "convert --type N IN OUT", "Rewrites an FNT file as type 1, 2 or 3.", Convert},
+      {"info", "info FILE",
+       "Prints format, type, cell size, baseline, inked glyphs and the width range; for other formats\n"
+       "      than FNT also how many glyphs were dropped (codes outside 0..255).",
+       Info},
+      {"convert", "convert --type N IN OUT", "Writes the font as an FNT file of type 1, 2 or 3.", Convert},
       {"import-dos", "import-dos IN OUT", "Turns a DOS OEM font file (8 x H) into a type-1 FNT file.", ImportDos},
-      {"export", "export --entry E [--highlight-size on|off] FONT.fnt OUT\n  glyphwright-cli export --list",
+      {"export", "export --entry E [--highlight-size on|off] FONT OUT\n  glyphwright-cli export --list",
        "Exports like the program's export dialog; E is an entry number or name from export --list.\n"
        "      The extension of OUT is replaced by the entry's; TFT entries write OUT.h and OUT.c.",
        ExportCommand},

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: glyphwright-cli export --entry E [--highlight-size on|off] FONT.fnt OUT, or export --list";
+    "usage: glyphwright-cli export --entry E [--highlight-size on|off] FONT OUT, or export --list";
 
 struct ExportOptions {
   ExportEntry entry{};
@@ -88,13 +88,14 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   } catch (const IoError& error) {
     throw CliError("cannot write '" + target + "': " + DescribeIoError(error));
   }
-  const auto font = LoadFntFile(options.files[0]);
+  const ImportedFont input = LoadFontFile(options.files[0]);
+  const TFontHandler& font = *input.font;
   try {
-    ExportEntryFile(*font, options.entry.number, target, options.highlightSize);
+    ExportEntryFile(font, options.entry.number, target, options.highlightSize);
   } catch (const IoError& error) {
     throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
                    DescribeIoError(error));
   } catch (const GfxLimitError& error) {
-    throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, *font));
+    throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, font));
   }
 }

@@ -1,6 +1,9 @@
 #include "cli/fontio.h"
 
 #include "cli/clierror.h"
+#include "model/fontfileerror.h"
+#include "model/fontimport.h"
+#include "model/ioerror.h"
 
 #include <cstring>
 
@@ -27,15 +30,14 @@ ByteArray ReadInputFile(const std::string& path, std::uintmax_t maxSize) {
   }
 }
 
-std::unique_ptr<TFontHandler> LoadFntFile(const std::string& path) {
-  auto font = std::make_unique<TFontHandler>(16, 16);
+ImportedFont LoadFontFile(const std::string& path) {
   try {
-    font->LoadFont(path);
+    return ImportFontFile(path);
   } catch (const IoError& error) {
     throw CliError("cannot read '" + path + "': " + DescribeIoError(error));
+  } catch (const FontFileError& error) {
+    throw CliError("cannot import '" + path + "': " + error.English());
   }
-  if (!font->Fontvalid()) throw CliError("'" + path + "' is not a valid FNT font file");
-  return font;
 }
 
 void SaveFntFile(const TFontHandler& font, const std::string& path, int type) {

@@ -72,7 +72,6 @@ void TInProcess::Start(const QWidget& window, const QString& name, const QString
   fGauge1->SetProgress(0);
   CenterForm(window, *this);
   show();
-  raise();
   // Mapped and painted before the work starts; user input waits until it ends.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   repaint();

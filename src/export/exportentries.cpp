@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array<ExportEntry, 21> kEntries = {{
+constexpr std::array<ExportEntry, 22> kEntries = {{
     {1, "Dot-Matrix-Demo (PNG)", "*.png", ".png", "png"},
     {2, "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", "bmp"},
     {3, "DB - Include (intel)", "*.inc", ".inc", "db"},
@@ -30,12 +30,14 @@ constexpr std::array<ExportEntry, 21> kEntries = {{
     {19, "GFX Arduino Font - Include (max.255 Zeichen)", "*.h", ".h", "gfx255"},
     {20, "TFT_eSPI Font (uncompressed)", "*.c", ".inc", "tft"},
     {21, "TFT_eSPI Font (RLE)", "*.c", ".inc", "tft-rle"},
+    {22, "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", "bdf"},
 }};
 
 constexpr int kPngEntry = 1;
 constexpr int kBmpEntry = 2;
 constexpr int kFirstFileTypeEntry = 3;
 constexpr int kFirstTftEntry = 20;
+constexpr int kLastTftEntry = 21;
 
 }  // namespace
 
@@ -60,7 +62,7 @@ std::string ExportFileName(const std::string& chosen, int number) {
 
 std::vector<std::string> ExportedFiles(const std::string& chosen, int number) {
   const std::string filename = ExportFileName(chosen, number);
-  if (number < kFirstTftEntry) return {filename};
+  if (number < kFirstTftEntry || number > kLastTftEntry) return {filename};
   const std::string header = OutputFileName(filename, ".h");
   const std::string source = OutputFileName(filename, ".c");
   if (header == source) return {header};
@@ -69,7 +71,7 @@ std::vector<std::string> ExportedFiles(const std::string& chosen, int number) {
 
 void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize) {
   if (number < 1 || number > static_cast<int>(kEntries.size()))
-    throw std::invalid_argument("export entry outside 1..21");
+    throw std::invalid_argument("export entry outside the table");
   // Checked before the extension is replaced, which would give "outdir/" a name.
   RequireFileName(chosen);
   const std::string filename = ExportFileName(chosen, number);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-// The entries of the export dialog, in its order (numbers 1..21). Entries 1
+// The entries of the export dialog, in its order (numbers 1..22). Entries 1
 // and 2 are the demo pictures; entry n >= 3 is ExportFont's file type n - 3.
 struct ExportEntry {
   int number;

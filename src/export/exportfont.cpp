@@ -1,4 +1,5 @@
 #include "export/asmexport.h"
+#include "export/bdfexport.h"
 #include "export/gfxexport.h"
 #include "export/tftexport.h"
 #include "model/fonthandler.h"
@@ -10,4 +11,6 @@ void TFontHandler::ExportFont(const std::string& filename, int filetype) const {
     ExportGFX(*this, filename, filetype);
   else if (filetype == 17 || filetype == 18)
     ExportTFT(*this, filename, filetype);
+  else if (filetype == 19)
+    ExportBDF(*this, filename);
 }

@@ -133,12 +133,15 @@ ByteArray TFontHandler::FontImage(int type) const {
 
 ByteArray TFontHandler::FontAsString() const { return FontImage(std::clamp(ffonttype, kMinFontType, kMaxFontType)); }
 
+bool IsFntFile(const ByteArray& data) {
+  const int type = ImageType(data);
+  return type != 0 && data[0] == static_cast<std::uint8_t>(FntIdentification(type)[0]);
+}
+
 void TFontHandler::LoadFont(const std::string& filename) {
   const ByteArray data = ReadWholeFile(filename, kFntMaxFileSize);
   // A file counts only when its length byte matches its identification too.
-  const int type = ImageType(data);
-  const bool lengthMatches = type != 0 && data[0] == static_cast<std::uint8_t>(FntIdentification(type)[0]);
-  SetFontAsString(lengthMatches ? data : ByteArray());
+  SetFontAsString(IsFntFile(data) ? data : ByteArray());
 }
 
 void TFontHandler::SaveFont(const std::string& filename, int fonttype) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/fileio.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -15,3 +17,7 @@ inline constexpr std::size_t kFntMaxFileSize = kFntHeaderSize + 256 * (8 * 64 + 
 constexpr std::string_view FntIdentification(int type) {
   return type == 1 ? kFntType1Id : type == 2 ? kFntType2Id : kFntType3Id;
 }
+
+// Whether the data opens with the identification of an FNT type, its length
+// byte included.
+bool IsFntFile(const ByteArray& data);

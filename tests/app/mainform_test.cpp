@@ -449,7 +449,7 @@ TEST_F(MainFormTest, ChoosingAPageTabRunsItsViewActionAndLeavingTheKerningPageSt
   pages->setCurrentIndex(2);
   EXPECT_TRUE(form.Action("KerningSpacing")->isChecked());
   EXPECT_TRUE(Child<QToolBar>("EditToolBar")->isHidden());
-  auto* autoStep = Child<QCheckBox>("AutoStepBox");
+  auto* autoStep = Child<QCheckBox>("AutoPlayKerning");
   autoStep->setChecked(true);
   pages->setCurrentIndex(1);
   EXPECT_FALSE(autoStep->isChecked());

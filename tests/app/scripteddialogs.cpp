@@ -111,7 +111,14 @@ bool ScriptedDialogs::ChooseFile(DialogKind kind, FileChoice& choice) {
 
 bool ScriptedDialogs::Execute(QDialog& dialog) {
   const Answer* answer = Next(DialogKind::Dialog, dialog.windowTitle());
-  return answer != nullptr && answer->Script && answer->Script(dialog);
+  if (answer == nullptr || !answer->Script) return false;
+  // A copy, since the script may ask further questions, which replace the current answer.
+  const DialogScript script = answer->Script;
+  // Shown as a modal run shows it, so the dialog fills in its controls.
+  dialog.show();
+  const bool accepted = script(dialog);
+  dialog.hide();
+  return accepted;
 }
 
 bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {

@@ -21,7 +21,8 @@ class ScriptedDialogs : public UserDialogs {
     // The file choice as it was offered (file dialogs only).
     FileChoice File;
   };
-  // Fills in the shown dialog; gives whether it was accepted.
+  // Fills in the shown dialog; gives whether it was accepted. The script may
+  // ask further questions, and answers them from the queue as well.
   using DialogScript = std::function<bool(QDialog&)>;
   // Sets up the printer as the user would; gives whether to print.
   using PrinterScript = std::function<bool(QPrinter&)>;

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -139,6 +141,25 @@ TEST_F(QtFileDialogTest, CancelledChoiceLeavesEverythingAsItWas) {
   EXPECT_FALSE(fdialogs.ChooseSaveFile(fchoice));
   EXPECT_EQ(fchoice.FileName, "alt.fnt");
   EXPECT_EQ(fchoice.FilterIndex, 3);
+}
+
+// The user picks the next file type in the dialog's list and types a bare name.
+TEST_F(QtFileDialogTest, ChoosingAnotherEntryMakesItsExtensionTheDefault) {
+  fchoice.Filters = QStringList{"Demo (*.png)", "Include (*.S)"};
+  fchoice.FilterExts = QStringList{"png", "S"};
+  fchoice.FilterIndex = 1;
+  fchoice.DefaultExt = "png";
+  WhenShown<QFileDialog>([this](QFileDialog& dialog) {
+    auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(types, nullptr);
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    dialog.selectFile(fdir.filePath("font"));
+    static_cast<QDialog&>(dialog).accept();
+  });
+  ASSERT_TRUE(fdialogs.ChooseSaveFile(fchoice));
+  EXPECT_EQ(fchoice.FilterIndex, 2);
+  EXPECT_EQ(fchoice.FileName, fdir.filePath("font.S"));
 }
 
 }  // namespace

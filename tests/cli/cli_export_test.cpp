@@ -40,7 +40,7 @@ TEST_F(CliExport, EveryEntryByNumberAndByNameWritesTheSameFiles) {
     std::string err;
     ASSERT_EQ(Status({"export", "--entry", std::to_string(entry.number), File("font.fnt"), byNumber}, &err), 0) << err;
     ASSERT_EQ(Status({"export", File("font.fnt"), byName, "--entry", std::string(entry.name)}, &err), 0) << err;
-    const bool tft = entry.number >= 20;
+    const bool tft = entry.number == 20 || entry.number == 21;
     const std::vector<std::string> extensions =
         tft ? std::vector<std::string>{".h", ".c"} : std::vector{std::string(entry.extension)};
     for (const std::string& ext : extensions) {
@@ -67,13 +67,15 @@ TEST_F(CliExport, HighlightSizeChangesTheDemoAndDefaultsToOn) {
   EXPECT_NE(ReadWholeFile(File("on.bmp")), ReadWholeFile(File("off.bmp")));
 }
 
-TEST_F(CliExport, ListShowsTheTwentyOneEntries) {
+TEST_F(CliExport, ListShowsEveryEntry) {
   const Result result = Run({"export", "--list"});
   ASSERT_EQ(result.status, 0);
   const std::string& out = result.out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 21);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 22);
   EXPECT_NE(out.find(" 1  png              .png  Dot-Matrix-Demo (PNG)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("21  tft-rle          .inc  TFT_eSPI Font (RLE)\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("22  bdf              .bdf  BDF - Bitmap Distribution Format (*.bdf)\n"), std::string::npos)
+      << out;
 }
 
 TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
@@ -85,12 +87,13 @@ TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
   };
   const Case cases[] = {
       {{"export", File("font.fnt"), File("o")}, "usage: glyphwright-cli export"},
-      {{"export", "--entry", "22", File("font.fnt"), File("o")}, "unknown export entry '22'"},
+      {{"export", "--entry", "23", File("font.fnt"), File("o")}, "unknown export entry '23'"},
       {{"export", "--entry", "gfx", File("font.fnt"), File("o")}, "unknown export entry 'gfx'"},
       {{"export", "--entry", "1", "--highlight-size", "maybe", File("font.fnt"), File("o")},
        "--highlight-size must be on or off, not 'maybe'"},
       {{"export", "--entry", "1", "--colour", "red", File("font.fnt"), File("o")}, "usage:"},
-      {{"export", "--entry", "3", File("text.fnt"), File("o")}, "is not a valid FNT font file"},
+      {{"export", "--entry", "3", File("text.fnt"), File("o")},
+       "cannot import '" + File("text.fnt") + "': not a font in a known format"},
       {{"export", "--entry", "3", File("font.fnt"), File("none/o")},
        "cannot write '" + File("none/o.inc") + "': No such file or directory"},
       {{"export", "--entry", "tft-rle", File("font.fnt"), File("none/o")},

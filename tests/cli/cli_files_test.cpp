@@ -320,7 +320,7 @@ TEST_F(CliFiles, InputsThatAreNoRegularFileOrTooLargeAreRefusedAtOnce) {
       {{"info", File("in")}, "cannot read '" + File("in") + "': Is a directory"},
       {{"info", File("in/huge")},
        "cannot read '" + File("in/huge") +
-           "': it has 2147483648 bytes, more than the 133408 bytes a file of its format can have"},
+           "': it has 2147483648 bytes, more than the 67108864 bytes a file of its format can have"},
       {{"import-dos", File("in/huge"), Out("x.fnt")},
        "cannot read '" + File("in/huge") +
            "': it has 2147483648 bytes, more than the 16639 bytes a file of its format can have"},

@@ -37,7 +37,8 @@ TEST_F(CliTest, InfoPrintsTheFontsFacts) {
   const Result r = Run({"info", File("s.fnt")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
-            "type: 2\nwidth: 10\nheight: 12\nbaseline: 9\nglyphs with ink: 3\nsmallest width: 4\nlargest width: 8\n");
+            "format: FNT\ntype: 2\nwidth: 10\nheight: 12\nbaseline: 9\nglyphs with ink: 3\nsmallest width: 4\nlargest "
+            "width: 8\n");
   EXPECT_EQ(r.err, "");
 }
 
@@ -90,7 +91,7 @@ TEST_F(CliTest, ErrorsGiveStatusOneAndOneEnglishLine) {
       {{"frobnicate"}, "unknown command 'frobnicate'"},
       {{"info"}, "usage: glyphwright-cli info FILE"},
       {{"info", File("missing.fnt")}, "cannot read '" + File("missing.fnt") + "': No such file or directory"},
-      {{"info", File("text.fnt")}, "'" + File("text.fnt") + "' is not a valid FNT font file"},
+      {{"info", File("text.fnt")}, "cannot import '" + File("text.fnt") + "': not a font in a known format"},
       {{"convert", "--type", "4", File("ok.fnt"), File("o.fnt")}, "--type must be 1, 2 or 3, not '4'"},
       {{"convert", "--kind", "1", File("ok.fnt"), File("o.fnt")}, "usage: glyphwright-cli convert --type N IN OUT"},
       {{"convert", "--type", "1", File("ok.fnt"), File("no/dir/o.fnt")},

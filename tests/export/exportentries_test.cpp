@@ -17,7 +17,7 @@ struct EntryText {
   const char* extension;
 };
 
-// The dialog's entries 1..21, as the user sees and picks them.
+// The dialog's entries 1..22, as the user sees and picks them.
 constexpr EntryText kDialogEntries[] = {
     {"Dot-Matrix-Demo (PNG)", "*.png", ".png"},
     {"Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp"},
@@ -40,9 +40,10 @@ constexpr EntryText kDialogEntries[] = {
     {"GFX Arduino Font - Include (max.255 Zeichen)", "*.h", ".h"},
     {"TFT_eSPI Font (uncompressed)", "*.c", ".inc"},
     {"TFT_eSPI Font (RLE)", "*.c", ".inc"},
+    {"BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf"},
 };
 
-TEST(ExportEntries, TwentyOneEntriesInDialogOrder) {
+TEST(ExportEntries, EveryEntryInDialogOrder) {
   const auto entries = ExportEntries();
   ASSERT_EQ(entries.size(), std::size(kDialogEntries));
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -56,7 +57,7 @@ TEST(ExportEntries, TwentyOneEntriesInDialogOrder) {
 }
 
 TEST(ExportEntries, NumbersWithoutAnEntryGetIncludeExtension) {
-  for (const int number : {-1, 0, 22, 1000}) EXPECT_EQ(ExportExtension(number), ".inc") << number;
+  for (const int number : {-1, 0, 23, 1000}) EXPECT_EQ(ExportExtension(number), ".inc") << number;
 }
 
 // What each entry leaves in an empty folder when the user typed font.txt,
@@ -112,11 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
         EntryOutput{
             21,
             {"font.c", "font.h"},
-            "// RLE compressed\r\n\r\nPROGMEM const unsigned char chr_font_20[] = { //  32 = ' '\r\n  0x1D\r\n"}));
+            "// RLE compressed\r\n\r\nPROGMEM const unsigned char chr_font_20[] = { //  32 = ' '\r\n  0x1D\r\n"},
+        EntryOutput{22, {"font.bdf"}, "STARTFONT 2.1\nFONT -Glyphwright-font-"}));
 
-TEST(ExportFont, FileTypesOutsideZeroToEighteenWriteNothing) {
+TEST(ExportFont, FileTypesOutsideZeroToNineteenWriteNothing) {
   TempDir dir;
-  for (const int filetype : {-1, 19, 100}) WorkedExampleFont().ExportFont(dir.File("font.inc"), filetype);
+  for (const int filetype : {-1, 20, 100}) WorkedExampleFont().ExportFont(dir.File("font.inc"), filetype);
   EXPECT_TRUE(dir.Names().empty());
 }
 
@@ -126,8 +128,13 @@ TEST(ExportFont, FileTypesReachTheirWriters) {
     std::vector<std::string> files;
     std::string start;
   } cases[] = {
-      {0, {"font.inc"}, ";---"},   {14, {"font.inc"}, ";---"},          {15, {"font.inc"}, "/*---"},
-      {16, {"font.inc"}, "/*---"}, {17, {"font.c", "font.h"}, "/*---"}, {18, {"font.c", "font.h"}, "/*---"},
+      {0, {"font.inc"}, ";---"},
+      {14, {"font.inc"}, ";---"},
+      {15, {"font.inc"}, "/*---"},
+      {16, {"font.inc"}, "/*---"},
+      {17, {"font.c", "font.h"}, "/*---"},
+      {18, {"font.c", "font.h"}, "/*---"},
+      {19, {"font.inc"}, "STARTFONT 2.1\n"},
   };
   for (const auto& row : cases) {
     SCOPED_TRACE("filetype " + std::to_string(row.filetype));

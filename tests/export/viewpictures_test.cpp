@@ -198,22 +198,24 @@ TEST(KerningTestPicture, WithoutZonesTheCopiesTouchTheBoxOfTheGlyphUnderTest) {
 }
 
 TEST(KerningTestPicture, WholeTestMatchesAStepByStepPainting) {
-  for (const auto& [w, h] : {std::pair{1, 1}, std::pair{8, 8}, std::pair{5, 10}, std::pair{64, 64}})
-    for (const int columns : {1, 7, 22}) {
-      TFontHandler font = PatternFont(w, h);
-      for (int c = 0; c < kGlyphCount; c += 3) {
-        font.GetKerning(c).NOKerning = {c % (w + 1), h};
-        font.GetKerning(c).SWKerning = {(c / 3) % (w + 1), h};
-        font.GetKerning(c).SOKerning = {(c / 5) % (w + 1), c % (h + 1)};
-      }
-      for (const int C : {0, 65, 255}) {
-        Bitmap picture;
-        PaintKerningTest(font, C, columns, kBackground, picture);
-        ExpectSamePicture(picture, ReferenceKerningTest(font, C, columns),
-                          std::to_string(w) + "x" + std::to_string(h) + " C=" + std::to_string(C) +
-                              " columns=" + std::to_string(columns));
-      }
+  struct Case {
+    int w, h, columns, C;
+  };
+  const Case cases[] = {{1, 1, 1, 0},  {1, 1, 22, 255}, {8, 8, 7, 65},  {8, 8, 22, 0},
+                        {5, 10, 1, 3}, {5, 10, 7, 255}, {64, 64, 7, 65}};
+  for (const Case& k : cases) {
+    TFontHandler font = PatternFont(k.w, k.h);
+    for (int c = 0; c < kGlyphCount; c += 3) {
+      font.GetKerning(c).NOKerning = {c % (k.w + 1), k.h};
+      font.GetKerning(c).SWKerning = {(c / 3) % (k.w + 1), k.h};
+      font.GetKerning(c).SOKerning = {(c / 5) % (k.w + 1), c % (k.h + 1)};
     }
+    Bitmap picture;
+    PaintKerningTest(font, k.C, k.columns, kBackground, picture);
+    ExpectSamePicture(picture, ReferenceKerningTest(font, k.C, k.columns),
+                      std::to_string(k.w) + "x" + std::to_string(k.h) + " C=" + std::to_string(k.C) +
+                          " columns=" + std::to_string(k.columns));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+#include "export/bdfexport.h"
+
+#include "export/csourcetext.h"
+#include "export/textfile.h"
+
+#include <algorithm>
+
+namespace {
+
+// The resolution that makes the point size equal the pixel size.
+constexpr int kDpi = 72;
+constexpr int kDefaultChar = 32;
+
+// The rows and columns of a glyph that hold ink.
+struct InkBox {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+InkBox InkBoxOf(const TFontHandler& font, int c) {
+  int left = font.FontWidth(), right = -1, top = font.FontHeight(), bottom = -1;
+  for (int y = 0; y < font.FontHeight(); ++y)
+    for (int x = 0; x < font.FontWidth(); ++x)
+      if (font.GetPixel(c, x, y)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  if (right < 0) return {};
+  return {left, top, right - left + 1, bottom - top + 1};
+}
+
+std::string BitmapRow(const TFontHandler& font, int c, const InkBox& box, int y) {
+  std::string row;
+  for (int x = 0; x < box.width; x += 8) {
+    unsigned byte = 0;
+    for (int bit = 0; bit < 8 && x + bit < box.width; ++bit)
+      if (font.GetPixel(c, box.left + x + bit, y)) byte |= 0x80u >> bit;
+    row += Printf("%02X", byte);
+  }
+  return row + "\n";
+}
+
+std::string GlyphText(const TFontHandler& font, int c) {
+  const int width = font.GetCharSize(c);
+  const int height = font.FontHeight();
+  const InkBox box = InkBoxOf(font, c);
+  // The box's lowest row counted up from the baseline.
+  const int bottom = box.height == 0 ? 0 : font.BaseLine() - (box.top + box.height);
+  std::string text = Printf("STARTCHAR uni%04X\nENCODING %d\n", c, c);
+  text += Printf("SWIDTH %d 0\nDWIDTH %d 0\n", (width * 1000 + height / 2) / height, width);
+  text += Printf("BBX %d %d %d %d\nBITMAP\n", box.width, box.height, box.left, bottom);
+  for (int y = box.top; y < box.top + box.height; ++y) text += BitmapRow(font, c, box, y);
+  return text + "ENDCHAR\n";
+}
+
+// XLFD fields must not hold these characters.
+std::string XlfdField(std::string_view text) {
+  std::string field(text);
+  for (char& ch : field)
+    if (std::string_view("-*?,\"").find(ch) != std::string_view::npos || static_cast<unsigned char>(ch) < 0x20)
+      ch = ' ';
+  return field.empty() ? std::string("Font") : field;
+}
+
+std::string FontName(const TFontHandler& font, std::string_view family) {
+  int total = 0;
+  bool monospaced = true;
+  for (int c = 0; c < kGlyphCount; ++c) {
+    total += font.GetCharSize(c);
+    monospaced = monospaced && font.GetCharSize(c) == font.GetCharSize(0);
+  }
+  const int height = font.FontHeight();
+  return Printf("-Glyphwright-%s-Medium-R-Normal--%d-%d-%d-%d-%c-%d-ISO8859-1", XlfdField(family).c_str(), height,
+                height * 10, kDpi, kDpi, monospaced ? 'M' : 'P', (total * 10 + kGlyphCount / 2) / kGlyphCount);
+}
+
+std::string HeaderText(const TFontHandler& font, std::string_view family) {
+  const int width = font.FontWidth();
+  const int height = font.FontHeight();
+  const int ascent = font.BaseLine();
+  std::string text = "STARTFONT 2.1\n";
+  text += "FONT " + FontName(font, family) + "\n";
+  text += Printf("SIZE %d %d %d\n", height, kDpi, kDpi);
+  text += Printf("FONTBOUNDINGBOX %d %d 0 %d\n", width, height, ascent - height);
+  text += "STARTPROPERTIES 5\n";
+  text += Printf("FONT_ASCENT %d\nFONT_DESCENT %d\n", ascent, height - ascent);
+  text += Printf("DEFAULT_CHAR %d\n", kDefaultChar);
+  text += "CHARSET_REGISTRY \"ISO8859\"\nCHARSET_ENCODING \"1\"\n";
+  return text + "ENDPROPERTIES\n" + Printf("CHARS %d\n", kGlyphCount);
+}
+
+}  // namespace
+
+std::string BdfText(const TFontHandler& font, std::string_view family) {
+  std::string text = HeaderText(font, family);
+  for (int c = 0; c < kGlyphCount; ++c) text += GlyphText(font, c);
+  return text + "ENDFONT\n";
+}
+
+void ExportBDF(const TFontHandler& font, const std::string& filename) {
+  RequireValidFont(font);
+  WriteTextFile(filename, BdfText(font, SourceName(filename)));
+}
