@@ -1,5 +1,6 @@
 #include "app/printing.h"
 
+#include "app/picturebox.h"
 #include "app/programinfo.h"
 #include "app/userdialogs.h"
 #include "app/version.h"
@@ -66,11 +67,7 @@ QImage PrintedCharset(const TFontHandler& font, bool highlightSize) {
   Bitmap table;
   PaintCharset(font, highlightSize, charset::kPaper, table);
   QImage picture(table.Width(), table.Height(), QImage::Format_RGB32);
-  for (int y = 0; y < table.Height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    const TColor* row = table.Row(y);
-    for (int x = 0; x < table.Width(); ++x) line[x] = 0xFF000000u | row[x];
-  }
+  CopyBitmapArea(table, picture, picture.rect());
   return picture;
 }
 

@@ -41,7 +41,8 @@ PrintLayout LayoutPrint(const PrintPage& page, QSize picture, int titleHeight);
 // in the user's locale; the name is the font file's without its folder.
 QString PrintTitle(const QString& fontFile, QSize cell, int dpi, const PrintLayout& layout);
 
-// The charset table as the charset page shows it, on white paper.
+// The charset table as the charset page shows it, but on white paper rather
+// than the window's colour.
 QImage PrintedCharset(const TFontHandler& font, bool highlightSize);
 
 // Prints the charset picture on one page of an open printer, with the
