@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <functional>
@@ -53,18 +54,22 @@ int ImportedWidth(int rightmostInk, int cellWidth);
 class TGlyphRenderer {
  public:
   explicit TGlyphRenderer(const QFont& font);
+  ~TGlyphRenderer();
+  TGlyphRenderer(const TGlyphRenderer&) = delete;
+  TGlyphRenderer& operator=(const TGlyphRenderer&) = delete;
 
   const QImage& Render(char32_t character);
   const QImage& Picture() const { return fpicture; }
-  // Glyph c of the font takes the pure black pixels of the picture within
-  // its cell, and the width they give.
+  // Glyph c of the font, still clear, takes the pure black pixels of the
+  // picture within its cell, and the width they give.
   void ReadGlyph(TFontHandler& font, int c) const;
 
  private:
-  QFont ffont;
   int fascent;
-  QRgb fbackground;
+  QColor fbackground;
   QImage fpicture;
+  // Stays open for all the characters: opening a painter costs more than drawing one.
+  QPainter fpainter;
 };
 
 // Called with each code and its rendering before it is read back.

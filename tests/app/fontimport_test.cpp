@@ -172,6 +172,33 @@ TEST_F(FontImportTest, RendersWithoutAntialiasingOnANonBlackBackground) {
   EXPECT_GT(black, 20);
 }
 
+// The fast read-back against the obvious one, pixel by pixel, over cells of
+// several widths and characters of much and little ink.
+TEST_F(FontImportTest, ReadsBackExactlyThePureBlackPixelsOfTheCell) {
+  for (int width : {1, 7, 8, 33, 63, 64}) {
+    TGlyphRenderer renderer(CellFont(kMono, 64, QFont::Black, false));
+    TFontHandler font(width, 64);
+    int c = 0;
+    for (char32_t character : {U'@', U'█', U'▒', U'.', U' ', U'W'}) {
+      QImage picture = renderer.Render(character).copy();
+      renderer.ReadGlyph(font, c);
+      std::string expected;
+      int rightmost = -1;
+      for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < width; ++x) {
+          const bool black = (picture.pixel(x, y) & 0xFFFFFF) == 0;
+          expected += black ? '#' : '.';
+          if (black) rightmost = std::max(rightmost, x);
+        }
+        expected += '\n';
+      }
+      EXPECT_EQ(GlyphRows(font, c), expected) << width << " " << c;
+      EXPECT_EQ(font.GetCharSize(c), ImportedWidth(rightmost, width));
+      ++c;
+    }
+  }
+}
+
 // Whatever the system lists must import: TrueType, OpenType, Type 1 and bitmap faces.
 TEST(InstalledFontsTest, EveryListedFamilyImportsWithSensibleResults) {
   const QStringList families = QFontDatabase::families();
