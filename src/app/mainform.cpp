@@ -90,7 +90,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
       fInProcess(new TInProcess(this)),
       fImportFontDLG(new TImportFontDLG(settings, *fInProcess, this)),
       fNewFontDLG(new TNewFontDLG(this)),
-      fStyleSelectDLG(new TStyleSelectDLG(this)),
+      fStyleSelectDLG(new TStyleSelectDLG(fstyles, this)),
       ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)),
       fParameterDLG(new TParameterDLG(dialogs, this)),

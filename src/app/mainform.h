@@ -10,6 +10,7 @@
 #include "app/mainactions.h"
 #include "app/printing.h"
 #include "app/selection.h"
+#include "app/styles.h"
 #include "app/viewswitch.h"
 #include "app/windowsettings.h"
 
@@ -125,6 +126,9 @@ class TMainForm : public QMainWindow {
   TSelectionCommands fselection;
   TGlyphPictureCommands fpictures;
   TPrintCommand fprinting;
+  // Destroyed before the document and the pages: the platform's look comes
+  // back while every widget and what it shows still exist.
+  TStyleManager fstyles;
   TAbout* fAbout = nullptr;
   TInProcess* fInProcess = nullptr;
   TImportFontDLG* fImportFontDLG = nullptr;

@@ -7,8 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TStyleSelectDLG::TStyleSelectDLG(QWidget* parent)
+TStyleSelectDLG::TStyleSelectDLG(TStyleManager& manager, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      fmanager(manager),
       fstyle(fmanager.ActiveStyle()),
       fStylesList(new TChangeListBox),
       fSelectBtn(new QPushButton(QStringLiteral("Übernehmen"))),

@@ -14,7 +14,8 @@ class TStyleSelectDLG : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TStyleSelectDLG(QWidget* parent = nullptr);
+  // The manager outlives the dialog.
+  explicit TStyleSelectDLG(TStyleManager& manager, QWidget* parent = nullptr);
 
   // The accepted look, as opposed to the one previewed on screen.
   const QString& Style() const { return fstyle; }
@@ -38,7 +39,7 @@ class TStyleSelectDLG : public QDialog {
   void CancelBtnClick();
   void ShowAccepted();
 
-  TStyleManager fmanager;
+  TStyleManager& fmanager;
   QString fstyle;
   TChangeListBox* fStylesList;
   QPushButton* fSelectBtn;

@@ -19,7 +19,8 @@ void Select(TStyleSelectDLG& dialog, const QString& name) {
 QColor WindowColor() { return QApplication::palette().color(QPalette::Window); }
 
 TEST(StyleSelectDLG, ListsTheStylesAndAcceptsTheActiveOne) {
-  TStyleSelectDLG dialog;
+  TStyleManager manager;
+  TStyleSelectDLG dialog(manager);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Erscheinungsbild anpassen"));
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(dialog.StylesList()->count(), 10);
@@ -30,7 +31,8 @@ TEST(StyleSelectDLG, ListsTheStylesAndAcceptsTheActiveOne) {
 }
 
 TEST(StyleSelectDLG, AStoredNameIsTakenOnlyWhenItMatchesExactly) {
-  TStyleSelectDLG dialog;
+  TStyleManager manager;
+  TStyleSelectDLG dialog(manager);
   dialog.SetStyle("Carbon");
   EXPECT_EQ(dialog.Style(), QStringLiteral("Carbon"));
   EXPECT_EQ(dialog.Manager().ActiveStyle(), QStringLiteral("Carbon"));
@@ -44,7 +46,8 @@ TEST(StyleSelectDLG, AStoredNameIsTakenOnlyWhenItMatchesExactly) {
 }
 
 TEST(StyleSelectDLG, SelectingPreviewsAtOnceAndVerwerfenReturnsToTheAcceptedStyle) {
-  TStyleSelectDLG dialog;
+  TStyleManager manager;
+  TStyleSelectDLG dialog(manager);
   dialog.SetStyle("Silver");
   const QColor silver = WindowColor();
   for (const char* name : {"Luna", "Obsidian", "Turquoise Gray"}) {
@@ -61,7 +64,8 @@ TEST(StyleSelectDLG, SelectingPreviewsAtOnceAndVerwerfenReturnsToTheAcceptedStyl
 }
 
 TEST(StyleSelectDLG, EscapeRevertsLikeVerwerfen) {
-  TStyleSelectDLG dialog;
+  TStyleManager manager;
+  TStyleSelectDLG dialog(manager);
   dialog.show();
   Select(dialog, "Luna");
   QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -69,7 +73,8 @@ TEST(StyleSelectDLG, EscapeRevertsLikeVerwerfen) {
 }
 
 TEST(StyleSelectDLG, UebernehmenKeepsTheLastPreviewAndAcceptsIt) {
-  TStyleSelectDLG dialog;
+  TStyleManager manager;
+  TStyleSelectDLG dialog(manager);
   Select(dialog, "Carbon");
   Select(dialog, "Lavender Classico");
   dialog.SelectBtn()->click();
@@ -79,7 +84,8 @@ TEST(StyleSelectDLG, UebernehmenKeepsTheLastPreviewAndAcceptsIt) {
 }
 
 TEST(StyleSelectDLG, ClosingByTheFrameNeitherAcceptsNorReverts) {
-  TStyleSelectDLG dialog;
+  TStyleManager manager;
+  TStyleSelectDLG dialog(manager);
   dialog.show();
   Select(dialog, "Iceberg Classico");
   dialog.close();
