@@ -69,7 +69,7 @@ void EditSession::SetCharRequest(bool value) {
 
 void EditSession::SetMarkRect(const TMarkRect& value) {
   fMarkRect = value;
-  emit PictureChanged();
+  emit MarkChanged();
 }
 
 QRect EditSession::MarkedArea() const { return MarkArea(fMarkRect, fCharBMP.size()); }
@@ -157,6 +157,8 @@ void EditSession::LoadChar(int c) {
   SetEditSize(font.GetCharSize(c));
   fEditChar = c;
   fEditKerning.Assign(font.GetKerning(c));
+  // A block placed into the previous glyph must not move over this one.
+  fblockPlaced = false;
   SetCharRequest(false);
   ClearHistory();
   emit PictureChanged();

@@ -93,8 +93,10 @@ class EditSession : public QObject {
   void LoadCommand(int selected, bool moveChar, bool autoStore);
 
  signals:
-  // The picture, zones, width or mark changed: the editor shows it again.
+  // The picture, zones or width changed: the editor shows it again.
   void PictureChanged();
+  // Only the marked rectangle changed.
+  void MarkChanged();
   void EditSizeChanged(int size);
   void CharRequestChanged(bool value);
   void ToolChanged(ToolId tool);

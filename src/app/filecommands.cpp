@@ -6,6 +6,7 @@
 #include "dialogs/importfontdlg.h"
 #include "dialogs/newfontdlg.h"
 #include "model/dosfont.h"
+#include "model/fontimport.h"
 #include "model/ioerror.h"
 
 #include <QFile>
@@ -18,6 +19,8 @@ const QString kSaveQuestion = QStringLiteral(
     "die Font jetzt gespeichert werden?");
 
 constexpr int kFullType = 3;
+// The entry of the import dialog for raw DOS font rows.
+constexpr int kDosDumpEntry = 1;
 
 QString TypeWarning(int type) {
   const QString lost = type == 1 ? QStringLiteral("die Zeichenbreite,\rdie Baseline und das Kerning nicht. ")
@@ -56,7 +59,10 @@ TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFon
       fimportFontDlg(importFontDlg),
       fwindow(window) {
   ImportDialog.Title = QStringLiteral("Import OEM-Font");
-  ImportDialog.Filters = {QStringLiteral("DOS-OEM-Fontdatei (*.fnt *.FNT)")};
+  ImportDialog.Filters = {QStringLiteral("DOS-OEM-Fontdatei (*.fnt *.FNT)"),
+                          QStringLiteral("BDF-Font (*.bdf *.BDF *.bdf.gz)"),
+                          QStringLiteral("PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)"),
+                          QStringLiteral("GFX-Header für Arduino (*.h *.H)")};
 }
 
 bool TFileCommands::SaveFontChecked(bool ask) {
@@ -128,7 +134,9 @@ void TFileCommands::OpenFontExecute() {
   if (SaveFontChecked(true) && fdialogs.ChooseOpenFile(FontOpenDialog)) OpenFontFile(FontOpenDialog.FileName);
 }
 
-void TFileCommands::HistoryListClick(const QString& path) {
+void TFileCommands::HistoryListClick(const QString& path) { OpenFileChecked(path); }
+
+void TFileCommands::OpenFileChecked(const QString& path) {
   if (SaveFontChecked(true)) OpenFontFile(path);
 }
 
@@ -183,7 +191,13 @@ void TFileCommands::NewImportedFont() {
 void TFileCommands::ImportActionExecute() {
   if (!SaveFontChecked(true) || !fdialogs.ChooseOpenFile(ImportDialog)) return;
   // Checked before anything changes: a file of the wrong size leaves the font alone.
-  AdoptUnnamedFont(MakeDosFont(ReadWholeFile(LocalPath(ImportDialog.FileName), kDosFontMaxSize)));
+  const std::string path = LocalPath(ImportDialog.FileName);
+  // A DOS dump has no header to recognise it by, so its entry decides; the
+  // other formats are told apart by their content.
+  if (ImportDialog.FilterIndex == kDosDumpEntry)
+    AdoptUnnamedFont(MakeDosFont(ReadWholeFile(path, kDosFontMaxSize)));
+  else
+    AdoptUnnamedFont(std::move(ImportFontFile(path).font));
   fdocument.SetSaveRequest(true);
 }
 

@@ -29,10 +29,14 @@ class TFileCommands {
   void OpenFontFile(const QString& name);
   void OpenFontExecute();
   void HistoryListClick(const QString& path);
+  // Opens a file named outside the open dialog (dropped on the window, or
+  // given on the command line) the way a chosen one is opened.
+  void OpenFileChecked(const QString& path);
   void NewFontExecute();
   void SaveFontExecute();
   void SaveFontAsExecute();
-  // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header).
+  // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header), or
+  // a BDF, PSF or Arduino GFX header font, as a new font without a file.
   void ImportActionExecute();
   // Whether the window may close.
   bool FormCloseQuery();

@@ -27,6 +27,8 @@ struct GlyphColors {
 // The block the editing commands act on: the marked cells, or the whole
 // glyph when nothing is marked. It may reach outside the glyph.
 QRect MarkArea(const TMarkRect& mark, QSize glyph);
+// Whether the cell lies in the marked rectangle; never for the empty mark.
+bool IsInMark(const TMarkRect& mark, QPoint cell);
 
 // The area's pixels at 1:1; cells outside the picture come out off.
 QImage CopyArea(const QImage& picture, const QRect& area, const GlyphColors& colors);

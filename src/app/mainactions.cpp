@@ -15,14 +15,14 @@ void SelectTool(TMainForm& form, ToolId tool) { form.Session().SelectTool(tool);
 const ActionDeclaration kActions[] = {
     {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain,
      [](TMainForm& f) { f.ShowAboutBox(); }},
-    {ActionId::OpenFont, "OpenFont", "Öffnen", "Font laden", "", "open", kPlain,
-     [](TMainForm& f) { f.Files().OpenFontExecute(); }},
-    {ActionId::NewFont, "NewFont", "Neu", "Neue Font erstellen", "", "new", kPlain,
-     [](TMainForm& f) { f.Files().NewFontExecute(); }},
-    {ActionId::SaveFont, "SaveFont", "Speichern", "Font speichern", "", "save", kPlain,
-     [](TMainForm& f) { f.Files().SaveFontExecute(); }},
-    {ActionId::SaveFontAs, "SaveFontAs", "Speichern unter", "Font unter anderem Namen speichern", "", "", kPlain,
-     [](TMainForm& f) { f.Files().SaveFontAsExecute(); }},
+    {ActionId::OpenFont, "OpenFont", "Öffnen", "Font laden", "Ctrl+O", "open", kPlain,
+     [](TMainForm& f) { f.Files().OpenFontExecute(); }, QKeySequence::Open},
+    {ActionId::NewFont, "NewFont", "Neu", "Neue Font erstellen", "Ctrl+N", "new", kPlain,
+     [](TMainForm& f) { f.Files().NewFontExecute(); }, QKeySequence::New},
+    {ActionId::SaveFont, "SaveFont", "Speichern", "Font speichern", "Ctrl+S", "save", kPlain,
+     [](TMainForm& f) { f.Files().SaveFontExecute(); }, QKeySequence::Save},
+    {ActionId::SaveFontAs, "SaveFontAs", "Speichern unter", "Font unter anderem Namen speichern", "Ctrl+Shift+S", "",
+     kPlain, [](TMainForm& f) { f.Files().SaveFontAsExecute(); }, QKeySequence::SaveAs},
     {ActionId::Mark, "Mark", "Mark", "markieren", "", "mark", kPlain,
      [](TMainForm& f) { SelectTool(f, ToolId::Mark); }},
     {ActionId::Paint, "Paint", "Paint", "Pixel bearbeiten", "", "paint", kPlain,
@@ -68,7 +68,7 @@ const ActionDeclaration kActions[] = {
        f.Printing().PrintExecute(f.Document().EditFont(), f.Document().filename(),
                                  f.IsChecked(ActionId::HighlightSize));
      }},
-    {ActionId::Export, "Export", "Exportieren", "", "", "export", kPlain,
+    {ActionId::Export, "Export", "Exportieren", "", "Ctrl+E", "export", kPlain,
      [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize)); }},
     {ActionId::CalculateFontSizes, "CalculateFontSizes", "Breite aller Zeichen automatisch setzen", "", "", "", kPlain,
      [](TMainForm& f) { f.FontOperations().CalculateFontSizesExecute(); }},
@@ -96,7 +96,8 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.FontOperations().RemoveFontLeftColsExecute(); }},
     {ActionId::SelectStyleAction, "SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain,
      [](TMainForm& f) { f.SelectStyle(); }},
-    {ActionId::Close, "Close", "Beenden", "", "", "", kPlain, [](TMainForm& f) { f.close(); }},
+    {ActionId::Close, "Close", "Beenden", "", "Ctrl+Q", "", kPlain, [](TMainForm& f) { f.close(); },
+     QKeySequence::Quit},
 };
 
 std::optional<ToolId> ToolOf(ActionId id) {

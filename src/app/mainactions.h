@@ -3,6 +3,8 @@
 #include "app/editsession.h"
 #include "app/viewswitch.h"
 
+#include <QKeySequence>
+
 #include <optional>
 #include <span>
 
@@ -72,6 +74,9 @@ struct ActionDeclaration {
   unsigned flags;
   // Null for commands that do nothing yet.
   void (*handler)(TMainForm&);
+  // The platform's own keys for the command, when it has them; the keys
+  // above serve where it has none.
+  QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
 };
 
 // Every action of the window, declared once.

@@ -1,7 +1,9 @@
 #include "app/mainform.h"
 
 #include "app/charsetview.h"
+#include "app/editorcanvas.h"
 #include "app/fontlist.h"
+#include "app/glyphpreview.h"
 #include "app/kerningview.h"
 #include "app/mainformtexts.h"
 #include "app/placement.h"
@@ -20,11 +22,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -45,13 +50,12 @@ constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
 const QString kHistoryTitle = QStringLiteral("Neu öffnen");
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
-constexpr int kPreviewSize = 64;
 
 // Width of each status panel at the window's designed size. The panels share
 // the status bar in these proportions, so a narrow window clips their texts
 // instead of laying one panel over the next.
 constexpr std::array<int, 6> kPanelWidths = {84, 110, 84, 120, 84, 54};
-enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel };
+enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel, kCellPanel };
 
 QLabel* CreatePanel() {
   auto* panel = new QLabel;
@@ -71,8 +75,16 @@ QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString
   return button;
 }
 
-QList<QKeySequence> Shortcuts(const char* declared) {
-  return QKeySequence::listFromString(QString::fromLatin1(declared), QKeySequence::PortableText);
+// The button that a tool bar or the menu bar shows for what no longer fits.
+void NameOverflowButton(QWidget* bar, const char* name) {
+  if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
+}
+
+QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
+  const QList<QKeySequence> standard = QKeySequence::keyBindings(declared.standard);
+  if (!standard.isEmpty()) return standard;
+  if (!*declared.shortcuts) return {};
+  return QKeySequence::listFromString(QString::fromLatin1(declared.shortcuts), QKeySequence::PortableText);
 }
 
 }  // namespace
@@ -101,6 +113,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   setObjectName("MainForm");
   setWindowTitle(kInitialCaption);
   setMinimumSize(kMinimumWindowSize);
+  setAcceptDrops(true);
   resize(kClientSize);
   const WindowSettings stored = WindowSettings::Read(settings);
   fStyleSelectDLG->SetStyle(stored.Style);
@@ -146,7 +159,7 @@ void TMainForm::CreateActions() {
     auto* action = new QAction(QString::fromUtf8(declared.caption), this);
     action->setObjectName(declared.name);
     if (*declared.hint) action->setToolTip(QString::fromUtf8(declared.hint));
-    action->setShortcuts(Shortcuts(declared.shortcuts));
+    action->setShortcuts(Shortcuts(declared));
     if (*declared.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(declared.icon)));
     action->setCheckable((declared.flags & kOption) || StateOf(declared.id, CommandState()).Checked);
     if (declared.handler) {
@@ -204,6 +217,8 @@ QToolBar* TMainForm::CreateMenuBar() {
   using enum ActionId;
   fMenuBar = new QMenuBar;
   fMenuBar->setObjectName("MainMenu");
+  fMenuBar->setAccessibleName(QStringLiteral("Menü"));
+  NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
   fMenuBar->setNativeMenuBar(false);
   fMenuBar->addMenu(
       CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
@@ -229,6 +244,7 @@ QToolBar* TMainForm::CreateMenuBar() {
   auto* bar = new QToolBar(QStringLiteral("Menü"), this);
   bar->setObjectName("MenuBar");
   bar->addWidget(fMenuBar);
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
   return bar;
 }
 
@@ -236,11 +252,16 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
   auto* bar = new QToolBar(title, this);
   bar->setObjectName(name);
   for (const ActionId entry : actions) {
-    if (entry == kSeparator)
+    if (entry == kSeparator) {
       bar->addSeparator();
-    else
-      bar->addAction(Action(entry));
+    } else {
+      // The buttons show icons only: assistive technology names them by their hints.
+      QAction* action = Action(entry);
+      bar->addAction(action);
+      bar->widgetForAction(action)->setAccessibleName(action->toolTip());
+    }
   }
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
   return bar;
 }
 
@@ -289,11 +310,13 @@ QWidget* TMainForm::CreateCharEditPage() {
   FontList->setAccessibleName(QStringLiteral("Zeichenliste"));
   FontList->setFixedWidth(150);
   FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  auto* preview = new QFrame(page);
-  preview->setObjectName("PreviewBox");
-  preview->setAccessibleName(QStringLiteral("Vorschau"));
-  preview->setFrameShape(QFrame::Box);
-  preview->setFixedSize(kPreviewSize, kPreviewSize);
+  // The preview sits in a bevel.
+  auto* bevel = new QFrame(page);
+  bevel->setFrameShape(QFrame::StyledPanel);
+  bevel->setFrameShadow(QFrame::Sunken);
+  auto* bevelLayout = new QVBoxLayout(bevel);
+  bevelLayout->setContentsMargins(1, 1, 1, 1);
+  bevelLayout->addWidget(new TGlyphPreview(fsession, bevel));
   auto* load = CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden"));
   auto* store = CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern"));
   connect(load, &QPushButton::clicked, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
@@ -303,14 +326,12 @@ QWidget* TMainForm::CreateCharEditPage() {
   buttons->addWidget(load);
   buttons->addWidget(store);
   auto* column = new QVBoxLayout;
-  column->addWidget(preview);
+  column->addWidget(bevel);
   column->addLayout(buttons);
   column->addStretch();
-  auto* editor = new QFrame(page);
-  editor->setObjectName("CharPaintBox");
-  editor->setAccessibleName(QStringLiteral("Zeicheneditor"));
-  editor->setFrameShape(QFrame::StyledPanel);
-  editor->setFrameShadow(QFrame::Sunken);
+  auto* editor = new TEditorCanvas(fsession, page);
+  connect(editor, &TEditorCanvas::PointerCellChanged, this,
+          [this](QPoint cell) { SetStatus(kCellPanel, QStringLiteral("%1:%2").arg(cell.x()).arg(cell.y())); });
   auto* layout = new QHBoxLayout(page);
   layout->addWidget(FontList);
   layout->addLayout(column);
@@ -491,6 +512,28 @@ void TMainForm::ShowAboutBox() {
 void TMainForm::SelectStyle() {
   CenterForm(*this, *fStyleSelectDLG);
   fdialogs.Execute(*fStyleSelectDLG);
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  fguard.Run([&] { ffiles.OpenFileChecked(path); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

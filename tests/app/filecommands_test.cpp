@@ -1,5 +1,7 @@
 #include "mainformfixture.h"
 
+#include "export/exportentries.h"
+
 #include "app/qimagecanvas.h"
 #include "components/changelistbox.h"
 #include "components/historyfilelist.h"
@@ -7,11 +9,14 @@
 #include "dialogs/newfontdlg.h"
 
 #include <sys/stat.h>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QUrl>
 
 namespace {
 
@@ -339,6 +344,57 @@ TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {
   }
 }
 
+TEST_F(FileCommandsTest, BdfPsfAndGfxFontsImportAsUnnamedChangedFonts) {
+  TFontHandler source(6, 9);
+  source.SetPixel(65, 2, 3, true);
+  source.SetCharSize(65, 5);
+  source.SetBaseLine(7);
+  // A GFX header keeps no empty rows above the highest ink.
+  source.SetPixel(66, 0, 0, true);
+  ExportEntryFile(source, 22, Path("font.bdf").toStdString(), false);
+  ExportEntryFile(source, 19, Path("font.h").toStdString(), false);
+  QByteArray psf("\x36\x04\x00\x09", 4);
+  psf.append(QByteArray(256 * 9, '\0'));
+  psf[4 + 65 * 9 + 3] = static_cast<char>(0x20);  // glyph 65, row 3: column 2
+  WriteBytes(Path("font.psf"), psf);
+  struct Row {
+    QString file;
+    int filter;
+    int width;
+  };
+  for (const Row& row : {Row{Path("font.bdf"), 2, 6}, Row{Path("font.psf"), 3, 8}, Row{Path("font.h"), 4, 6}}) {
+    TMainForm& form = Start();
+    OpenChangedNamedFont();
+    fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+    fdialogs.ExpectOpenFile(row.file, row.filter);
+    Trigger("ImportAction");
+    const TFontHandler& font = Document().EditFont();
+    EXPECT_EQ(font.FontWidth(), row.width) << row.file.toStdString();
+    EXPECT_EQ(font.FontHeight(), 9) << row.file.toStdString();
+    EXPECT_TRUE(font.GetPixel(65, 2, 3)) << row.file.toStdString();
+    EXPECT_FALSE(font.GetPixel(65, 3, 3)) << row.file.toStdString();
+    EXPECT_TRUE(Document().filename().isEmpty());
+    EXPECT_TRUE(Document().SaveRequest());
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("Font Type 3"));
+    EXPECT_EQ(Session().CharBMP().size(), QSize(row.width, 9));
+    fdialogs.VerifyAllAnswered();
+    Stop();
+  }
+}
+
+TEST_F(FileCommandsTest, ABrokenFontFileIsNamedInTheErrorAndChangesNothing) {
+  Start();
+  OpenChangedNamedFont();
+  WriteBytes(Path("broken.bdf"), "STARTFONT 2.1\nFONTBOUNDINGBOX 8 8 0 0\nCHARS 1\n");
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  fdialogs.ExpectOpenFile(Path("broken.bdf"), 2);
+  fdialogs.ExpectError();
+  Trigger("ImportAction");
+  EXPECT_TRUE(fdialogs.LastText().startsWith(QStringLiteral("BDF-Datei"))) << fdialogs.LastText().toStdString();
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
+}
+
 TEST_F(FileCommandsTest, DosImportTakesAnFntFileAsRawRows) {
   const QString path = Path("type1.fnt");
   WriteFontFile(path, 1, 8, 8);
@@ -502,6 +558,41 @@ TEST_F(FileCommandsTest, SavingOntoAFullDeviceShowsTheErrorAndKeepsTheChange) {
   EXPECT_TRUE(Document().SaveRequest());
   EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/full")).exists());
   EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+// Drops a list of files on the window; true when it took the drop.
+bool DropFiles(QWidget& target, const QStringList& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+  data.setUrls(urls);
+  const QPointF at(target.width() / 2, target.height() / 2);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&target, &drop);
+  return drop.isAccepted();
+}
+
+TEST_F(FileCommandsTest, AFontFileDroppedOnTheWindowOpensAfterTheSaveQuestion) {
+  TMainForm& form = Start();
+  Document().SetSaveRequest(true);
+  WriteFontFile(Path("dropped.fnt"), 2, 8, 12);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  EXPECT_TRUE(DropFiles(form, {Path("dropped.fnt")}));
+  EXPECT_EQ(fdialogs.Asked().front().Text, kSaveQuestion);
+  EXPECT_EQ(Document().filename(), Path("dropped.fnt"));
+  EXPECT_EQ(Document().fonttype(), 2);
+
+  WriteBytes(Path("text.txt"), "no font");
+  fdialogs.ExpectError();
+  EXPECT_TRUE(DropFiles(form, {Path("text.txt")}));
+  EXPECT_EQ(fdialogs.LastText(), QStringLiteral("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(Path("text.txt")));
+  EXPECT_EQ(Document().filename(), Path("dropped.fnt"));
+
+  EXPECT_FALSE(DropFiles(form, {Path("a.fnt"), Path("b.fnt")}));
+  fdialogs.VerifyAllAnswered();
 }
 
 }  // namespace

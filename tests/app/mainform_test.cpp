@@ -6,6 +6,7 @@
 #include "dialogs/about.h"
 #include "dialogs/styleselectdlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -13,11 +14,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -167,6 +172,46 @@ TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
   for (const auto& [name, keys] : rows) EXPECT_EQ(form.Action(name)->shortcut(), QKeySequence(keys)) << name;
   EXPECT_EQ(form.Action("Redo")->shortcuts(),
             (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+}
+
+TEST_F(MainFormTest, StandardFileKeysRunTheirCommandsAndNoTwoActionsShareAKey) {
+  TMainForm& form = Start();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  Document().SetSaveRequest(true);
+  struct Row {
+    const char* action;
+    QKeySequence keys;
+    std::function<void()> expect;  // the cancelled dialog the command opens
+  };
+  const Row rows[] = {
+      {"NewFont", QKeySequence("Ctrl+N"),
+       [this] {
+         fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+         fdialogs.ExpectDialog([](QDialog&) { return false; });
+       }},
+      {"OpenFont", QKeySequence("Ctrl+O"), [this] { fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel); }},
+      {"SaveFont", QKeySequence("Ctrl+S"), [this] { fdialogs.ExpectSaveFile(QString()); }},
+      {"SaveFontAs", QKeySequence("Ctrl+Shift+S"), [this] { fdialogs.ExpectSaveFile(QString()); }},
+      {"Export", QKeySequence("Ctrl+E"), [this] { fdialogs.ExpectSaveFile(QString()); }},
+  };
+  for (const Row& row : rows) {
+    QSignalSpy triggered(form.Action(row.action), &QAction::triggered);
+    row.expect();
+    QTest::keySequence(&form, row.keys);
+    EXPECT_EQ(triggered.count(), 1) << row.action;
+    fdialogs.VerifyAllAnswered();
+  }
+  std::set<QString> keys;
+  for (const QAction* action : form.actions())
+    for (const QKeySequence& sequence : action->shortcuts())
+      EXPECT_TRUE(keys.insert(sequence.toString()).second)
+          << sequence.toString().toStdString() << " " << action->objectName().toStdString();
+
+  Document().SetSaveRequest(false);
+  QTest::keySequence(&form, QKeySequence("Ctrl+Q"));
+  EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(MainFormTest, EveryToolButtonHasAnIcon) {
