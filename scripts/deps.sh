@@ -6,13 +6,14 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-svg-dev
+  libemf2svg-dev libwmf-dev fonts-urw-base35
   libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core console-setup-linux xfonts-utils pcf2bdf
+  fonts-dejavu-core fonts-terminus xfonts-terminus console-setup-linux xfonts-utils pcf2bdf
   nasm binutils-m68k-linux-gnu binutils-avr
   clang-14 libclang-rt-14-dev clang-format
   strace
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick poppler-utils
   qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base dpkg-dev
 )

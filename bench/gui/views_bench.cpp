@@ -121,6 +121,7 @@ class GrowTo64 : public UserDialogs {
   void ShowInformation(const QString&) override {}
   bool ChooseOpenFile(FileChoice&) override { return false; }
   bool ChooseSaveFile(FileChoice&) override { return false; }
+  bool ChoosePrinter(QPrinter&) override { return false; }
   bool Execute(QDialog& dialog) override {
     auto& parameters = dynamic_cast<TParameterDLG&>(dialog);
     parameters.show();

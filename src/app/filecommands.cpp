@@ -3,6 +3,7 @@
 #include "app/document.h"
 #include "app/editsession.h"
 #include "app/placement.h"
+#include "dialogs/importfontdlg.h"
 #include "dialogs/newfontdlg.h"
 #include "model/dosfont.h"
 #include "model/fontimport.h"
@@ -42,7 +43,8 @@ FileChoice FntChoice(const QString& title, const QStringList& filters, int filte
 
 }  // namespace
 
-TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, QWidget& window)
+TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg,
+                             TImportFontDLG& importFontDlg, QWidget& window)
     : FontOpenDialog(
           FntChoice(QStringLiteral("Fontdatei öffnen"), {QStringLiteral("<kelvaront>-Fontfile (*.FNT *.fnt)")}, 1)),
       FontSaveDialog(FntChoice(QStringLiteral("Font speichern"),
@@ -54,6 +56,7 @@ TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFon
       fdocument(session.Document()),
       fdialogs(dialogs),
       fnewFontDlg(newFontDlg),
+      fimportFontDlg(importFontDlg),
       fwindow(window) {
   ImportDialog.Title = QStringLiteral("Import OEM-Font");
   ImportDialog.Filters = {QStringLiteral("DOS-OEM-Fontdatei (*.fnt *.FNT)"),
@@ -158,8 +161,7 @@ void TFileCommands::NewFontExecute() {
       AdoptUnnamedFont(std::make_unique<TFontHandler>(fnewFontDlg.FontWidth(), fnewFontDlg.FontHeight()));
       fdocument.SetSaveRequest(false);
     } else {
-      // The import of an installed font is not offered yet: the font stays, the editor starts afresh.
-      fsession.ResetForNewFont();
+      NewImportedFont();
     }
   }
   fsession.SetCharRequest(false);
@@ -170,6 +172,20 @@ void TFileCommands::AdoptUnnamedFont(std::unique_ptr<TFontHandler> font) {
   fdocument.Setfilename(QString());
   fdocument.Setfonttype(type);
   fdocument.ReplaceFont(std::move(font));
+}
+
+void TFileCommands::NewImportedFont() {
+  CenterForm(fwindow, fimportFontDlg);
+  if (!fdialogs.Execute(fimportFontDlg) || !fimportFontDlg.ImportFont()) {
+    // The font stays; the editor starts afresh all the same.
+    fsession.ResetForNewFont();
+    return;
+  }
+  const TFontHandler& imported = *fimportFontDlg.ImportFont();
+  fdocument.Setfilename(QString());
+  fdocument.Setfonttype(imported.fonttype());
+  fdocument.AssignFont(imported);
+  fdocument.SetSaveRequest(true);
 }
 
 void TFileCommands::ImportActionExecute() {

@@ -10,6 +10,7 @@ class EditSession;
 class FontDocument;
 class QWidget;
 class TFontHandler;
+class TImportFontDLG;
 class TNewFontDLG;
 
 // The commands of the "Datei" menu that replace or save the font. The
@@ -17,7 +18,8 @@ class TNewFontDLG;
 class TFileCommands {
  public:
   // Dialogs are centred over the window.
-  TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, QWidget& window);
+  TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, TImportFontDLG& importFontDlg,
+                QWidget& window);
 
   // Stores a pending glyph and saves unsaved changes, asking first when ask is
   // set; false when the caller must not go on.
@@ -50,10 +52,13 @@ class TFileCommands {
   void WriteFont();
   // Takes over a font that has no file yet.
   void AdoptUnnamedFont(std::unique_ptr<TFontHandler> font);
+  // Asks for an installed font and takes over what it imports.
+  void NewImportedFont();
 
   EditSession& fsession;
   FontDocument& fdocument;
   UserDialogs& fdialogs;
   TNewFontDLG& fnewFontDlg;
+  TImportFontDLG& fimportFontDlg;
   QWidget& fwindow;
 };

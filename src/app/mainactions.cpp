@@ -13,7 +13,8 @@ namespace {
 void SelectTool(TMainForm& form, ToolId tool) { form.Session().SelectTool(tool); }
 
 const ActionDeclaration kActions[] = {
-    {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain, nullptr},
+    {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain,
+     [](TMainForm& f) { f.ShowAboutBox(); }},
     {ActionId::OpenFont, "OpenFont", "Öffnen", "Font laden", "Ctrl+O", "open", kPlain,
      [](TMainForm& f) { f.Files().OpenFontExecute(); }, QKeySequence::Open},
     {ActionId::NewFont, "NewFont", "Neu", "Neue Font erstellen", "Ctrl+N", "new", kPlain,
@@ -42,8 +43,10 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.Selection().CopyExecute(); }},
     {ActionId::Copy2, "Copy2", "Copy2", "kopieren", "Ctrl+Ins", "copy", kPlain,
      [](TMainForm& f) { f.Selection().CopyExecute(); }},
-    {ActionId::SaveAsBitmap, "SaveAsBitmap", "Zeichen als Bitmap speichern", "", "", "", kPlain, nullptr},
-    {ActionId::LoadFromBitmap, "LoadFromBitmap", "Zeichen aus Bitmap importieren", "", "", "", kPlain, nullptr},
+    {ActionId::SaveAsBitmap, "SaveAsBitmap", "Zeichen als Bitmap speichern", "", "", "", kPlain,
+     [](TMainForm& f) { f.Pictures().SaveAsBitmapExecute(); }},
+    {ActionId::LoadFromBitmap, "LoadFromBitmap", "Zeichen aus Bitmap importieren", "", "", "", kPlain,
+     [](TMainForm& f) { f.Pictures().LoadFromBitmapExecute(); }},
     {ActionId::Invert, "Invert", "Invertieren", "Markierung invertieren", "", "invert", kPlain,
      [](TMainForm& f) { f.Selection().InvertExecute(); }},
     {ActionId::Line, "Line", "Line", "Linie zeichnen", "", "line", kPlain,
@@ -60,7 +63,11 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.SwitchView(ViewAction::CharEdit); }},
     {ActionId::Charset, "Charset", "Zeichensatz", "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::Charset); }},
-    {ActionId::Print, "Print", "Drucken", "", "Ctrl+P", "print", kPlain, nullptr},
+    {ActionId::Print, "Print", "Drucken", "", "Ctrl+P", "print", kPlain,
+     [](TMainForm& f) {
+       f.Printing().PrintExecute(f.Document().EditFont(), f.Document().filename(),
+                                 f.IsChecked(ActionId::HighlightSize));
+     }},
     {ActionId::Export, "Export", "Exportieren", "", "Ctrl+E", "export", kPlain,
      [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize)); }},
     {ActionId::CalculateFontSizes, "CalculateFontSizes", "Breite aller Zeichen automatisch setzen", "", "", "", kPlain,
@@ -87,7 +94,8 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.FontOperations().RemoveLeftColsExecute(); }},
     {ActionId::RemoveFontLeftCols, "RemoveFontLeftCols", "Leerspalten vor allen Zeichen entfernen", "", "", "", kPlain,
      [](TMainForm& f) { f.FontOperations().RemoveFontLeftColsExecute(); }},
-    {ActionId::SelectStyleAction, "SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain, nullptr},
+    {ActionId::SelectStyleAction, "SelectStyleAction", "Erscheinungsbild ändern", "", "", "", kPlain,
+     [](TMainForm& f) { f.SelectStyle(); }},
     {ActionId::Close, "Close", "Beenden", "", "Ctrl+Q", "", kPlain, [](TMainForm& f) { f.close(); },
      QKeySequence::Quit},
 };

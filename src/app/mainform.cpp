@@ -10,10 +10,13 @@
 #include "app/settings.h"
 #include "app/toolbarlayout.h"
 #include "components/historyfilelist.h"
+#include "dialogs/about.h"
 #include "dialogs/charspacedlg.h"
+#include "dialogs/importfontdlg.h"
 #include "dialogs/inprocess.h"
 #include "dialogs/newfontdlg.h"
 #include "dialogs/parameterdlg.h"
+#include "dialogs/styleselectdlg.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -90,15 +93,21 @@ QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
 TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       fsettings(settings),
+      fdialogs(dialogs),
       fguard(dialogs),
       fsession(fdocument, dialogs),
       fselection(fsession),
+      fpictures(fsession, dialogs),
+      fprinting(dialogs),
+      fAbout(new TAbout(this)),
+      fInProcess(new TInProcess(this)),
+      fImportFontDLG(new TImportFontDLG(settings, *fInProcess, this)),
       fNewFontDLG(new TNewFontDLG(this)),
-      ffiles(fsession, dialogs, *fNewFontDLG, *this),
+      fStyleSelectDLG(new TStyleSelectDLG(fstyles, this)),
+      ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
       fHistoryList(new TKVHistoryFileList(this)),
       fParameterDLG(new TParameterDLG(dialogs, this)),
       fCharSpaceDlg(new TCharSpaceDlg(settings, this)),
-      fInProcess(new TInProcess(this)),
       fexport(fdocument, dialogs),
       ffontOperations(fsession, dialogs, *fParameterDLG, *fCharSpaceDlg, *fInProcess, *this) {
   Q_INIT_RESOURCE(glyphwright);
@@ -108,7 +117,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   setAcceptDrops(true);
   resize(kClientSize);
   const WindowSettings stored = WindowSettings::Read(settings);
-  fstyle = stored.Style;
+  fStyleSelectDLG->SetStyle(stored.Style);
   CreateActions();
   ConnectCharSpace();
   ApplyStoredOptions(stored);
@@ -441,7 +450,7 @@ WindowSettings TMainForm::CurrentSettings() const {
   current.AutoLoadChar = IsChecked(ActionId::AutoLoadChar);
   current.AutoStoreChar = IsChecked(ActionId::AutoStoreChar);
   for (int i = 0; i < kToolBarCount; ++i) current.ToolBars[i] = fToolBars[i]->pos();
-  current.Style = fstyle;
+  current.Style = Style();
   return current;
 }
 
@@ -493,6 +502,18 @@ void TMainForm::ShowNewFont() {
 }
 
 QMenu* TMainForm::createPopupMenu() { return nullptr; }
+
+const QString& TMainForm::Style() const { return fStyleSelectDLG->Style(); }
+
+void TMainForm::ShowAboutBox() {
+  CenterForm(*this, *fAbout);
+  fdialogs.Execute(*fAbout);
+}
+
+void TMainForm::SelectStyle() {
+  CenterForm(*this, *fStyleSelectDLG);
+  fdialogs.Execute(*fStyleSelectDLG);
+}
 
 namespace {
 

@@ -6,8 +6,11 @@
 #include "app/exportcommand.h"
 #include "app/filecommands.h"
 #include "app/fontoperations.h"
+#include "app/glyphpictures.h"
 #include "app/mainactions.h"
+#include "app/printing.h"
 #include "app/selection.h"
+#include "app/styles.h"
 #include "app/viewswitch.h"
 #include "app/windowsettings.h"
 
@@ -22,14 +25,17 @@ class QMenuBar;
 class QTabWidget;
 class QToolBar;
 class Settings;
+class TAbout;
 class TCharSpaceDlg;
 class TCharsetView;
 class TFontList;
+class TImportFontDLG;
 class TInProcess;
 class TKerningView;
 class TKVHistoryFileList;
 class TNewFontDLG;
 class TParameterDLG;
+class TStyleSelectDLG;
 class UserDialogs;
 
 // The main window: the shell that owns the document and the editing session,
@@ -46,10 +52,15 @@ class TMainForm : public QMainWindow {
   EditSession& Session() { return fsession; }
   TFileCommands& Files() { return ffiles; }
   TSelectionCommands& Selection() { return fselection; }
+  TGlyphPictureCommands& Pictures() { return fpictures; }
+  TPrintCommand& Printing() { return fprinting; }
   TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
+  TImportFontDLG& ImportFontDLG() { return *fImportFontDLG; }
+  TInProcess& InProcess() { return *fInProcess; }
+  TAbout& About() { return *fAbout; }
+  TStyleSelectDLG& StyleSelectDLG() { return *fStyleSelectDLG; }
   TParameterDLG& ParameterDLG() { return *fParameterDLG; }
   TCharSpaceDlg& CharSpaceDlg() { return *fCharSpaceDlg; }
-  TInProcess& InProcess() { return *fInProcess; }
   TExportCommand& Exporter() { return fexport; }
   TFontOperations& FontOperations() { return ffontOperations; }
   TCharsetView& CharsetView() { return *fCharsetView; }
@@ -62,12 +73,16 @@ class TMainForm : public QMainWindow {
 
   // The status bar panel 0..5.
   QString StatusText(int panel) const;
-  const QString& Style() const { return fstyle; }
+  // The accepted look of the program.
+  const QString& Style() const;
 
   void SwitchView(ViewAction used);
   // Opens a font file named outside the open dialog (on the command line,
   // or dropped on the window) as if it was chosen there; errors are shown.
   void OpenFile(const QString& path);
+  // The about box and the appearance dialog, centred over the window.
+  void ShowAboutBox();
+  void SelectStyle();
   // None: the tool bars cannot be hidden.
   QMenu* createPopupMenu() override;
 
@@ -110,19 +125,27 @@ class TMainForm : public QMainWindow {
   void StoreCharButtonClick();
 
   Settings& fsettings;
+  UserDialogs& fdialogs;
   CommandGuard fguard;
   FontDocument fdocument;
   EditSession fsession;
   TSelectionCommands fselection;
+  TGlyphPictureCommands fpictures;
+  TPrintCommand fprinting;
+  // Destroyed before the document and the pages: the platform's look comes
+  // back while every widget and what it shows still exist.
+  TStyleManager fstyles;
+  TAbout* fAbout = nullptr;
+  TInProcess* fInProcess = nullptr;
+  TImportFontDLG* fImportFontDLG = nullptr;
   TNewFontDLG* fNewFontDLG = nullptr;
+  TStyleSelectDLG* fStyleSelectDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
   TParameterDLG* fParameterDLG;
   TCharSpaceDlg* fCharSpaceDlg;
-  TInProcess* fInProcess;
   TExportCommand fexport;
   TFontOperations ffontOperations;
-  QString fstyle;
   ViewChecks fview;
 
   std::map<ActionId, QAction*> factions;

@@ -9,7 +9,9 @@ namespace {
 
 constexpr QRgb kOpaque = 0xFF000000u;
 
-void CopyArea(const Bitmap& bitmap, QImage& picture, const QRect& area) {
+}  // namespace
+
+void CopyBitmapArea(const Bitmap& bitmap, QImage& picture, const QRect& area) {
   for (int y = area.top(); y <= area.bottom(); ++y) {
     const TColor* from = bitmap.Row(y) + area.left();
     auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y)) + area.left();
@@ -17,21 +19,19 @@ void CopyArea(const Bitmap& bitmap, QImage& picture, const QRect& area) {
   }
 }
 
-}  // namespace
-
 TPictureBox::TPictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void TPictureBox::SetPicture(const Bitmap& bitmap) {
   if (fpicture.width() != bitmap.Width() || fpicture.height() != bitmap.Height())
     fpicture = QImage(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
-  CopyArea(bitmap, fpicture, fpicture.rect());
+  CopyBitmapArea(bitmap, fpicture, fpicture.rect());
   setFixedSize(fpicture.size());
   update();
 }
 
 void TPictureBox::UpdateArea(const Bitmap& bitmap, const QRect& area) {
   const QRect inside = area & fpicture.rect();
-  CopyArea(bitmap, fpicture, inside);
+  CopyBitmapArea(bitmap, fpicture, inside);
   update(inside);
 }
 

@@ -5,6 +5,9 @@
 
 class Bitmap;
 
+// Copies one area of the bitmap into a picture of the bitmap's size, opaque.
+void CopyBitmapArea(const Bitmap& bitmap, QImage& picture, const QRect& area);
+
 // Shows a rendered picture 1:1 from its top-left corner and takes the
 // picture's size, so a scroll box around it scrolls over the whole picture.
 // Painting only copies the picture; rendering happens elsewhere.

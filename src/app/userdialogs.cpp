@@ -1,16 +1,16 @@
 #include "app/userdialogs.h"
 
+#include "app/programinfo.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
 
 const QString kConfirmTitle = QStringLiteral("Bestätigen");
-// The application's title. Not set as Qt's display name, which the window
-// system would append to every window caption.
-const QString kApplicationTitle = QStringLiteral("<kelvaront>-Rastermeister");
 
 // Message texts break lines with a lone CR, which a label does not show.
 QString DisplayText(QString text) {
@@ -32,7 +32,9 @@ DialogAnswer Ask(const QString& text, bool withCancel) {
 }
 
 void Tell(QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, kApplicationTitle, DisplayText(text), QMessageBox::Ok);
+  // The application's title, not set as Qt's display name, which the window
+  // system would append to every window caption.
+  QMessageBox box(icon, QString::fromUtf8(kApplicationTitle), DisplayText(text), QMessageBox::Ok);
   box.exec();
 }
 
@@ -75,3 +77,11 @@ bool QtUserDialogs::ChooseOpenFile(FileChoice& choice) { return ChooseFile(choic
 bool QtUserDialogs::ChooseSaveFile(FileChoice& choice) { return ChooseFile(choice, QFileDialog::AcceptSave); }
 
 bool QtUserDialogs::Execute(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
+bool QtUserDialogs::ChoosePrinter(QPrinter& printer) {
+  QPrintDialog dialog(&printer);
+  dialog.setWindowTitle(QStringLiteral("Drucken"));
+  // The charset fills exactly one page.
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  return dialog.exec() == QDialog::Accepted;
+}

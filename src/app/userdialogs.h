@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QDialog;
+class QPrinter;
 
 enum class DialogAnswer { Yes, No, Cancel };
 
@@ -47,6 +48,8 @@ class UserDialogs {
   virtual bool ChooseSaveFile(FileChoice& choice) = 0;
   // Shows the dialog modally; true when it was accepted.
   virtual bool Execute(QDialog& dialog) = 0;
+  // The print dialog; true when the user chose to print. The printer keeps the choice.
+  virtual bool ChoosePrinter(QPrinter& printer) = 0;
 };
 
 // Real message boxes and file dialogs.
@@ -59,4 +62,5 @@ class QtUserDialogs : public UserDialogs {
   bool ChooseOpenFile(FileChoice& choice) override;
   bool ChooseSaveFile(FileChoice& choice) override;
   bool Execute(QDialog& dialog) override;
+  bool ChoosePrinter(QPrinter& printer) override;
 };

@@ -35,8 +35,6 @@ TNewFontDLG::TNewFontDLG(QWidget* parent)
   fNewBtn->setObjectName("NewBtn");
   fImportBtn->setObjectName("ImportBtn");
   fNewBtn->setChecked(true);
-  // The import of installed fonts is not available yet.
-  fImportBtn->setEnabled(false);
   connect(fNewBtn, &QRadioButton::clicked, this, [this] { ImportBtnClick(0); });
   connect(fImportBtn, &QRadioButton::clicked, this, [this] { ImportBtnClick(1); });
 

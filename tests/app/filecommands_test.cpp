@@ -5,6 +5,7 @@
 #include "app/qimagecanvas.h"
 #include "components/changelistbox.h"
 #include "components/historyfilelist.h"
+#include "dialogs/importfontdlg.h"
 #include "dialogs/newfontdlg.h"
 
 #include <sys/stat.h>
@@ -13,6 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QUrl>
 
 namespace {
@@ -245,6 +249,71 @@ TEST_F(FileCommandsTest, NewFontDialogShowsTheSizesOfItsLastUse) {
   EXPECT_EQ(shown, QSize(5, 12));
   EXPECT_EQ(Document().EditFont().FontWidth(), 5);
   EXPECT_EQ(Document().EditFont().FontHeight(), 12);
+}
+
+class NewImportedFontTest : public FileCommandsTest {
+ protected:
+  // New font: the installed-font choice, then the import dialog, which imports
+  // DejaVu Sans Mono at the given height or is cancelled.
+  void ExpectImport(int height, bool imported) {
+    fdialogs.ExpectDialog([](QDialog& dialog) {
+      dynamic_cast<TNewFontDLG&>(dialog).ImportBtn()->click();
+      return true;
+    });
+    fdialogs.ExpectDialog([=](QDialog& dialog) {
+      auto& import = dynamic_cast<TImportFontDLG&>(dialog);
+      const auto found = import.FontList()->findItems(QStringLiteral("DejaVu Sans Mono"), Qt::MatchExactly);
+      EXPECT_EQ(found.size(), 1);
+      import.FontList()->SetItemIndex(import.FontList()->row(found.value(0)));
+      import.Hoehe()->setValue(height);
+      if (imported) import.ImportButton()->click();
+      return imported;
+    });
+  }
+};
+
+TEST_F(NewImportedFontTest, TheImportedFontReplacesTheFontUnnamedAndChanged) {
+  TMainForm& form = Start();
+  OpenChangedNamedFont();
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  ExpectImport(12, true);
+  Trigger("NewFont");
+  EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Import WINDOWS®-Font"));
+  const TFontHandler& font = Document().EditFont();
+  const int width = form.ImportFontDLG().maxwidth();
+  EXPECT_EQ(font.FontWidth(), width);
+  EXPECT_EQ(font.FontHeight(), 12);
+  EXPECT_EQ(font.GetCharSize(' '), width);
+  EXPECT_TRUE(Document().filename().isEmpty());
+  EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral("ohne Namen")));
+  EXPECT_EQ(Document().fonttype(), 3);
+  EXPECT_TRUE(Document().SaveRequest());
+  EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
+  EXPECT_FALSE(Session().CharRequest());
+  EXPECT_EQ(Session().CharBMP().size(), QSize(width, 12));
+
+  // A later import in the dialog leaves the copy the window took alone.
+  form.ImportFontDLG().Hoehe()->setValue(20);
+  form.ImportFontDLG().ImportButton()->click();
+  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
+}
+
+TEST_F(NewImportedFontTest, ACancelledImportKeepsTheFontButClearsTheEditor) {
+  Start();
+  OpenChangedNamedFont();
+  Session().LoadChar(65);
+  Session().PushUndo();
+  Session().SetMarkRect({0, 0, 3, 3});
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  ExpectImport(12, false);
+  Trigger("NewFont");
+  EXPECT_EQ(Document().EditFont().FontWidth(), 8);
+  EXPECT_EQ(Document().filename(), Path("named.fnt"));
+  EXPECT_TRUE(Document().SaveRequest());
+  EXPECT_FALSE(Session().CanUndo());
+  EXPECT_TRUE(Session().MarkRect().IsEmpty());
+  EXPECT_FALSE(Session().CharRequest());
+  EXPECT_EQ(Session().CharBMP().pixel(0, 0) & 0xFFFFFF, Session().OffColor());
 }
 
 TEST_F(FileCommandsTest, DosImportTakesTheHeightFromTheFileSize) {

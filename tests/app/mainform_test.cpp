@@ -3,6 +3,8 @@
 #include "app/placement.h"
 #include "components/changelistbox.h"
 #include "components/historyfilelist.h"
+#include "dialogs/about.h"
+#include "dialogs/styleselectdlg.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -101,13 +104,12 @@ TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
 }
 
 TEST_F(MainFormTest, ChoosingHilfeShowsTheAboutBox) {
-  TMainForm& form = Start();
-  int shown = 0;
-  QObject::connect(form.Action("ShowAbout"), &QAction::triggered, [&] { ++shown; });
+  Start();
   QAction* help = Child<QMenuBar>("MainMenu")->actions().last();
   EXPECT_EQ(help->toolTip(), QStringLiteral("Über das Programm"));
+  fdialogs.ExpectDialog([](QDialog& dialog) { return dynamic_cast<TAbout*>(&dialog) != nullptr; });
   help->trigger();
-  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(fdialogs.LastText(), QStringLiteral("Information"));
 }
 
 TEST_F(MainFormTest, ActionsCarryTheirCaptionsAndHints) {
@@ -278,12 +280,37 @@ TEST_F(MainFormTest, SizeAndMaximisedStateComeBackAndAnOversizedWindowIsIgnored)
   EXPECT_EQ(fsettings.ReadInteger(kOptionsSection, "WIDTH", 0), 650);
 }
 
-TEST_F(MainFormTest, StoredStyleNameIsKept) {
+TEST_F(MainFormTest, StoredStyleStartsTheProgramInItAndIsWrittenBack) {
   fsettings.WriteString(kDesignSection, "Style", "Carbon");
   TMainForm& form = Start();
   EXPECT_EQ(form.Style(), QStringLiteral("Carbon"));
+  EXPECT_EQ(form.StyleSelectDLG().Manager().ActiveStyle(), QStringLiteral("Carbon"));
+  EXPECT_EQ(Child<TChangeListBox>("StylesList")->currentItem()->text(), QStringLiteral("Carbon"));
   ASSERT_TRUE(form.close());
   EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Carbon"));
+}
+
+TEST_F(MainFormTest, AStoredStyleDifferingInCaseStartsInTheSystemLookAndStoresIt) {
+  fsettings.WriteString(kDesignSection, "Style", "carbon");
+  TMainForm& form = Start();
+  EXPECT_EQ(form.StyleSelectDLG().Manager().ActiveStyle(), QStringLiteral("Windows"));
+  ASSERT_TRUE(form.close());
+  EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Windows"));
+}
+
+TEST_F(MainFormTest, AStyleAcceptedInTheDialogIsStoredAtClose) {
+  TMainForm& form = Start();
+  fdialogs.ExpectDialog([](QDialog& dialog) {
+    auto* styles = dialog.findChild<TChangeListBox*>("StylesList");
+    styles->SetItemIndex(styles->row(styles->findItems("Luna", Qt::MatchExactly).value(0)));
+    dialog.findChild<QPushButton*>("SelectBtn")->click();
+    return dialog.result() == QDialog::Accepted;
+  });
+  Trigger("SelectStyleAction");
+  EXPECT_EQ(fdialogs.LastText(), QStringLiteral("Erscheinungsbild anpassen"));
+  EXPECT_EQ(form.Style(), QStringLiteral("Luna"));
+  ASSERT_TRUE(form.close());
+  EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Luna"));
 }
 
 TEST_F(MainFormTest, WindowIsCentredWhenTheStoredPositionLeavesTheScreen) {

@@ -21,6 +21,8 @@ const char* KindName(DialogKind kind) {
       return "save-file dialog";
     case DialogKind::Dialog:
       return "dialog";
+    case DialogKind::Printer:
+      return "print dialog";
   }
   return "?";
 }
@@ -29,29 +31,36 @@ const char* KindName(DialogKind kind) {
 
 ScriptedDialogs::~ScriptedDialogs() { VerifyAllAnswered(); }
 
-void ScriptedDialogs::ExpectYesNo(DialogAnswer answer) { fanswers.push_back({DialogKind::YesNo, answer, {}, 1, {}}); }
-
-void ScriptedDialogs::ExpectYesNoCancel(DialogAnswer answer) {
-  fanswers.push_back({DialogKind::YesNoCancel, answer, {}, 1, {}});
+void ScriptedDialogs::ExpectYesNo(DialogAnswer answer) {
+  fanswers.push_back({DialogKind::YesNo, answer, {}, 1, {}, {}});
 }
 
-void ScriptedDialogs::ExpectError() { fanswers.push_back({DialogKind::Error, DialogAnswer::Yes, {}, 1, {}}); }
+void ScriptedDialogs::ExpectYesNoCancel(DialogAnswer answer) {
+  fanswers.push_back({DialogKind::YesNoCancel, answer, {}, 1, {}, {}});
+}
+
+void ScriptedDialogs::ExpectError() { fanswers.push_back({DialogKind::Error, DialogAnswer::Yes, {}, 1, {}, {}}); }
 
 void ScriptedDialogs::ExpectInformation() {
-  fanswers.push_back({DialogKind::Information, DialogAnswer::Yes, {}, 1, {}});
+  fanswers.push_back({DialogKind::Information, DialogAnswer::Yes, {}, 1, {}, {}});
 }
 
 void ScriptedDialogs::ExpectOpenFile(const QString& path, int filterIndex) {
-  fanswers.push_back({DialogKind::OpenFile, DialogAnswer::Yes, path, filterIndex, {}});
+  fanswers.push_back({DialogKind::OpenFile, DialogAnswer::Yes, path, filterIndex, {}, {}});
 }
 
 void ScriptedDialogs::ExpectSaveFile(const QString& path, int filterIndex) {
-  fanswers.push_back({DialogKind::SaveFile, DialogAnswer::Yes, path, filterIndex, {}});
+  fanswers.push_back({DialogKind::SaveFile, DialogAnswer::Yes, path, filterIndex, {}, {}});
 }
 
 void ScriptedDialogs::ExpectDialog(DialogScript script) {
   if (!script) ADD_FAILURE() << "ExpectDialog needs a script that fills in the dialog";
-  fanswers.push_back({DialogKind::Dialog, DialogAnswer::Yes, {}, 1, std::move(script)});
+  fanswers.push_back({DialogKind::Dialog, DialogAnswer::Yes, {}, 1, std::move(script), {}});
+}
+
+void ScriptedDialogs::ExpectPrinter(PrinterScript script) {
+  if (!script) ADD_FAILURE() << "ExpectPrinter needs a script that sets up the printer";
+  fanswers.push_back({DialogKind::Printer, DialogAnswer::Yes, {}, 1, {}, std::move(script)});
 }
 
 QString ScriptedDialogs::LastText() const { return fasked.empty() ? QString() : fasked.back().Text; }
@@ -110,4 +119,9 @@ bool ScriptedDialogs::Execute(QDialog& dialog) {
   const bool accepted = script(dialog);
   dialog.hide();
   return accepted;
+}
+
+bool ScriptedDialogs::ChoosePrinter(QPrinter& printer) {
+  const Answer* answer = Next(DialogKind::Printer, QStringLiteral("Drucken"));
+  return answer != nullptr && answer->Printer && answer->Printer(printer);
 }

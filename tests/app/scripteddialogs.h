@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-enum class DialogKind { YesNo, YesNoCancel, Error, Information, OpenFile, SaveFile, Dialog };
+enum class DialogKind { YesNo, YesNoCancel, Error, Information, OpenFile, SaveFile, Dialog, Printer };
 
 // Answers the program's questions from a queue of expected ones. An
 // unexpected question, or answers left over at the end (VerifyAllAnswered or
@@ -24,6 +24,8 @@ class ScriptedDialogs : public UserDialogs {
   // Fills in the shown dialog; gives whether it was accepted. The script may
   // ask further questions, and answers them from the queue as well.
   using DialogScript = std::function<bool(QDialog&)>;
+  // Sets up the printer as the user would; gives whether to print.
+  using PrinterScript = std::function<bool(QPrinter&)>;
 
   ~ScriptedDialogs() override;
 
@@ -35,6 +37,7 @@ class ScriptedDialogs : public UserDialogs {
   void ExpectOpenFile(const QString& path, int filterIndex = 1);
   void ExpectSaveFile(const QString& path, int filterIndex = 1);
   void ExpectDialog(DialogScript script);
+  void ExpectPrinter(PrinterScript script);
 
   const std::vector<Question>& Asked() const { return fasked; }
   // Text of the question asked last; empty when none was asked.
@@ -49,6 +52,7 @@ class ScriptedDialogs : public UserDialogs {
   bool ChooseOpenFile(FileChoice& choice) override;
   bool ChooseSaveFile(FileChoice& choice) override;
   bool Execute(QDialog& dialog) override;
+  bool ChoosePrinter(QPrinter& printer) override;
 
  private:
   struct Answer {
@@ -57,6 +61,7 @@ class ScriptedDialogs : public UserDialogs {
     QString Path;
     int FilterIndex = 1;
     DialogScript Script;
+    PrinterScript Printer;
   };
 
   // Records the question and takes the next answer if it is of this kind.

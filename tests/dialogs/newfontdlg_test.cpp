@@ -14,8 +14,7 @@ TEST(NewFontDLG, StartsWithAnEmpty16x16FontAndTheImportOffered) {
   EXPECT_EQ(dialog.FontHeight(), 16);
   EXPECT_TRUE(dialog.NewBtn()->isChecked());
   EXPECT_EQ(dialog.ImportBtn()->text(), QStringLiteral("WINDOWS®-Font importieren"));
-  // The import of installed fonts is not available yet.
-  EXPECT_FALSE(dialog.ImportBtn()->isEnabled());
+  EXPECT_TRUE(dialog.ImportBtn()->isEnabled());
 }
 
 TEST(NewFontDLG, SizesStayWithinOneTo64) {
@@ -31,7 +30,6 @@ TEST(NewFontDLG, SizesStayWithinOneTo64) {
 
 TEST(NewFontDLG, ClickingARadioButtonSetsNewTypeToItsTag) {
   TNewFontDLG dialog;
-  dialog.ImportBtn()->setEnabled(true);
   dialog.ImportBtn()->click();
   EXPECT_EQ(dialog.NewType(), 1);
   dialog.NewBtn()->click();

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QStyle;
+
+// The platform's own look.
+inline constexpr char kSystemStyleName[] = "Windows";
+
+// The colours of one of the program's own looks, drawn by Qt's Fusion style.
+struct ThemeColors {
+  QColor Window;
+  QColor WindowText;
+  QColor Base;
+  QColor AlternateBase;
+  QColor Text;
+  QColor Button;
+  QColor ButtonText;
+  QColor Highlight;
+  QColor HighlightedText;
+  QColor ToolTipBase;
+  QColor ToolTipText;
+  QColor Link;
+  // Tool bars, menu bar and status bar.
+  QColor Bar;
+  QColor BarText;
+};
+
+struct Theme {
+  const char* Name;
+  ThemeColors Colors;
+};
+
+// The program's own looks, in the order the appearance dialog lists them.
+const std::vector<Theme>& Themes();
+
+// The contrast of two colours as the web's accessibility guidelines define
+// it: 1 (equal) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+QPalette ThemePalette(const ThemeColors& colors);
+QString ThemeStyleSheet(const ThemeColors& colors);
+
+// Switches the whole program between the platform's own look and the
+// themes, by name. The look in force when it was made comes back when it goes.
+class TStyleManager {
+ public:
+  TStyleManager();
+  ~TStyleManager();
+  TStyleManager(const TStyleManager&) = delete;
+  TStyleManager& operator=(const TStyleManager&) = delete;
+
+  // "Windows" first, then the themes.
+  QStringList StyleNames() const;
+  const QString& ActiveStyle() const { return factive; }
+  // Only an exact name counts; false and nothing changes for any other.
+  bool Activate(const QString& name);
+
+ private:
+  QString fsystemStyle;
+  QPalette fsystemPalette;
+  QString fsystemStyleSheet;
+  QString factive = QString::fromLatin1(kSystemStyleName);
+};
