@@ -6,6 +6,7 @@
 #include "export/imagefiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -45,6 +46,16 @@ void TGlyphPictureCommands::SaveAsBitmapExecute() {
 
 void TGlyphPictureCommands::LoadFromBitmapExecute() {
   OpenPictureDialog.Filters = PictureFilters(ReadablePictureFormats());
-  if (!fdialogs.ChooseOpenFile(OpenPictureDialog)) return;
-  fsession.PlaceBlock(LoadPicture(OpenPictureDialog.FileName, fsession.CharBMP().size()));
+  if (fdialogs.ChooseOpenFile(OpenPictureDialog)) ImportPicture(OpenPictureDialog.FileName);
+}
+
+void TGlyphPictureCommands::ImportPicture(const QString& path) {
+  fsession.PlaceBlock(LoadPicture(path, fsession.CharBMP().size()));
+}
+
+bool TGlyphPictureCommands::IsPictureFileName(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  for (const PictureFormat& format : ReadablePictureFormats())
+    if (format.Extensions.contains(suffix)) return true;
+  return false;
 }

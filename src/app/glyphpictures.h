@@ -25,6 +25,10 @@ class TGlyphPictureCommands {
   // Brings a picture into the glyph like a paste, without an undo step. A
   // file that cannot be read changes nothing.
   void LoadFromBitmapExecute();
+  // The same for a picture file named outside the dialog (dropped on the editor).
+  void ImportPicture(const QString& path);
+  // Whether the file's name marks a picture format that loads here.
+  static bool IsPictureFileName(const QString& path);
 
   // Kept between uses, so each dialog shows its last choice.
   FileChoice SavePictureDialog;

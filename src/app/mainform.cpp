@@ -330,13 +330,13 @@ QWidget* TMainForm::CreateCharEditPage() {
   column->addWidget(bevel);
   column->addLayout(buttons);
   column->addStretch();
-  auto* editor = new TEditorCanvas(fsession, page);
-  connect(editor, &TEditorCanvas::PointerCellChanged, this,
+  CharPaintBox = new TEditorCanvas(fsession, page);
+  connect(CharPaintBox, &TEditorCanvas::PointerCellChanged, this,
           [this](QPoint cell) { SetStatus(kCellPanel, QStringLiteral("%1:%2").arg(cell.x()).arg(cell.y())); });
   auto* layout = new QHBoxLayout(page);
   layout->addWidget(FontList);
   layout->addLayout(column);
-  layout->addWidget(editor, 1);
+  layout->addWidget(CharPaintBox, 1);
   return page;
 }
 
@@ -534,7 +534,12 @@ void TMainForm::dropEvent(QDropEvent* event) {
   const QString path = DroppedFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();
-  OpenFile(path);
+  const QWidget* target = childAt(event->position().toPoint());
+  const bool onEditor = target && (target == CharPaintBox || CharPaintBox->isAncestorOf(target));
+  if (onEditor && TGlyphPictureCommands::IsPictureFileName(path))
+    fguard.Run([&] { fpictures.ImportPicture(path); });
+  else
+    OpenFile(path);
 }
 
 void TMainForm::OpenFile(const QString& path) {

@@ -28,6 +28,7 @@ class Settings;
 class TAbout;
 class TCharSpaceDlg;
 class TCharsetView;
+class TEditorCanvas;
 class TFontList;
 class TImportFontDLG;
 class TInProcess;
@@ -88,7 +89,8 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // A font file dropped on the window is opened.
+  // A font file dropped on the window is opened; a picture file dropped on
+  // the editor comes in like the glyph picture import.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -159,6 +161,7 @@ class TMainForm : public QMainWindow {
   QWidget* CharSetPage = nullptr;
   QWidget* KerningSpacingPage = nullptr;
   TFontList* FontList = nullptr;
+  TEditorCanvas* CharPaintBox = nullptr;
   TCharsetView* fCharsetView = nullptr;
   TKerningView* fKerningView = nullptr;
   std::array<QLabel*, 6> fpanels{};

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QUrl>
+#include <optional>
 
 namespace {
 
@@ -561,13 +562,14 @@ TEST_F(FileCommandsTest, SavingOntoAFullDeviceShowsTheErrorAndKeepsTheChange) {
   EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
-// Drops a list of files on the window; true when it took the drop.
-bool DropFiles(QWidget& target, const QStringList& paths) {
+// Drops a list of files on the window, at its centre unless a point is
+// given; true when it took the drop.
+bool DropFiles(QWidget& target, const QStringList& paths, std::optional<QPoint> point = std::nullopt) {
   QMimeData data;
   QList<QUrl> urls;
   for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
   data.setUrls(urls);
-  const QPointF at(target.width() / 2, target.height() / 2);
+  const QPointF at = point ? QPointF(*point) : QPointF(target.width() / 2, target.height() / 2);
   QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&target, &enter);
   if (!enter.isAccepted()) return false;
@@ -620,6 +622,32 @@ TEST_F(FileCommandsTest, AFileNamedAtStartOpensWithTheOpenCommandsMessages) {
     EXPECT_EQ(fdialogs.LastText(), row.message);
     EXPECT_EQ(Document().filename(), Path("start.fnt"));
   }
+  fdialogs.VerifyAllAnswered();
+}
+
+TEST_F(FileCommandsTest, APictureDroppedOnTheEditorComesInLikeThePictureImport) {
+  TMainForm& form = Start();
+  form.show();
+  QCoreApplication::processEvents();
+  QImage picture(3, 2, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  ASSERT_TRUE(picture.save(Path("block.png")));
+  auto* editor = Child<QWidget>("CharPaintBox");
+  EXPECT_TRUE(DropFiles(form, {Path("block.png")}, editor->mapTo(&form, editor->rect().center())));
+  EXPECT_EQ(Session().MarkRect(), (TMarkRect{0, 0, 2, 1}));
+  EXPECT_TRUE(Session().BlockPlaced());
+  EXPECT_TRUE(Session().CharRequest());
+  EXPECT_EQ(Session().CharBMP().pixel(2, 1) & 0xFFFFFF, Session().SetColor());
+  EXPECT_EQ(Session().CharBMP().pixel(3, 1) & 0xFFFFFF, Session().OffColor());
+
+  // Anywhere else a picture is taken for a font file, after the questions
+  // about the pending glyph and the font it changed.
+  auto* list = Child<QWidget>("FontList");
+  fdialogs.ExpectYesNo(DialogAnswer::No);
+  fdialogs.ExpectYesNoCancel(DialogAnswer::No);
+  fdialogs.ExpectError();
+  EXPECT_TRUE(DropFiles(form, {Path("block.png")}, list->mapTo(&form, list->rect().center())));
+  EXPECT_TRUE(fdialogs.LastText().contains(QStringLiteral("keine gültige Fontdatei")));
   fdialogs.VerifyAllAnswered();
 }
 

@@ -5,7 +5,9 @@
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -18,6 +20,8 @@
 class MainFormTest : public ::testing::Test {
  protected:
   TMainForm& Start() {
+    // Another test's copy must not offer a picture to paste.
+    QGuiApplication::clipboard()->clear();
     fform = std::make_unique<TMainForm>(fsettings, fdialogs);
     return *fform;
   }
