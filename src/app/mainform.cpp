@@ -238,10 +238,10 @@ QToolBar* TMainForm::CreateMenuBar() {
   help->setToolTip(QStringLiteral("Über das Programm"));
   connect(help, &QAction::triggered, Action(ShowAbout), &QAction::trigger);
   auto* activate = new QShortcut(QKeySequence(Qt::Key_F10), this);
-  connect(activate, &QShortcut::activated, fMenuBar, [this] {
-    fMenuBar->setFocus(Qt::MenuBarFocusReason);
-    fMenuBar->setActiveAction(fMenuBar->actions().constFirst());
-  });
+  // Opens the first menu; the focus stays where it was, so it is back there
+  // when the menu closes.
+  connect(activate, &QShortcut::activated, fMenuBar,
+          [this] { fMenuBar->setActiveAction(fMenuBar->actions().constFirst()); });
   auto* bar = new QToolBar(QStringLiteral("Menü"), this);
   bar->setObjectName("MenuBar");
   bar->addWidget(fMenuBar);

@@ -103,6 +103,22 @@ TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
   EXPECT_EQ(Form().Action("Close")->text(), QStringLiteral("Beenden"));
 }
 
+TEST_F(MainFormTest, F10OpensTheFirstMenuAndTheFocusComesBackWhenItCloses) {
+  TMainForm& form = Start();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  auto* list = Child<QWidget>("FontList");
+  list->setFocus();
+  QTest::keyClick(&form, Qt::Key_F10);
+  auto* menu = Child<QMenu>("DateiMenu");
+  EXPECT_TRUE(menu->isVisible());
+  QTest::keyClick(menu, Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_EQ(QApplication::focusWidget(), list);
+}
+
 TEST_F(MainFormTest, ChoosingHilfeShowsTheAboutBox) {
   Start();
   QAction* help = Child<QMenuBar>("MainMenu")->actions().last();
