@@ -12,7 +12,7 @@ PackedVersion ProgramVersion();
 // "major.minor.release", as both programs print it after "glyphwright ".
 std::string ProgramVersionText();
 
-// Part 0 (major) to 3 (build) of a packed version.
+// The value at index 0 (major) to 3 (build) of a packed version.
 int VersionPart(PackedVersion version, int index);
 PackedVersion PackVersion(int major, int minor, int release, int build);
 // The first count parts joined by "."; a count above 4 counts as 4, one below 1 gives "".
