@@ -1,6 +1,7 @@
 #include "app/editsession.h"
 
 #include "app/document.h"
+#include "app/mainformtexts.h"
 #include "app/qimagecanvas.h"
 #include "app/userdialogs.h"
 
@@ -23,13 +24,11 @@ TColor StoredColor(QImage& image, TColor color) {
   return canvas.GetPixel(0, 0);
 }
 
-QString Hex2(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper(); }
-
 QString ReassignQuestion(int from, int to) {
   return QStringLiteral(
              "Das aktuelle Zeichen wurde für den \rZeichencode %1h designt. Soll es\r"
              "tatsächlich %2h zugeordnet werden?")
-      .arg(Hex2(from), Hex2(to));
+      .arg(TwoHexDigits(from), TwoHexDigits(to));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "app/fontlist.h"
 
 #include "app/document.h"
+#include "app/mainformtexts.h"
 #include "app/qimagecanvas.h"
 
 #include <QKeyEvent>
@@ -91,9 +92,8 @@ void TFontList::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TFontList::keyPressEvent(QKeyEvent* event) {
-  const QString typed = event->text();
-  if (typed.size() == 1 && typed.at(0).unicode() < 256 && !typed.at(0).isSurrogate()) {
-    SetItemIndex(typed.at(0).unicode());
+  if (const auto glyph = TypedGlyph(*event)) {
+    SetItemIndex(*glyph);
     return;
   }
   TChangeListBox::keyPressEvent(event);

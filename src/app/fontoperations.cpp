@@ -60,31 +60,28 @@ void TFontOperations::ChangeParameterExecute() {
   fdocument.SetSaveRequest(true);
 }
 
-void TFontOperations::ChangeEveryGlyph(const QString& question, void (TFontHandler::*change)(int c, int space),
-                                       void (TFontOperations::*followInEditor)()) {
+void TFontOperations::ChangeEveryGlyph(const QString& question, const std::function<void(TFontHandler&, int c)>& change,
+                                       const std::function<void()>& followInEditor) {
   fsession.StoreEditChar(true);
   if (fdialogs.AskYesNo(question) != DialogAnswer::Yes) return;
   TFontHandler& font = fdocument.EditFont();
-  for (int c = 0; c < kGlyphCount; ++c) (font.*change)(c, Space());
+  for (int c = 0; c < kGlyphCount; ++c) change(font, c);
   fdocument.NotifyMetricsChanged();
-  (this->*followInEditor)();
+  followInEditor();
   fsession.SetCharRequest(false);
   fdocument.SetSaveRequest(true);
 }
 
 void TFontOperations::CalculateFontSizesExecute() {
-  ChangeEveryGlyph(kAutoWidthsQuestion, &TFontHandler::CalculateCharSize, &TFontOperations::CalculateCharSizeExecute);
+  ChangeEveryGlyph(
+      kAutoWidthsQuestion, [this](TFontHandler& font, int c) { font.CalculateCharSize(c, Space()); },
+      [this] { CalculateCharSizeExecute(); });
 }
 
 void TFontOperations::ResetCharSizeExecute() {
-  fsession.StoreEditChar(true);
-  if (fdialogs.AskYesNo(kFullWidthsQuestion) != DialogAnswer::Yes) return;
-  TFontHandler& font = fdocument.EditFont();
-  for (int c = 0; c < kGlyphCount; ++c) font.SetCharSize(c, font.FontWidth());
-  fdocument.NotifyMetricsChanged();
-  fsession.SetEditSize(font.FontWidth());
-  fsession.SetCharRequest(false);
-  fdocument.SetSaveRequest(true);
+  ChangeEveryGlyph(
+      kFullWidthsQuestion, [](TFontHandler& font, int c) { font.SetCharSize(c, font.FontWidth()); },
+      [this] { fsession.SetEditSize(fdocument.EditFont().FontWidth()); });
 }
 
 TFontHandler TFontOperations::EditedGlyph() {
@@ -124,7 +121,9 @@ void TFontOperations::RemoveLeftColsExecute() {
 }
 
 void TFontOperations::RemoveFontLeftColsExecute() {
-  ChangeEveryGlyph(kRemoveColumnsQuestion, &TFontHandler::RemoveLeftCols, &TFontOperations::RemoveLeftColsExecute);
+  ChangeEveryGlyph(
+      kRemoveColumnsQuestion, [this](TFontHandler& font, int c) { font.RemoveLeftCols(c, Space()); },
+      [this] { RemoveLeftColsExecute(); });
 }
 
 void TFontOperations::CharSpaceExecute() {

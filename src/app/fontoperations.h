@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class EditSession;
 class FontDocument;
 class QString;
@@ -34,8 +36,8 @@ class TFontOperations {
   // Stores a pending glyph and asks; on Yes changes every glyph of the font
   // and then the glyph in the editor the same way. The font ends up changed
   // and the editor glyph counts as stored.
-  void ChangeEveryGlyph(const QString& question, void (TFontHandler::*change)(int c, int space),
-                        void (TFontOperations::*followInEditor)());
+  void ChangeEveryGlyph(const QString& question, const std::function<void(TFontHandler&, int c)>& change,
+                        const std::function<void()>& followInEditor);
   // The glyph in the editor as glyph 0 of a font of the editor's cell, with
   // its width and zones, so the font's own rules apply to it.
   TFontHandler EditedGlyph();

@@ -33,11 +33,7 @@ QRect MarkArea(const TMarkRect& mark, QSize glyph) {
   return QRect(QPoint(n.Left, n.Top), QPoint(n.Right, n.Bottom));
 }
 
-bool IsInMark(const TMarkRect& mark, QPoint cell) {
-  if (mark.IsEmpty()) return false;
-  const TMarkRect n = mark.Normalized();
-  return cell.x() >= n.Left && cell.x() <= n.Right && cell.y() >= n.Top && cell.y() <= n.Bottom;
-}
+bool IsInMark(const TMarkRect& mark, QPoint cell) { return !mark.IsEmpty() && MarkArea(mark, {}).contains(cell); }
 
 QImage CopyArea(const QImage& picture, const QRect& area, const GlyphColors& colors) {
   QImage block(area.size(), QImage::Format_RGB32);

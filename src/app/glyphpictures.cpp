@@ -2,6 +2,7 @@
 
 #include "app/document.h"
 #include "app/editsession.h"
+#include "app/mainformtexts.h"
 #include "app/picturefiles.h"
 #include "export/imagefiles.h"
 
@@ -11,7 +12,7 @@
 #include <algorithm>
 
 QString ProposedPictureName(const QString& fontFile, int code) {
-  const QString suffix = QStringLiteral("_C%1.bmp").arg(QString::number(code, 16).toUpper(), 2, QLatin1Char('0'));
+  const QString suffix = QStringLiteral("_C%1.bmp").arg(TwoHexDigits(code));
   const qsizetype separator = std::max(fontFile.lastIndexOf('/'), fontFile.lastIndexOf('\\'));
   const qsizetype dot = fontFile.lastIndexOf('.');
   return (dot > separator ? fontFile.left(dot) : fontFile) + suffix;

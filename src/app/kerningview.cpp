@@ -16,21 +16,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <optional>
-
 namespace {
 
 constexpr int kStepInterval = 1000;
 constexpr int kLastGlyph = kGlyphCount - 1;
-
-// The glyph a typed character chooses: a character code below 256. Tab
-// keeps moving the focus.
-std::optional<int> TypedGlyph(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
-  const QString text = key.text();
-  if (text.size() != 1 || text[0].unicode() > kLastGlyph) return std::nullopt;
-  return text[0].unicode();
-}
 
 }  // namespace
 

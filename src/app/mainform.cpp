@@ -81,6 +81,13 @@ void NameOverflowButton(QWidget* bar, const char* name) {
   if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
 }
 
+// The one local file a drag carries, or nothing.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
 QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
   const QList<QKeySequence> standard = QKeySequence::keyBindings(declared.standard);
   if (!standard.isEmpty()) return standard;
@@ -138,7 +145,12 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   connect(fHistoryList, &TKVHistoryFileList::OnClick, this,
           [this](QAction*, const QString& path) { fguard.Run([&] { ffiles.HistoryListClick(path); }); });
   fHistoryList->LoadList(settings, kFilesSection, QStringLiteral("Font"));
-  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::RefreshActions);
+  // Asked only when the clipboard changes: asking may wait for another program.
+  fclipboardHasPicture = TSelectionCommands::ClipboardHasPicture();
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+    fclipboardHasPicture = TSelectionCommands::ClipboardHasPicture();
+    RefreshActions();
+  });
   fsession.ResetForNewFont();
   ShowNewFont();
   RefreshActions();
@@ -180,7 +192,7 @@ void TMainForm::RefreshActions() {
   state.CanUndo = fsession.CanUndo();
   state.CanRedo = fsession.CanRedo();
   state.MarkCommands = fsession.MarkCommandsEnabled();
-  state.ClipboardHasPicture = TSelectionCommands::ClipboardHasPicture();
+  state.ClipboardHasPicture = fclipboardHasPicture;
   state.Tool = fsession.Tool();
   state.View = fview;
   for (const auto& [id, action] : factions) {
@@ -514,17 +526,6 @@ void TMainForm::SelectStyle() {
   CenterForm(*this, *fStyleSelectDLG);
   fdialogs.Execute(*fStyleSelectDLG);
 }
-
-namespace {
-
-// The one local file a drag carries, or nothing.
-QString DroppedFile(const QMimeData* data) {
-  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
-  const QUrl url = data->urls().constFirst();
-  return url.isLocalFile() ? url.toLocalFile() : QString();
-}
-
-}  // namespace
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();

@@ -149,6 +149,7 @@ class TMainForm : public QMainWindow {
   TExportCommand fexport;
   TFontOperations ffontOperations;
   ViewChecks fview;
+  bool fclipboardHasPicture = false;
 
   std::map<ActionId, QAction*> factions;
   std::array<QToolBar*, kToolBarCount> fToolBars{};

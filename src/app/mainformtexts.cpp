@@ -1,12 +1,12 @@
 #include "app/mainformtexts.h"
 
 #include "model/codepages.h"
+#include "model/fonthandler.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 
 namespace {
-
-QString Hex2(int value) { return QString::number(value, 16).toUpper().rightJustified(2, u'0'); }
 
 QString Utf32Char(char32_t ch) { return QString::fromUcs4(&ch, 1); }
 
@@ -24,7 +24,7 @@ QString EditSizeText(int size) { return QStringLiteral("Zeichenbreite = %1").arg
 QString BaseLineText(int baseline) { return QStringLiteral("BaseLine = %1").arg(baseline); }
 
 QString CharChangedText(int code) {
-  const QString shown = code >= 32 ? u'\'' + Utf32Char(static_cast<char32_t>(code)) + u'\'' : Hex2(code);
+  const QString shown = code >= 32 ? u'\'' + Utf32Char(static_cast<char32_t>(code)) + u'\'' : TwoHexDigits(code);
   return QStringLiteral("Zeichen %1 geändert").arg(shown);
 }
 
@@ -32,5 +32,14 @@ QString GlyphListText(int c) {
   const auto byte = static_cast<std::uint8_t>(c);
   return QStringLiteral("%1=%2h=\"%3%4\"")
       .arg(c)
-      .arg(Hex2(c), Utf32Char(Cp437ToUnicode(byte)), Utf32Char(static_cast<char32_t>(c)));
+      .arg(TwoHexDigits(c), Utf32Char(Cp437ToUnicode(byte)), Utf32Char(static_cast<char32_t>(c)));
 }
+
+std::optional<int> TypedGlyph(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return std::nullopt;
+  const QString text = key.text();
+  if (text.size() != 1 || text[0].unicode() >= kGlyphCount) return std::nullopt;
+  return text[0].unicode();
+}
+
+QString TwoHexDigits(int value) { return QString::number(value, 16).toUpper().rightJustified(2, u'0'); }

@@ -1,19 +1,19 @@
 #include "app/picturefiles.h"
 
 #include "app/metafiles.h"
+#include "model/fileio.h"
 #include "model/ioerror.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
 namespace {
 
 // Far above any picture worth cropping to a glyph cell.
-constexpr qint64 kMaxPictureFileSize = 64 * 1024 * 1024;
+constexpr std::uintmax_t kMaxPictureFileSize = 64 * 1024 * 1024;
 
 struct RasterFormat {
   const char* plugin;
@@ -40,16 +40,15 @@ QString Patterns(const QStringList& extensions) {
                       .toStdString());
 }
 
+// Read through the file layer, which refuses what is no regular file and a
+// file beyond the limit before reading it.
 QByteArray ReadPictureFile(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) Unreadable(path, QStringLiteral("Datei nicht gefunden"));
-  if (!info.isFile()) Unreadable(path, QStringLiteral("keine Datei"));
-  if (info.size() > kMaxPictureFileSize) Unreadable(path, QStringLiteral("Datei zu groß"));
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) Unreadable(path, QStringLiteral("Dateizugriff verweigert"));
-  QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) Unreadable(path, file.errorString());
-  return data;
+  try {
+    const ByteArray data = ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxPictureFileSize);
+    return QByteArray(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
+  } catch (const IoError& error) {
+    Unreadable(path, QString::fromStdString(error.what()));
+  }
 }
 
 QImage OnWhite(const QImage& picture) {

@@ -18,7 +18,7 @@ constexpr std::size_t kChunkSize = 65536;
 
 bool IsWrittenThrough(const std::string& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode));
+  return ::stat(path.c_str(), &info) == 0 && IsWrittenThrough(info);
 }
 
 void RequireRegularFile(const struct stat& info) {

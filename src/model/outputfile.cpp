@@ -15,8 +15,6 @@ constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void ThrowErrno() { throw IoError(errno); }
 
-bool IsWrittenThrough(const struct stat& info) { return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode); }
-
 // Root's access() grants writing whatever the mode says, so a file without
 // any write permission counts as write-protected too.
 bool IsWriteProtected(const std::string& path, const struct stat& info) {
@@ -59,6 +57,8 @@ void CopyContent(int from, int to) {
 }
 
 }  // namespace
+
+bool IsWrittenThrough(const struct stat& info) { return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode); }
 
 FileDescriptor OpenFile(int folder, const char* path, int flags, unsigned mode) {
   const int fd = ::openat(folder, path, flags | O_CLOEXEC, static_cast<mode_t>(mode));

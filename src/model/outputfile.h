@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// A character device or FIFO: written into directly, never replaced.
+bool IsWrittenThrough(const struct stat& info);
+
 // One file being written, and the steps that put it in place.
 //
 // A regular file (or a new one) is written to a temporary file in its folder,
