@@ -1,4 +1,4 @@
-#include "export/demopicture.h"
+#include "render/demopicture.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QLocale>
+#include <QtGlobal>
 #include <clocale>
+
+#include GLYPH_TEST_APPLICATION_HEADER
 
 // GUI tests run on the offscreen platform under their own application name,
 // so nothing they store touches the user's settings.
@@ -9,9 +11,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "C");
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  QApplication app(argc, argv);
-  QApplication::setOrganizationName("kelvaront-tests");
-  QApplication::setApplicationName("GlyphwrightTests");
+  GLYPH_TEST_APPLICATION app(argc, argv);
+  GLYPH_TEST_APPLICATION::setOrganizationName("kelvaront-tests");
+  GLYPH_TEST_APPLICATION::setApplicationName("GlyphwrightTests");
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

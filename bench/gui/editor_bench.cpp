@@ -2,11 +2,11 @@
 // 1920 x 1080 pixels (set up by the main of this program). Each of ours has a reference beside it: Qt composing the
 // same picture by itself (fill, scaled copy, AND with the mask, two lines), as
 // the machines are shared and absolute times wander.
-#include "app/editorcanvas.h"
-#include "app/editorpicture.h"
-#include "app/mainform.h"
-#include "app/settings.h"
-#include "app/userdialogs.h"
+#include "editorpicture.h"
+#include "mainform.h"
+#include "qtuserdialogs.h"
+#include "settings.h"
+#include "views/editorcanvas.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

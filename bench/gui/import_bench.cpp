@@ -1,10 +1,10 @@
-#include "app/fontimport.h"
-#include "app/settings.h"
-#include "components/changelistbox.h"
+#include "changelistbox.h"
+#include "commands/fontimport.h"
 #include "dialogs/importfontdlg.h"
 #include "dialogs/inprocess.h"
 #include "model/codepages.h"
 #include "model/fonthandler.h"
+#include "settings.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -1,12 +1,12 @@
-#include "app/charsetview.h"
-#include "app/document.h"
-#include "app/kerningview.h"
-#include "app/mainform.h"
-#include "app/settings.h"
-#include "app/userdialogs.h"
 #include "dialogs/parameterdlg.h"
-#include "export/charsetpicture.h"
-#include "export/kerningpicture.h"
+#include "document.h"
+#include "mainform.h"
+#include "render/charsetpicture.h"
+#include "render/kerningpicture.h"
+#include "settings.h"
+#include "userdialogs.h"
+#include "views/charsetview.h"
+#include "views/kerningview.h"
 
 #include <QCoreApplication>
 #include <QImage>

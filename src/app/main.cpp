@@ -1,8 +1,8 @@
-#include "app/mainform.h"
-#include "app/qttexts.h"
-#include "app/settings.h"
-#include "app/userdialogs.h"
+#include "mainform.h"
 #include "model/programversion.h"
+#include "qttexts.h"
+#include "qtuserdialogs.h"
+#include "settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

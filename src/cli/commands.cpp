@@ -1,8 +1,8 @@
-#include "cli/commands.h"
+#include "commands.h"
 
-#include "cli/clierror.h"
-#include "cli/exportcommand.h"
-#include "cli/fontio.h"
+#include "clierror.h"
+#include "exportcommand.h"
+#include "fontio.h"
 #include "model/dosfont.h"
 #include "model/fonthandler.h"
 #include "model/programversion.h"

@@ -1,9 +1,9 @@
-#include "cli/exportcommand.h"
+#include "exportcommand.h"
 
-#include "cli/clierror.h"
-#include "cli/fontio.h"
+#include "clierror.h"
 #include "export/exportentries.h"
 #include "export/gfxexport.h"
+#include "fontio.h"
 #include "model/ioerror.h"
 
 #include <iomanip>

@@ -1,6 +1,6 @@
-#include "cli/fontio.h"
+#include "fontio.h"
 
-#include "cli/clierror.h"
+#include "clierror.h"
 #include "model/fontfileerror.h"
 #include "model/fontimport.h"
 #include "model/ioerror.h"

@@ -1,0 +1,41 @@
+#include "commands/exportcommand.h"
+
+#include "document.h"
+#include "export/exportentries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The default extension of a dialog entry, without its dot.
+QString DialogExtension(int entry) { return QString::fromLatin1(ExportExtension(entry).substr(1)); }
+
+// The font file's path without its extension; empty for a font without a file.
+QString PresetName(const QString& filename) {
+  if (filename.isEmpty()) return {};
+  const QFileInfo file(filename);
+  return file.dir().filePath(file.completeBaseName());
+}
+
+}  // namespace
+
+TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialogs)
+    : fdocument(document), fdialogs(dialogs) {
+  ExportDialog.Title = QStringLiteral("Font exportieren");
+  for (const ExportEntry& entry : ExportEntries()) {
+    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.label.data(), entry.label.size()),
+                                                          QString::fromLatin1(entry.mask.data(), entry.mask.size()));
+    ExportDialog.FilterExts << DialogExtension(entry.number);
+  }
+  ExportDialog.FilterIndex = 1;
+}
+
+void TExportCommand::ExportExecute(bool highlightSize) {
+  ExportDialog.DefaultExt = DialogExtension(ExportDialog.FilterIndex);
+  ExportDialog.FileName = PresetName(fdocument.filename());
+  if (!fdialogs.ChooseSaveFile(ExportDialog)) return;
+  ExportEntryFile(fdocument.EditFont(), ExportDialog.FilterIndex,
+                  QFile::encodeName(ExportDialog.FileName).toStdString(), highlightSize);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "userdialogs.h"
+
+class FontDocument;
+
+// The "Exportieren" command: one save dialog offers every export format; the
+// chosen entry writes a demo picture or source text for the font.
+class TExportCommand {
+ public:
+  TExportCommand(const FontDocument& document, UserDialogs& dialogs);
+
+  // Asks for a name and format, then writes the export under that name with
+  // the format's extension. Cancelling writes nothing; errors are thrown.
+  // With highlightSize the demo pictures black out the columns beyond each
+  // glyph's width.
+  void ExportExecute(bool highlightSize);
+
+  // "Font exportieren", kept for the whole run so it offers the format
+  // chosen last; the first export starts with entry 1.
+  FileChoice ExportDialog;
+
+ private:
+  const FontDocument& fdocument;
+  UserDialogs& fdialogs;
+};

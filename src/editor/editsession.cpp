@@ -1,0 +1,198 @@
+#include "editsession.h"
+
+#include "document.h"
+#include "mainformtexts.h"
+#include "qimagecanvas.h"
+#include "userdialogs.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr TColor kLightGrey = 0xC0C0C0;
+constexpr TColor kGrey = 0x808080;
+
+const QString kStoreQuestion = QStringLiteral(
+    "Das aktuelle Zeichen wurde noch nicht gesichert.\r"
+    "Soll die Sicherung jetzt durchgeführt werden?");
+
+// The colour a pixel of the image really holds after writing the given one,
+// so that later comparisons match the image's own representation.
+TColor StoredColor(QImage& image, TColor color) {
+  QImageCanvas canvas(image);
+  canvas.SetPixel(0, 0, color);
+  return canvas.GetPixel(0, 0);
+}
+
+QString ReassignQuestion(int from, int to) {
+  return QStringLiteral(
+             "Das aktuelle Zeichen wurde für den \rZeichencode %1h designt. Soll es\r"
+             "tatsächlich %2h zugeordnet werden?")
+      .arg(TwoHexDigits(from), TwoHexDigits(to));
+}
+
+}  // namespace
+
+EditSession::EditSession(FontDocument& document, UserDialogs& dialogs)
+    : fdocument(document),
+      fdialogs(dialogs),
+      fCharBMP(1, 1, QImage::Format_RGB32),
+      fEditSize(document.EditFont().FontWidth()) {
+  fcolors.Off = StoredColor(fCharBMP, kGrey);
+  fcolors.Set = StoredColor(fCharBMP, kLightGrey);
+  // Connected here, before any view, so the editor is reset before the
+  // glyph list selects (and may load) the first glyph of the new font.
+  connect(&fdocument, &FontDocument::FontReplaced, this, &EditSession::ResetForNewFont);
+  connect(&fdocument, &FontDocument::BaseLineChanged, this, &EditSession::PictureChanged);
+}
+
+EditSession::~EditSession() = default;
+
+void EditSession::NotifyPictureChanged() { emit PictureChanged(); }
+
+void EditSession::SetEditSize(int value) {
+  fEditSize = std::min(value, fdocument.EditFont().FontWidth());
+  emit EditSizeChanged(fEditSize);
+  emit PictureChanged();
+}
+
+void EditSession::SetEditKerning(const TKerning& value) {
+  fEditKerning.Assign(value);
+  emit PictureChanged();
+}
+
+void EditSession::SetCharRequest(bool value) {
+  fcharrequest = value;
+  emit CharRequestChanged(value);
+}
+
+void EditSession::SetMarkRect(const TMarkRect& value) {
+  fMarkRect = value;
+  emit MarkChanged();
+}
+
+QRect EditSession::MarkedArea() const { return MarkArea(fMarkRect, fCharBMP.size()); }
+
+void EditSession::ClearMark() {
+  fMarkRect = TMarkRect();
+  fmarkCommands = false;
+  emit CommandStateChanged();
+  emit PictureChanged();
+}
+
+void EditSession::EnableMarkCommands() {
+  fmarkCommands = true;
+  emit CommandStateChanged();
+}
+
+void EditSession::SelectTool(ToolId tool) {
+  ftool = tool;
+  if (tool != ToolId::Mark) ClearMark();
+  emit ToolChanged(tool);
+}
+
+void EditSession::PushUndo() {
+  fhistory.Push(fCharBMP);
+  emit CommandStateChanged();
+}
+
+void EditSession::Undo() {
+  if (CanUndo()) RestorePicture(fhistory.Undo(fCharBMP));
+}
+
+void EditSession::Redo() {
+  if (CanRedo()) RestorePicture(fhistory.Redo(fCharBMP));
+}
+
+void EditSession::RestorePicture(const QImage& picture) {
+  fCharBMP = picture;
+  SetCharRequest(true);
+  ClearMark();
+}
+
+void EditSession::ClearHistory() {
+  fhistory.Clear();
+  emit CommandStateChanged();
+}
+
+void EditSession::PlaceBlock(const QImage& picture) {
+  SelectTool(ToolId::Mark);
+  QImage block =
+      picture.convertToFormat(QImage::Format_RGB32)
+          .copy(0, 0, std::min(picture.width(), fCharBMP.width()), std::min(picture.height(), fCharBMP.height()));
+  ThresholdBitmap(block, fcolors);
+  fMarkRect = {0, 0, block.width() - 1, block.height() - 1};
+  fDragUndoBMP = fCharBMP.copy();
+  // The block's own size, not the mark: a one-pixel block is the empty mark,
+  // which would otherwise stand for the whole glyph.
+  PasteToArea(fCharBMP, block, QRect(QPoint(0, 0), block.size()));
+  fblockPlaced = true;
+  SetCharRequest(true);
+  emit PictureChanged();
+}
+
+void EditSession::ClearEditChar() {
+  const TFontHandler& font = fdocument.EditFont();
+  fCharBMP = QImage(font.FontWidth(), font.FontHeight(), QImage::Format_RGB32);
+  fCharBMP.fill(0xFF000000u | fcolors.Off);
+  SetEditSize(font.FontWidth());
+  fdocument.SetBaseLine(fdocument.BaseLine());
+}
+
+void EditSession::ResetForNewFont() {
+  ClearEditChar();
+  fEditKerning.Reset();
+  fblockPlaced = false;
+  ClearHistory();
+  ClearMark();
+}
+
+void EditSession::LoadChar(int c) {
+  const TFontHandler& font = fdocument.EditFont();
+  QImageCanvas canvas(fCharBMP);
+  canvas.PenColor = fcolors.Set;
+  canvas.BrushColor = fcolors.Off;
+  font.DrawCharacter(c, canvas, 0, 0);
+  SetEditSize(font.GetCharSize(c));
+  fEditChar = c;
+  fEditKerning.Assign(font.GetKerning(c));
+  // A block placed into the previous glyph must not move over this one.
+  fblockPlaced = false;
+  SetCharRequest(false);
+  ClearHistory();
+  emit PictureChanged();
+}
+
+void EditSession::StoreEditChar(bool ask) {
+  if (!fcharrequest) return;
+  if (!ask || fdialogs.AskYesNo(kStoreQuestion) == DialogAnswer::Yes) WriteEditChar();
+  SetCharRequest(false);
+  fdocument.SetSaveRequest(true);
+}
+
+void EditSession::WriteEditChar() {
+  TFontHandler& font = fdocument.EditFont();
+  QImageCanvas canvas(fCharBMP);
+  canvas.PenColor = fcolors.Set;
+  font.ScanCharacter(fEditChar, canvas, 0, 0);
+  font.SetCharSize(fEditChar, fEditSize);
+  font.GetKerning(fEditChar).Assign(fEditKerning);
+  fdocument.NotifyGlyphChanged(fEditChar);
+}
+
+void EditSession::StoreCharAs(int code) {
+  if (code != fEditChar) {
+    if (fdialogs.AskYesNo(ReassignQuestion(fEditChar, code)) != DialogAnswer::Yes) return;
+    fEditChar = code;
+  }
+  SetCharRequest(true);
+  StoreEditChar(false);
+}
+
+void EditSession::LoadCommand(int selected, bool moveChar, bool autoStore) {
+  if (moveChar)
+    StoreCharAs(selected);
+  else
+    StoreEditChar(!autoStore);
+  LoadChar(selected);
+}

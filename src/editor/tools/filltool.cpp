@@ -1,0 +1,17 @@
+#include "tools/filltool.h"
+
+#include "editsession.h"
+#include "tools/glyphshapes.h"
+
+MouseMode FillTool::Press(const ToolPoint&, ToolButton button) {
+  fsession.PushUndo();
+  fcolor = ToolColor(fsession, button);
+  return button == ToolButton::Left ? MouseMode::FillSet : MouseMode::FillOff;
+}
+
+void FillTool::Release(const ToolPoint& at) {
+  if (!at.InField) return;
+  FloodFill(fsession.CharBMP(), at.B, fcolor);
+  fsession.SetCharRequest(true);
+  fsession.NotifyPictureChanged();
+}

@@ -1,0 +1,182 @@
+#include "dialogs/importfontdlg.h"
+
+#include "changelistbox.h"
+#include "dialogs/inprocess.h"
+#include "settings.h"
+#include "waitcursor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDemoTextKey = QStringLiteral("Demotext");
+const QString kDefaultDemoText = QStringLiteral("AaBbCc ÄäÖöÜüß 123");
+// Weight (index + 1) x 100, as Qt numbers them.
+const QStringList kStyles = {"THIN",     "EXTRALIGHT", "LIGHT",     "NORMAL", "MEDIUM",
+                             "SEMIBOLD", "BOLD",       "EXTRABOLD", "BLACK"};
+constexpr int kNormalStyle = 3;
+constexpr int kInitialHeight = 16;
+
+QStringList InstalledFaces() {
+  QStringList faces;
+  for (const QString& family : QFontDatabase::families())
+    if (!QFontDatabase::isPrivateFamily(family)) faces << family;
+  faces.sort(Qt::CaseInsensitive);
+  return faces;
+}
+
+QGroupBox* Section(const QString& caption, QLayout* layout) {
+  auto* box = new QGroupBox(caption);
+  box->setLayout(layout);
+  return box;
+}
+
+}  // namespace
+
+TImportFontDLG::TImportFontDLG(Settings& settings, TInProcess& progress, QWidget* parent)
+    : QDialog(parent),
+      fsettings(settings),
+      fFontList(new TChangeListBox),
+      fStyleCombo(new QComboBox),
+      fKursivBox(new QCheckBox(QStringLiteral("Kursiv"))),
+      fANSICheck(new QCheckBox(QStringLiteral("ANSI"))),
+      fHoehe(new QSpinBox),
+      fWidthOut(new QLabel(QStringLiteral("Breite maximal 64"))),
+      fDemoTextIn(new QLineEdit),
+      fDemoTextOut(new QLabel),
+      fImportButton(new QPushButton(QStringLiteral("Importieren"))),
+      fprogress(progress) {
+  setObjectName("ImportFontDLG");
+  setWindowTitle(QStringLiteral("Import WINDOWS®-Font"));
+
+  auto* buttons = new QDialogButtonBox;
+  fImportButton->setObjectName("ImportButton");
+  fImportButton->setDefault(true);
+  buttons->addButton(fImportButton, QDialogButtonBox::AcceptRole);
+  QPushButton* cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName("CancelButton");
+  connect(fImportButton, &QPushButton::clicked, this, &TImportFontDLG::ImportButtonClick);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(CreateFaceBox(), 0, 0, 2, 1);
+  layout->addWidget(CreateStyleBox(), 0, 1);
+  layout->addWidget(CreateSizeBox(), 1, 1);
+  layout->addWidget(CreateDemoBox(), 2, 0, 1, 2);
+  layout->addWidget(buttons, 3, 0, 1, 2);
+  layout->setRowStretch(2, 1);
+
+  fFontList->addItems(InstalledFaces());
+  fFontList->SetItemIndex(0);
+  fStyleCombo->setCurrentIndex(kNormalStyle);
+  fHoehe->setValue(kInitialHeight);
+  connect(fFontList, &TChangeListBox::OnChange, this, &TImportFontDLG::FontListChange);
+  connect(fStyleCombo, &QComboBox::currentIndexChanged, this, &TImportFontDLG::FontListChange);
+  connect(fKursivBox, &QCheckBox::toggled, this, &TImportFontDLG::FontListChange);
+  connect(fHoehe, &QSpinBox::valueChanged, this, &TImportFontDLG::FontListChange);
+  connect(fDemoTextIn, &QLineEdit::textChanged, this, &TImportFontDLG::FontListChange);
+  fDemoTextIn->setText(fsettings.ReadString(kOptionsSection, kDemoTextKey, kDefaultDemoText));
+  FontListChange();
+}
+
+TImportFontDLG::~TImportFontDLG() = default;
+
+QWidget* TImportFontDLG::CreateFaceBox() {
+  // Not "FontList": that names the main window's glyph list, whose child this dialog is.
+  fFontList->setObjectName("FaceList");
+  fFontList->setAccessibleName(QStringLiteral("Schriftart"));
+  fFontList->setMinimumWidth(200);
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(fFontList);
+  return Section(QStringLiteral("Schriftart"), layout);
+}
+
+QWidget* TImportFontDLG::CreateStyleBox() {
+  fStyleCombo->setObjectName("StyleCombo");
+  fStyleCombo->setAccessibleName(QStringLiteral("Schriftstiel"));
+  fStyleCombo->addItems(kStyles);
+  fKursivBox->setObjectName("KursivBox");
+  fANSICheck->setObjectName("ANSICheck");
+  fANSICheck->setChecked(true);
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(fStyleCombo);
+  layout->addWidget(fKursivBox);
+  layout->addWidget(fANSICheck);
+  return Section(QStringLiteral("Schriftstiel"), layout);
+}
+
+QWidget* TImportFontDLG::CreateSizeBox() {
+  fHoehe->setObjectName("Hoehe");
+  fHoehe->setAccessibleName(QStringLiteral("Höhe"));
+  fHoehe->setRange(kMinImportHeight, kMaxImportHeight);
+  // A typed height outside the range becomes the nearest one that fits.
+  fHoehe->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+  fWidthOut->setObjectName("WidthOut");
+  auto* layout = new QFormLayout;
+  layout->addRow(QStringLiteral("Höhe"), fHoehe);
+  layout->addRow(fWidthOut);
+  return Section(QStringLiteral("Schriftgröße"), layout);
+}
+
+QWidget* TImportFontDLG::CreateDemoBox() {
+  fDemoTextIn->setObjectName("DemoTextIn");
+  fDemoTextIn->setAccessibleName(QStringLiteral("Demotext"));
+  fDemoTextOut->setObjectName("DemoTextOut");
+  fDemoTextOut->setAccessibleName(QStringLiteral("Vorschau"));
+  fDemoTextOut->setAlignment(Qt::AlignCenter);
+  fDemoTextOut->setWordWrap(true);
+  fDemoTextOut->setMinimumSize(420, 2 * kMaxImportHeight + 16);
+  auto* input = new QFormLayout;
+  input->addRow(QStringLiteral("Demotext"), fDemoTextIn);
+  auto* layout = new QVBoxLayout;
+  layout->addLayout(input);
+  layout->addWidget(fDemoTextOut, 1);
+  return Section(QStringLiteral("Demotext"), layout);
+}
+
+TImportChoice TImportFontDLG::Choice() const {
+  const QListWidgetItem* face = fFontList->currentItem();
+  return {face ? face->text() : QString(), (fStyleCombo->currentIndex() + 1) * 100, fKursivBox->isChecked(),
+          ImportHeight(fHoehe->value()), fANSICheck->isChecked()};
+}
+
+// The preview shows exactly the font the import renders.
+void TImportFontDLG::FontListChange() {
+  fDemoTextOut->setText(fDemoTextIn->text());
+  const QFont font = CellFont(Choice());
+  fDemoTextOut->setFont(font);
+  fmaxwidth = MaxWidth(font);
+  fWidthOut->setText(QStringLiteral("Maximale Breite %1").arg(fmaxwidth));
+}
+
+void TImportFontDLG::ImportButtonClick() {
+  // A height still being typed counts, brought into the range.
+  fHoehe->interpretText();
+  {
+    const WaitCursor hourglass;
+    const QWidget& over = parentWidget() ? *parentWidget() : *this;
+    TInProcessRun run(fprogress, over, QFontInfo(fDemoTextOut->font()).family(), QStringLiteral("Generiere..."));
+    fImportFont = ImportInstalledFont(Choice(), [&run](int code, const QImage& rendering) {
+      run.Step(code);
+      run.ShowPicture(rendering);
+    });
+  }
+  accept();
+}
+
+void TImportFontDLG::done(int result) {
+  fsettings.WriteString(kOptionsSection, kDemoTextKey, fDemoTextIn->text());
+  QDialog::done(result);
+}

@@ -1,0 +1,111 @@
+#include "dialogs/parameterdlg.h"
+
+#include "model/fonthandler.h"
+#include "userdialogs.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kShrinkQuestion = QStringLiteral(
+    "Sie wollen die Zeichengröße verringern.\r"
+    "Dabei kann es zu Infomationsverlusten kommen.\r"
+    "Soll die Aktion dennoch ausgeführt werden?");
+
+constexpr int kPlacementRadix = 16;
+
+QSpinBox* CreateSizeEdit(const char* name) {
+  auto* edit = new QSpinBox;
+  edit->setObjectName(name);
+  edit->setRange(kMinCellSize, kMaxCellSize);
+  return edit;
+}
+
+}  // namespace
+
+TParameterDLG::TParameterDLG(UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent),
+      fdialogs(dialogs),
+      fWidthEdit(CreateSizeEdit("WidthEdit")),
+      fHeightEdit(CreateSizeEdit("HeightEdit")),
+      fBaseEdit(CreateSizeEdit("BaseEdit")) {
+  setObjectName("ParameterDLG");
+  setWindowTitle(QStringLiteral("Font Parameter"));
+  connect(fHeightEdit, &QSpinBox::valueChanged, this, &TParameterDLG::HeightEditChange);
+
+  auto* sizes = new QFormLayout;
+  sizes->addRow(QStringLiteral("&Breite"), fWidthEdit);
+  sizes->addRow(QStringLiteral("&Höhe"), fHeightEdit);
+  sizes->addRow(QStringLiteral("B&asis"), fBaseEdit);
+
+  auto* placement = new QVBoxLayout;
+  placement->addWidget(
+      CreatePlacement("HorizGroup", QStringLiteral("horizontale Position nach der Änderung "),
+                      {QStringLiteral("&links"), QStringLiteral("&zentriert"), QStringLiteral("&recht")}, fHorizGroup));
+  placement->addWidget(CreatePlacement("VertGroup", QStringLiteral("vertikale Position nach der Änderung "),
+                                       {QStringLiteral("&oben"), QStringLiteral("&mittig"), QStringLiteral("&unten")},
+                                       fVertGroup));
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &TParameterDLG::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(sizes);
+  columns->addLayout(placement);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* TParameterDLG::CreatePlacement(const char* name, const QString& title, const QStringList& choices,
+                                        QButtonGroup*& group) {
+  auto* box = new QGroupBox(title);
+  box->setObjectName(name);
+  group = new QButtonGroup(box);
+  auto* layout = new QHBoxLayout(box);
+  for (int i = 0; i < choices.size(); ++i) {
+    auto* choice = new QRadioButton(choices[i]);
+    group->addButton(choice, i);
+    layout->addWidget(choice);
+  }
+  group->button(0)->setChecked(true);
+  return box;
+}
+
+void TParameterDLG::showEvent(QShowEvent* event) {
+  fWidthEdit->setValue(ffontwidth);
+  fHeightEdit->setValue(ffontheight);
+  fBaseEdit->setMaximum(fHeightEdit->value());
+  fBaseEdit->setValue(ffontbase);
+  fHorizGroup->button(fposition / kPlacementRadix)->setChecked(true);
+  fVertGroup->button(fposition % kPlacementRadix)->setChecked(true);
+  QDialog::showEvent(event);
+}
+
+void TParameterDLG::HeightEditChange(int height) { fBaseEdit->setMaximum(height); }
+
+void TParameterDLG::accept() {
+  const bool shrinks = fWidthEdit->value() < ffontwidth || fHeightEdit->value() < ffontheight;
+  if (shrinks && fdialogs.AskYesNo(kShrinkQuestion) != DialogAnswer::Yes) {
+    reject();
+    return;
+  }
+  fposition = kPlacementRadix * fHorizGroup->checkedId() + fVertGroup->checkedId();
+  ffontwidth = fWidthEdit->value();
+  ffontheight = fHeightEdit->value();
+  ffontbase = std::min(fBaseEdit->value(), fHeightEdit->value());
+  QDialog::accept();
+}

@@ -1,0 +1,207 @@
+#include "filecommands.h"
+
+#include "dialogs/importfontdlg.h"
+#include "dialogs/newfontdlg.h"
+#include "document.h"
+#include "editsession.h"
+#include "model/dosfont.h"
+#include "model/fontimport.h"
+#include "model/ioerror.h"
+#include "placement.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kSaveQuestion = QStringLiteral(
+    "Die Änderungen an der aktuellen Font\r"
+    "wurden noch nicht gespeichert. Soll\r"
+    "die Font jetzt gespeichert werden?");
+
+constexpr int kFullType = 3;
+// The entry of the import dialog for raw DOS font rows.
+constexpr int kDosDumpEntry = 1;
+
+QString TypeWarning(int type) {
+  const QString lost = type == 1 ? QStringLiteral("die Zeichenbreite,\rdie Baseline und das Kerning nicht. ")
+                                 : QStringLiteral("das Kerning nicht.");
+  return QStringLiteral("Sie haben den Type %1 zu speichern der aktuellen Font\rgewählt. Dieser Dateitype speichert ")
+             .arg(type) +
+         lost + QStringLiteral("\r\rSoll der Vorgang trotzdem fortgesetzt werden?");
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+FileChoice FntChoice(const QString& title, const QStringList& filters, int filterIndex) {
+  FileChoice choice;
+  choice.Title = title;
+  choice.Filters = filters;
+  choice.FilterIndex = filterIndex;
+  choice.DefaultExt = QStringLiteral("FNT");
+  return choice;
+}
+
+}  // namespace
+
+TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg,
+                             TImportFontDLG& importFontDlg, QWidget& window)
+    : FontOpenDialog(
+          FntChoice(QStringLiteral("Fontdatei öffnen"), {QStringLiteral("<kelvaront>-Fontfile (*.FNT *.fnt)")}, 1)),
+      FontSaveDialog(FntChoice(QStringLiteral("Font speichern"),
+                               {QStringLiteral("Typ1 <kelvaront>-Fontfile (*.FNT *.fnt)"),
+                                QStringLiteral("Typ2 <kelvaront>-Fontfile (mit Zeichenbreite) (*.FNT *.fnt)"),
+                                QStringLiteral("Typ3 <kelvaront>-Fontfile (mit Kerning) (*.FNT *.fnt)")},
+                               kFullType)),
+      fsession(session),
+      fdocument(session.Document()),
+      fdialogs(dialogs),
+      fnewFontDlg(newFontDlg),
+      fimportFontDlg(importFontDlg),
+      fwindow(window) {
+  ImportDialog.Title = QStringLiteral("Import OEM-Font");
+  ImportDialog.Filters = {QStringLiteral("DOS-OEM-Fontdatei (*.fnt *.FNT)"),
+                          QStringLiteral("BDF-Font (*.bdf *.BDF *.bdf.gz)"),
+                          QStringLiteral("PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)"),
+                          QStringLiteral("GFX-Header für Arduino (*.h *.H)")};
+}
+
+bool TFileCommands::SaveFontChecked(bool ask) {
+  fsession.StoreEditChar(true);
+  if (!fdocument.SaveRequest()) return true;
+  if (ask) {
+    const DialogAnswer answer = fdialogs.AskYesNoCancel(kSaveQuestion);
+    if (answer == DialogAnswer::No) return true;
+    if (answer == DialogAnswer::Cancel) return false;
+  }
+  const bool hadName = !fdocument.filename().isEmpty();
+  const int oldType = fdocument.fonttype();
+  if (!hadName) ChooseSaveName();
+  if (fdocument.filename().isEmpty()) return false;
+  try {
+    WriteFont();
+  } catch (...) {
+    // A name and type chosen just now must not stay for a file that was never written.
+    if (!hadName) {
+      fdocument.Setfilename(QString());
+      fdocument.Setfonttype(oldType);
+    }
+    throw;
+  }
+  return true;
+}
+
+void TFileCommands::ChooseSaveName() {
+  if (!fdialogs.ChooseSaveFile(FontSaveDialog)) return;
+  fdocument.Setfilename(FontSaveDialog.FileName);
+  const int type = FontSaveDialog.FilterIndex;
+  if (type == kFullType) {
+    fdocument.Setfonttype(kFullType);
+  } else if (fdialogs.AskYesNo(TypeWarning(type)) == DialogAnswer::Yes) {
+    fdocument.Setfonttype(type);
+  } else {
+    fdocument.Setfilename(QString());
+  }
+}
+
+void TFileCommands::WriteFont() {
+  fdocument.EditFont().SaveFont(LocalPath(fdocument.filename()), fdocument.fonttype());
+  fdocument.SetSaveRequest(false);
+}
+
+void TFileCommands::SaveFontExecute() { SaveFontChecked(false); }
+
+void TFileCommands::SaveFontAsExecute() {
+  const QString oldName = fdocument.filename();
+  const int oldType = fdocument.fonttype();
+  const bool oldRequest = fdocument.SaveRequest();
+  const auto restore = [&] {
+    fdocument.Setfilename(oldName);
+    fdocument.Setfonttype(oldType);
+    fdocument.SetSaveRequest(oldRequest);
+  };
+  fdocument.SetSaveRequest(true);
+  fdocument.Setfilename(QString());
+  try {
+    if (!SaveFontChecked(false)) restore();
+  } catch (...) {
+    // A failed write must not leave the window naming a file that was never written.
+    restore();
+    throw;
+  }
+}
+
+void TFileCommands::OpenFontExecute() {
+  if (SaveFontChecked(true) && fdialogs.ChooseOpenFile(FontOpenDialog)) OpenFontFile(FontOpenDialog.FileName);
+}
+
+void TFileCommands::HistoryListClick(const QString& path) { OpenFileChecked(path); }
+
+void TFileCommands::OpenFileChecked(const QString& path) {
+  if (SaveFontChecked(true)) OpenFontFile(path);
+}
+
+void TFileCommands::OpenFontFile(const QString& name) {
+  // Loaded beside the current font, so a bad file never replaces it.
+  TFontHandler loaded(fdocument.EditFont().FontWidth(), fdocument.EditFont().FontHeight());
+  loaded.Assign(fdocument.EditFont());
+  loaded.LoadFont(LocalPath(name));
+  if (!loaded.Fontvalid())
+    throw FontError(QStringLiteral("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(name).toStdString());
+  fdocument.Setfilename(name);
+  fdocument.Setfonttype(loaded.fonttype());
+  fdocument.AssignFont(loaded);
+  fdocument.SetSaveRequest(false);
+}
+
+void TFileCommands::NewFontExecute() {
+  if (!SaveFontChecked(true)) return;
+  CenterForm(fwindow, fnewFontDlg);
+  if (fdialogs.Execute(fnewFontDlg)) {
+    if (fnewFontDlg.NewType() == 0) {
+      AdoptUnnamedFont(std::make_unique<TFontHandler>(fnewFontDlg.FontWidth(), fnewFontDlg.FontHeight()));
+      fdocument.SetSaveRequest(false);
+    } else {
+      NewImportedFont();
+    }
+  }
+  fsession.SetCharRequest(false);
+}
+
+void TFileCommands::AdoptUnnamedFont(std::unique_ptr<TFontHandler> font) {
+  const int type = font->fonttype();
+  fdocument.Setfilename(QString());
+  fdocument.Setfonttype(type);
+  fdocument.ReplaceFont(std::move(font));
+}
+
+void TFileCommands::NewImportedFont() {
+  CenterForm(fwindow, fimportFontDlg);
+  if (!fdialogs.Execute(fimportFontDlg) || !fimportFontDlg.ImportFont()) {
+    // The font stays; the editor starts afresh all the same.
+    fsession.ResetForNewFont();
+    return;
+  }
+  const TFontHandler& imported = *fimportFontDlg.ImportFont();
+  fdocument.Setfilename(QString());
+  fdocument.Setfonttype(imported.fonttype());
+  fdocument.AssignFont(imported);
+  fdocument.SetSaveRequest(true);
+}
+
+void TFileCommands::ImportActionExecute() {
+  if (!SaveFontChecked(true) || !fdialogs.ChooseOpenFile(ImportDialog)) return;
+  // Checked before anything changes: a file of the wrong size leaves the font alone.
+  const std::string path = LocalPath(ImportDialog.FileName);
+  // A DOS dump has no header to recognise it by, so its entry decides; the
+  // other formats are told apart by their content.
+  if (ImportDialog.FilterIndex == kDosDumpEntry)
+    AdoptUnnamedFont(MakeDosFont(ReadWholeFile(path, kDosFontMaxSize)));
+  else
+    AdoptUnnamedFont(std::move(ImportFontFile(path).font));
+  fdocument.SetSaveRequest(true);
+}
+
+bool TFileCommands::FormCloseQuery() {
+  fsession.StoreEditChar(true);
+  return SaveFontChecked(true);
+}

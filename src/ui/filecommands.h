@@ -1,0 +1,64 @@
+#pragma once
+
+#include "userdialogs.h"
+
+#include <QString>
+
+#include <memory>
+
+class EditSession;
+class FontDocument;
+class QWidget;
+class TFontHandler;
+class TImportFontDLG;
+class TNewFontDLG;
+
+// The commands of the "Datei" menu that replace or save the font. The
+// document announces a new font; the views and the editor follow it.
+class TFileCommands {
+ public:
+  // Dialogs are centred over the window.
+  TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, TImportFontDLG& importFontDlg,
+                QWidget& window);
+
+  // Stores a pending glyph and saves unsaved changes, asking first when ask is
+  // set; false when the caller must not go on.
+  bool SaveFontChecked(bool ask);
+  // Only a valid font file replaces the font; anything else leaves the window
+  // as it was and throws.
+  void OpenFontFile(const QString& name);
+  void OpenFontExecute();
+  void HistoryListClick(const QString& path);
+  // Opens a file named outside the open dialog (dropped on the window, or
+  // given on the command line) the way a chosen one is opened.
+  void OpenFileChecked(const QString& path);
+  void NewFontExecute();
+  void SaveFontExecute();
+  void SaveFontAsExecute();
+  // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header), or
+  // a BDF, PSF or Arduino GFX header font, as a new font without a file.
+  void ImportActionExecute();
+  // Whether the window may close.
+  bool FormCloseQuery();
+
+  // Kept between uses, so each dialog shows its last choice.
+  FileChoice FontOpenDialog;
+  FileChoice FontSaveDialog;
+  FileChoice ImportDialog;
+
+ private:
+  // Asks for a file name and type for a font that has none.
+  void ChooseSaveName();
+  void WriteFont();
+  // Takes over a font that has no file yet.
+  void AdoptUnnamedFont(std::unique_ptr<TFontHandler> font);
+  // Asks for an installed font and takes over what it imports.
+  void NewImportedFont();
+
+  EditSession& fsession;
+  FontDocument& fdocument;
+  UserDialogs& fdialogs;
+  TNewFontDLG& fnewFontDlg;
+  TImportFontDLG& fimportFontDlg;
+  QWidget& fwindow;
+};

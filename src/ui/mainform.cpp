@@ -1,0 +1,568 @@
+#include "mainform.h"
+
+#include "dialogs/about.h"
+#include "dialogs/charspacedlg.h"
+#include "dialogs/importfontdlg.h"
+#include "dialogs/inprocess.h"
+#include "dialogs/newfontdlg.h"
+#include "dialogs/parameterdlg.h"
+#include "dialogs/styleselectdlg.h"
+#include "historyfilelist.h"
+#include "mainformtexts.h"
+#include "placement.h"
+#include "settings.h"
+#include "toolbarlayout.h"
+#include "views/charsetview.h"
+#include "views/editorcanvas.h"
+#include "views/fontlist.h"
+#include "views/glyphpreview.h"
+#include "views/kerningview.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace {
+
+// A separator in the lists of menu and tool-bar entries.
+constexpr auto kSeparator = static_cast<ActionId>(-1);
+// The submenu of recent files in the "Datei" menu.
+constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
+const QString kHistoryTitle = QStringLiteral("Neu öffnen");
+const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
+constexpr QSize kClientSize(624, 455);
+
+// Width of each status panel at the window's designed size. The panels share
+// the status bar in these proportions, so a narrow window clips their texts
+// instead of laying one panel over the next.
+constexpr std::array<int, 6> kPanelWidths = {84, 110, 84, 120, 84, 54};
+enum StatusPanel { kTypePanel, kSizePanel, kBaseLinePanel, kCharPanel, kFontPanel, kCellPanel };
+
+QLabel* CreatePanel() {
+  auto* panel = new QLabel;
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setFrameShadow(QFrame::Sunken);
+  panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  return panel;
+}
+
+QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString& hint) {
+  auto* button = new QPushButton(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)), QString());
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setAccessibleName(hint);
+  button->setFixedSize(kPreviewSize / 2 - 2, 26);
+  return button;
+}
+
+// The button that a tool bar or the menu bar shows for what no longer fits.
+void NameOverflowButton(QWidget* bar, const char* name) {
+  if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
+}
+
+// The one local file a drag carries, or nothing.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
+  const QList<QKeySequence> standard = QKeySequence::keyBindings(declared.standard);
+  if (!standard.isEmpty()) return standard;
+  if (!*declared.shortcuts) return {};
+  return QKeySequence::listFromString(QString::fromLatin1(declared.shortcuts), QKeySequence::PortableText);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      fsettings(settings),
+      fdialogs(dialogs),
+      fguard(dialogs),
+      fsession(fdocument, dialogs),
+      fselection(fsession),
+      fpictures(fsession, dialogs),
+      fprinting(dialogs),
+      fAbout(new TAbout(this)),
+      fInProcess(new TInProcess(this)),
+      fImportFontDLG(new TImportFontDLG(settings, *fInProcess, this)),
+      fNewFontDLG(new TNewFontDLG(this)),
+      fStyleSelectDLG(new TStyleSelectDLG(fstyles, this)),
+      ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
+      fHistoryList(new TKVHistoryFileList(this)),
+      fParameterDLG(new TParameterDLG(dialogs, this)),
+      fCharSpaceDlg(new TCharSpaceDlg(settings, this)),
+      fexport(fdocument, dialogs),
+      ffontOperations(fsession, dialogs, *fParameterDLG, *fCharSpaceDlg, *fInProcess, *this) {
+  Q_INIT_RESOURCE(glyphwright);
+  setObjectName("MainForm");
+  setWindowTitle(kInitialCaption);
+  setMinimumSize(kMinimumWindowSize);
+  setAcceptDrops(true);
+  resize(kClientSize);
+  const WindowSettings stored = WindowSettings::Read(settings);
+  fStyleSelectDLG->SetStyle(stored.Style);
+  CreateActions();
+  ConnectCharSpace();
+  ApplyStoredOptions(stored);
+  CreateToolBars(stored);
+  CreatePages();
+  CreateStatusBar();
+  ConnectDocument();
+  ConnectSession();
+  ConnectFontList();
+  PlaceWindow(stored);
+  SetStatus(kTypePanel, FontTypeText(fdocument.fonttype()));
+  FillGlyphList();
+  fsession.ClearMark();
+  fdocument.SetSaveRequest(false);
+  fsession.SetCharRequest(false);
+  fHistoryList->SetNonItemText(QStringLiteral("keine Font"));
+  connect(fHistoryList, &TKVHistoryFileList::OnChange, this, [this] { HistoryListChange(); });
+  connect(fHistoryList, &TKVHistoryFileList::OnClick, this,
+          [this](QAction*, const QString& path) { fguard.Run([&] { ffiles.HistoryListClick(path); }); });
+  fHistoryList->LoadList([&settings](const QString& name) { return settings.ReadString(kFilesSection, name, {}); },
+                         QStringLiteral("Font"));
+  // Asked only when the clipboard changes: asking may wait for another program.
+  fclipboardHasPicture = TSelectionCommands::ClipboardHasPicture();
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+    fclipboardHasPicture = TSelectionCommands::ClipboardHasPicture();
+    RefreshActions();
+  });
+  fsession.ResetForNewFont();
+  ShowNewFont();
+  RefreshActions();
+  PageControl1->setCurrentWidget(CharEditPage);
+}
+
+TMainForm::~TMainForm() {
+  fHistoryList->SaveList(
+      [this](const QString& name, const QString& value) { fsettings.WriteString(kFilesSection, name, value); },
+      QStringLiteral("Font"));
+}
+
+QAction* TMainForm::Action(const QString& name) const {
+  auto* action = findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+  if (!action) throw std::out_of_range("no action " + name.toStdString());
+  return action;
+}
+
+bool TMainForm::IsChecked(ActionId id) const { return Action(id)->isChecked(); }
+
+void TMainForm::CreateActions() {
+  for (const ActionDeclaration& declared : MainActions()) {
+    auto* action = new QAction(QString::fromUtf8(declared.caption), this);
+    action->setObjectName(declared.name);
+    if (*declared.hint) action->setToolTip(QString::fromUtf8(declared.hint));
+    action->setShortcuts(Shortcuts(declared));
+    if (*declared.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(declared.icon)));
+    action->setCheckable((declared.flags & kOption) || StateOf(declared.id, CommandState()).Checked);
+    if (declared.handler) {
+      fguard.Connect(action, [this, handler = declared.handler] {
+        handler(*this);
+        RefreshActions();
+      });
+    }
+    addAction(action);
+    factions[declared.id] = action;
+  }
+}
+
+void TMainForm::RefreshActions() {
+  CommandState state;
+  state.SaveRequest = fdocument.SaveRequest();
+  state.CanUndo = fsession.CanUndo();
+  state.CanRedo = fsession.CanRedo();
+  state.MarkCommands = fsession.MarkCommandsEnabled();
+  state.ClipboardHasPicture = fclipboardHasPicture;
+  state.Tool = fsession.Tool();
+  state.View = fview;
+  for (const auto& [id, action] : factions) {
+    const ActionState shown = StateOf(id, state);
+    action->setEnabled(shown.Enabled);
+    if (shown.Checked) action->setChecked(*shown.Checked);
+  }
+}
+
+void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
+  Action(ActionId::HighlightSize)->setChecked(stored.HighLightSize);
+  Action(ActionId::AutoLoadChar)->setChecked(stored.AutoLoadChar);
+  Action(ActionId::AutoStoreChar)->setChecked(stored.AutoStoreChar);
+}
+
+QMenu* TMainForm::CreateMenu(const QString& title, const std::vector<ActionId>& entries) {
+  auto* menu = new QMenu(title, this);
+  menu->setObjectName(title + "Menu");
+  for (const ActionId entry : entries) {
+    if (entry == kSeparator) {
+      menu->addSeparator();
+    } else if (entry == kHistoryEntry) {
+      HistoryOpen = menu->addMenu(kHistoryTitle);
+      HistoryOpen->setObjectName("HistoryOpen");
+    } else {
+      menu->addAction(Action(entry));
+    }
+  }
+  return menu;
+}
+
+// A real menu bar, so F10 and screen readers reach every command, inside a
+// movable tool bar whose position is stored like the others.
+QToolBar* TMainForm::CreateMenuBar() {
+  using enum ActionId;
+  fMenuBar = new QMenuBar;
+  fMenuBar->setObjectName("MainMenu");
+  fMenuBar->setAccessibleName(QStringLiteral("Menü"));
+  NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
+  fMenuBar->setNativeMenuBar(false);
+  fMenuBar->addMenu(
+      CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
+                                           ImportAction, Export, kSeparator, Print, kSeparator, Close}));
+  fEditMenu = CreateMenu(
+      QStringLiteral("Bearbeiten"),
+      {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap, kSeparator, CalculateCharSize, CharSpace,
+       RemoveLeftCols, kSeparator, CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
+  fMenuBar->addMenu(fEditMenu);
+  fMenuBar->addMenu(
+      CreateMenu(QStringLiteral("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
+  fMenuBar->addMenu(CreateMenu(QStringLiteral("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
+  // "Hilfe" holds one command, so choosing it runs that command at once.
+  auto* help = fMenuBar->addAction(QStringLiteral("Hilfe"));
+  help->setObjectName("HilfeMenuEntry");
+  help->setToolTip(QStringLiteral("Über das Programm"));
+  connect(help, &QAction::triggered, Action(ShowAbout), &QAction::trigger);
+  auto* activate = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  // Opens the first menu; the focus stays where it was, so it is back there
+  // when the menu closes.
+  connect(activate, &QShortcut::activated, fMenuBar,
+          [this] { fMenuBar->setActiveAction(fMenuBar->actions().constFirst()); });
+  auto* bar = new QToolBar(QStringLiteral("Menü"), this);
+  bar->setObjectName("MenuBar");
+  bar->addWidget(fMenuBar);
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
+  return bar;
+}
+
+QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const std::vector<ActionId>& actions) {
+  auto* bar = new QToolBar(title, this);
+  bar->setObjectName(name);
+  for (const ActionId entry : actions) {
+    if (entry == kSeparator) {
+      bar->addSeparator();
+    } else {
+      // The buttons show icons only: assistive technology names them by their hints.
+      QAction* action = Action(entry);
+      bar->addAction(action);
+      bar->widgetForAction(action)->setAccessibleName(action->toolTip());
+    }
+  }
+  NameOverflowButton(bar, "qt_toolbar_ext_button");
+  return bar;
+}
+
+void TMainForm::CreateToolBars(const WindowSettings& stored) {
+  using enum ActionId;
+  fToolBars = {
+      CreateMenuBar(),
+      CreateToolBar("FileToolBar", QStringLiteral("Datei"), {NewFont, OpenFont, SaveFont, kSeparator, Print, Export}),
+      CreateToolBar("EditToolBar", QStringLiteral("Bearbeiten"), {Undo, Redo, Cut2, Copy2, Paste2}),
+      CreateToolBar("DrawToolBar", QStringLiteral("Zeichnen"),
+                    {Mark, Paint, Line, Ellipse, Rectangle, Fill, Kerning, kSeparator, Invert})};
+  HistoryPopup = new QMenu(this);
+  HistoryPopup->setObjectName("HistoryPopup");
+  auto* open = qobject_cast<QToolButton*>(fToolBars[1]->widgetForAction(Action(OpenFont)));
+  open->setMenu(HistoryPopup);
+  open->setPopupMode(QToolButton::MenuButtonPopup);
+  std::vector<PlacedToolBar> placed;
+  for (int i = 0; i < kToolBarCount; ++i) {
+    fToolBars[i]->setAllowedAreas(Qt::TopToolBarArea);
+    fToolBars[i]->setFloatable(false);
+    fToolBars[i]->setIconSize(QSize(16, 16));
+    placed.push_back({fToolBars[i], stored.ToolBars[i]});
+  }
+  ArrangeToolBars(*this, std::move(placed));
+}
+
+void TMainForm::CreatePages() {
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName("PageControl1");
+  PageControl1->setTabPosition(QTabWidget::South);
+  CharEditPage = CreateCharEditPage();
+  CharSetPage = CreateCharSetPage();
+  KerningSpacingPage = CreateKerningSpacingPage();
+  PageControl1->addTab(CharEditPage, QStringLiteral("Zeichen bearbeiten"));
+  PageControl1->addTab(CharSetPage, QStringLiteral("Zeichensatz"));
+  PageControl1->addTab(KerningSpacingPage, QStringLiteral("Kerning und Spacing Test"));
+  connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageChanged);
+  setCentralWidget(PageControl1);
+}
+
+QWidget* TMainForm::CreateCharEditPage() {
+  auto* page = new QWidget;
+  page->setObjectName("CharEditPage");
+  FontList = new TFontList(fdocument, page);
+  FontList->setObjectName("FontList");
+  FontList->setAccessibleName(QStringLiteral("Zeichenliste"));
+  FontList->setFixedWidth(150);
+  FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The preview sits in a bevel.
+  auto* bevel = new QFrame(page);
+  bevel->setFrameShape(QFrame::StyledPanel);
+  bevel->setFrameShadow(QFrame::Sunken);
+  auto* bevelLayout = new QVBoxLayout(bevel);
+  bevelLayout->setContentsMargins(1, 1, 1, 1);
+  bevelLayout->addWidget(new TGlyphPreview(fsession, bevel));
+  auto* load = CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden"));
+  auto* store = CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern"));
+  connect(load, &QPushButton::clicked, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
+  connect(store, &QPushButton::clicked, this, [this] { fguard.Run([this] { StoreCharButtonClick(); }); });
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(4);
+  buttons->addWidget(load);
+  buttons->addWidget(store);
+  auto* column = new QVBoxLayout;
+  column->addWidget(bevel);
+  column->addLayout(buttons);
+  column->addStretch();
+  CharPaintBox = new TEditorCanvas(fsession, page);
+  connect(CharPaintBox, &TEditorCanvas::PointerCellChanged, this,
+          [this](QPoint cell) { SetStatus(kCellPanel, QStringLiteral("%1:%2").arg(cell.x()).arg(cell.y())); });
+  auto* layout = new QHBoxLayout(page);
+  layout->addWidget(FontList);
+  layout->addLayout(column);
+  layout->addWidget(CharPaintBox, 1);
+  return page;
+}
+
+QWidget* TMainForm::CreateCharSetPage() {
+  auto* page = new QWidget;
+  page->setObjectName("CharSetPage");
+  fCharsetView = new TCharsetView(fdocument, IsChecked(ActionId::HighlightSize), page);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(fCharsetView);
+  return page;
+}
+
+QWidget* TMainForm::CreateKerningSpacingPage() {
+  fKerningView = new TKerningView(fdocument);
+  return fKerningView;
+}
+
+void TMainForm::ConnectCharSpace() {
+  QAction* charSpace = Action(ActionId::CharSpace);
+  charSpace->setText(CharSpaceCaption(fCharSpaceDlg->space()));
+  connect(fCharSpaceDlg, &TCharSpaceDlg::spaceChanged, charSpace,
+          [charSpace](int space) { charSpace->setText(CharSpaceCaption(space)); });
+}
+
+void TMainForm::CreateStatusBar() {
+  for (std::size_t i = 0; i < kPanelWidths.size(); ++i) {
+    fpanels[i] = CreatePanel();
+    statusBar()->addWidget(fpanels[i], kPanelWidths[i]);
+  }
+  // The three panels that always show something keep room for their widest
+  // usual text; the others give way in a narrow window.
+  const std::pair<StatusPanel, QString> widest[] = {{kTypePanel, FontTypeText(3)},
+                                                    {kSizePanel, EditSizeText(kMaxCellSize)},
+                                                    {kBaseLinePanel, BaseLineText(kMaxCellSize)}};
+  for (const auto& [panel, text] : widest) {
+    QLabel* label = fpanels[panel];
+    const QMargins margins = label->contentsMargins();
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + margins.left() + margins.right() +
+                           2 * label->margin() + 4);
+  }
+}
+
+void TMainForm::ConnectDocument() {
+  connect(&fdocument, &FontDocument::filenameChanged, this, [this](const QString& name) {
+    if (!name.isEmpty()) fHistoryList->Add(name);
+    setWindowTitle(WindowCaption(name));
+  });
+  connect(&fdocument, &FontDocument::fonttypeChanged, this,
+          [this](int type) { SetStatus(kTypePanel, FontTypeText(type)); });
+  connect(&fdocument, &FontDocument::SaveRequestChanged, this, [this](bool changed) {
+    SetStatus(kFontPanel, changed ? QStringLiteral("Font geändert") : QString());
+    RefreshActions();
+  });
+  connect(&fdocument, &FontDocument::BaseLineChanged, this,
+          [this](int baseline) { SetStatus(kBaseLinePanel, BaseLineText(baseline)); });
+  connect(&fdocument, &FontDocument::FontReplaced, this, &TMainForm::ShowNewFont);
+  connect(&fdocument, &FontDocument::GlyphChanged, FontList, [this] { FontList->viewport()->update(); });
+  connect(&fdocument, &FontDocument::MetricsChanged, FontList, [this] { FontList->viewport()->update(); });
+}
+
+void TMainForm::ConnectSession() {
+  connect(&fsession, &EditSession::CharRequestChanged, this, [this](bool changed) {
+    SetStatus(kCharPanel, changed ? CharChangedText(std::max(FontList->ItemIndex(), 0)) : QString());
+  });
+  connect(&fsession, &EditSession::EditSizeChanged, this,
+          [this](int size) { SetStatus(kSizePanel, EditSizeText(size)); });
+  connect(&fsession, &EditSession::ToolChanged, this, &TMainForm::RefreshActions);
+  connect(&fsession, &EditSession::CommandStateChanged, this, &TMainForm::RefreshActions);
+}
+
+void TMainForm::ConnectFontList() {
+  connect(FontList, &TChangeListBox::OnChange, this, [this] { fguard.Run([this] { FontListChange(); }); });
+  connect(FontList, &TFontList::LoadRequested, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
+}
+
+void TMainForm::FontListChange() {
+  if (IsChecked(ActionId::AutoLoadChar) && !FontList->MoveChar()) LoadCharButtonClick();
+}
+
+void TMainForm::LoadCharButtonClick() {
+  fsession.LoadCommand(FontList->ItemIndex(), FontList->MoveChar(), IsChecked(ActionId::AutoStoreChar));
+}
+
+void TMainForm::StoreCharButtonClick() { fsession.StoreCharAs(FontList->ItemIndex()); }
+
+void TMainForm::PlaceWindow(const WindowSettings& stored) {
+  if (const auto size = StoredWindowSize(stored.Size, screen()->availableGeometry().size())) resize(*size);
+  const QRect screen = this->screen()->geometry();
+  const auto pos = StoredWindowPosition(stored.Position, frameGeometry().size(), screen.size());
+  if (pos)
+    move(*pos);
+  else
+    move(screen.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+  if (stored.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::FillGlyphList() {
+  for (int c = 0; c < kGlyphCount; ++c) {
+    FontList->addItem(GlyphListText(c));
+  }
+}
+
+WindowSettings TMainForm::CurrentSettings() const {
+  WindowSettings current;
+  // A maximised window keeps the place and size it returns to.
+  current.Maximized = isMaximized();
+  current.Position = current.Maximized ? normalGeometry().topLeft() : pos();
+  current.Size = current.Maximized ? normalGeometry().size() : size();
+  current.HighLightSize = IsChecked(ActionId::HighlightSize);
+  current.AutoLoadChar = IsChecked(ActionId::AutoLoadChar);
+  current.AutoStoreChar = IsChecked(ActionId::AutoStoreChar);
+  for (int i = 0; i < kToolBarCount; ++i) current.ToolBars[i] = fToolBars[i]->pos();
+  current.Style = Style();
+  return current;
+}
+
+void TMainForm::HistoryListChange() {
+  fHistoryList->AssignMenu(HistoryPopup);
+  fHistoryList->AssignMenu(HistoryOpen);
+}
+
+void TMainForm::SwitchView(ViewAction used) {
+  ViewChecks current = fview;
+  // The toggle has flipped its own check mark before its handler runs.
+  current.ToggleEditSet = IsChecked(ActionId::ToggleEditSet);
+  ShowView(::SwitchView(current, used));
+}
+
+void TMainForm::ShowView(const ViewChecks& checks) {
+  fview = checks;
+  RefreshActions();
+  fEditMenu->menuAction()->setEnabled(checks.CharEdit);
+  fToolBars[static_cast<int>(ToolBarId::DrawTools)]->setVisible(checks.CharEdit);
+  fToolBars[static_cast<int>(ToolBarId::EditTools)]->setVisible(checks.CharEdit);
+  fswitchingView = true;
+  if (checks.CharEdit) PageControl1->setCurrentWidget(CharEditPage);
+  if (checks.Charset) PageControl1->setCurrentWidget(CharSetPage);
+  if (checks.KerningSpacing) {
+    // Shown first, so the test takes as many columns as the page has room for.
+    PageControl1->setCurrentWidget(KerningSpacingPage);
+    fKerningView->ShowGlyph(FontList->ItemIndex());
+    fKerningView->KerningCharBox()->setFocus();
+  }
+  fswitchingView = false;
+}
+
+void TMainForm::PageChanged(int index) {
+  if (!fswitchingView) {
+    const QWidget* page = PageControl1->widget(index);
+    const ViewAction used = page == CharEditPage  ? ViewAction::CharEdit
+                            : page == CharSetPage ? ViewAction::Charset
+                                                  : ViewAction::KerningSpacing;
+    fguard.Run([&] { SwitchView(used); });
+  }
+  if (PageControl1->currentWidget() != KerningSpacingPage) fKerningView->AutoPlayKerning()->setChecked(false);
+}
+
+void TMainForm::ShowNewFont() {
+  FontList->UpdateRowHeight();
+  FontList->SetItemIndex(0);
+  FontList->viewport()->update();
+}
+
+QMenu* TMainForm::createPopupMenu() { return nullptr; }
+
+const QString& TMainForm::Style() const { return fStyleSelectDLG->Style(); }
+
+void TMainForm::ShowAboutBox() {
+  CenterForm(*this, *fAbout);
+  fdialogs.Execute(*fAbout);
+}
+
+void TMainForm::SelectStyle() {
+  CenterForm(*this, *fStyleSelectDLG);
+  fdialogs.Execute(*fStyleSelectDLG);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  const QWidget* target = childAt(event->position().toPoint());
+  const bool onEditor = target && (target == CharPaintBox || CharPaintBox->isAncestorOf(target));
+  if (onEditor && TGlyphPictureCommands::IsPictureFileName(path))
+    fguard.Run([&] { fpictures.ImportPicture(path); });
+  else
+    OpenFile(path);
+}
+
+void TMainForm::OpenFile(const QString& path) {
+  fguard.Run([&] { ffiles.OpenFileChecked(QFileInfo(path).absoluteFilePath()); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  bool mayClose = false;
+  fguard.Run([&] { mayClose = ffiles.FormCloseQuery(); });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
+  CurrentSettings().Write(fsettings);
+  event->accept();
+}
+
+QString TMainForm::StatusText(int panel) const { return fpanels.at(panel)->text(); }
+
+void TMainForm::SetStatus(int panel, const QString& text) { fpanels.at(panel)->setText(text); }

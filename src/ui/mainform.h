@@ -1,0 +1,170 @@
+#pragma once
+
+#include "commandguard.h"
+#include "commands/exportcommand.h"
+#include "commands/glyphpictures.h"
+#include "commands/selection.h"
+#include "document.h"
+#include "editsession.h"
+#include "filecommands.h"
+#include "fontoperations.h"
+#include "mainactions.h"
+#include "styles.h"
+#include "views/printing.h"
+#include "viewswitch.h"
+#include "windowsettings.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QTabWidget;
+class QToolBar;
+class Settings;
+class TAbout;
+class TCharSpaceDlg;
+class TCharsetView;
+class TEditorCanvas;
+class TFontList;
+class TImportFontDLG;
+class TInProcess;
+class TKerningView;
+class TKVHistoryFileList;
+class TNewFontDLG;
+class TParameterDLG;
+class TStyleSelectDLG;
+class UserDialogs;
+
+// The main window: the shell that owns the document and the editing session,
+// the actions, menus, tool bars, pages and status bar, and wires them to the
+// classes that do the work.
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  FontDocument& Document() { return fdocument; }
+  EditSession& Session() { return fsession; }
+  TFileCommands& Files() { return ffiles; }
+  TSelectionCommands& Selection() { return fselection; }
+  TGlyphPictureCommands& Pictures() { return fpictures; }
+  TPrintCommand& Printing() { return fprinting; }
+  TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
+  TImportFontDLG& ImportFontDLG() { return *fImportFontDLG; }
+  TInProcess& InProcess() { return *fInProcess; }
+  TAbout& About() { return *fAbout; }
+  TStyleSelectDLG& StyleSelectDLG() { return *fStyleSelectDLG; }
+  TParameterDLG& ParameterDLG() { return *fParameterDLG; }
+  TCharSpaceDlg& CharSpaceDlg() { return *fCharSpaceDlg; }
+  TExportCommand& Exporter() { return fexport; }
+  TFontOperations& FontOperations() { return ffontOperations; }
+  TCharsetView& CharsetView() { return *fCharsetView; }
+  TKerningView& KerningView() { return *fKerningView; }
+  TKVHistoryFileList& HistoryList() { return *fHistoryList; }
+  QAction* Action(ActionId id) const { return factions.at(id); }
+  // The action of the given object name; throws std::out_of_range for an unknown one.
+  QAction* Action(const QString& name) const;
+  bool IsChecked(ActionId id) const;
+
+  // The status bar panel 0..5.
+  QString StatusText(int panel) const;
+  // The accepted look of the program.
+  const QString& Style() const;
+
+  void SwitchView(ViewAction used);
+  // Opens a font file named outside the open dialog (on the command line,
+  // or dropped on the window) as if it was chosen there; errors are shown.
+  void OpenFile(const QString& path);
+  // The about box and the appearance dialog, centred over the window.
+  void ShowAboutBox();
+  void SelectStyle();
+  // None: the tool bars cannot be hidden.
+  QMenu* createPopupMenu() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  // A font file dropped on the window is opened; a picture file dropped on
+  // the editor comes in like the glyph picture import.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateToolBars(const WindowSettings& stored);
+  QToolBar* CreateMenuBar();
+  QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<ActionId>& actions);
+  QMenu* CreateMenu(const QString& title, const std::vector<ActionId>& entries);
+  void CreatePages();
+  QWidget* CreateCharEditPage();
+  QWidget* CreateCharSetPage();
+  QWidget* CreateKerningSpacingPage();
+  void CreateStatusBar();
+  void ConnectDocument();
+  void ConnectSession();
+  void ConnectFontList();
+  // The "CharSpace" caption follows the free space after a glyph.
+  void ConnectCharSpace();
+  void PlaceWindow(const WindowSettings& stored);
+  void FillGlyphList();
+  void ApplyStoredOptions(const WindowSettings& stored);
+  WindowSettings CurrentSettings() const;
+  void HistoryListChange();
+  void ShowView(const ViewChecks& checks);
+  void PageChanged(int index);
+  void SetStatus(int panel, const QString& text);
+  // The enabled and checked states of every action, from the state they follow.
+  void RefreshActions();
+  // The glyph list after a new font: rows fit the cell, the first glyph is selected.
+  void ShowNewFont();
+  void FontListChange();
+  void LoadCharButtonClick();
+  void StoreCharButtonClick();
+
+  Settings& fsettings;
+  UserDialogs& fdialogs;
+  CommandGuard fguard;
+  FontDocument fdocument;
+  EditSession fsession;
+  TSelectionCommands fselection;
+  TGlyphPictureCommands fpictures;
+  TPrintCommand fprinting;
+  // Destroyed before the document and the pages: the platform's look comes
+  // back while every widget and what it shows still exist.
+  TStyleManager fstyles;
+  TAbout* fAbout = nullptr;
+  TInProcess* fInProcess = nullptr;
+  TImportFontDLG* fImportFontDLG = nullptr;
+  TNewFontDLG* fNewFontDLG = nullptr;
+  TStyleSelectDLG* fStyleSelectDLG = nullptr;
+  TFileCommands ffiles;
+  TKVHistoryFileList* fHistoryList = nullptr;
+  TParameterDLG* fParameterDLG;
+  TCharSpaceDlg* fCharSpaceDlg;
+  TExportCommand fexport;
+  TFontOperations ffontOperations;
+  ViewChecks fview;
+  bool fclipboardHasPicture = false;
+
+  std::map<ActionId, QAction*> factions;
+  std::array<QToolBar*, kToolBarCount> fToolBars{};
+  QMenuBar* fMenuBar = nullptr;
+  QMenu* fEditMenu = nullptr;
+  QMenu* HistoryPopup = nullptr;
+  QMenu* HistoryOpen = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* CharEditPage = nullptr;
+  QWidget* CharSetPage = nullptr;
+  QWidget* KerningSpacingPage = nullptr;
+  TFontList* FontList = nullptr;
+  TEditorCanvas* CharPaintBox = nullptr;
+  TCharsetView* fCharsetView = nullptr;
+  TKerningView* fKerningView = nullptr;
+  std::array<QLabel*, 6> fpanels{};
+  bool fswitchingView = false;
+};

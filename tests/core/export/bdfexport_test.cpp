@@ -1,0 +1,93 @@
+#include "export/bdfexport.h"
+#include "core/model/importtestsupport.h"
+#include "exporttestsupport.h"
+#include "model/bdffont.h"
+#include "model/ioerror.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BdfRoundTrip : public testing::TestWithParam<CellSize> {};
+
+// Pixels beyond a glyph's width are the font's too: they must come back.
+TEST_P(BdfRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
+  const auto [w, h] = GetParam();
+  for (const unsigned seed : {1u, 2u, 3u}) {
+    const TFontHandler font = RandomFont(w, h, seed);
+    const ImportedFont back = ReadBdf(Bytes(BdfText(font, "Round")));
+    EXPECT_EQ(back.dropped, 0);
+    // A type-2 image holds the cell, the baseline, every pixel and every width.
+    EXPECT_TRUE(back.font->FontImage(2) == font.FontImage(2)) << "seed " << seed << ", baseline " << font.BaseLine();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, BdfRoundTrip, testing::ValuesIn(RoundTripCells()));
+
+TEST(BdfExport, WritesTheHeaderAConsumerNeedsAndEachGlyphCutToItsInk) {
+  TFontHandler font(10, 12);
+  font.SetBaseLine(9);
+  for (int c = 0; c < kGlyphCount; ++c) font.SetCharSize(c, 6);
+  font.SetPixel('T', 1, 2, true);
+  font.SetPixel('T', 9, 2, true);  // beyond the width of 6
+  font.SetPixel('T', 5, 10, true);
+  const std::string text = BdfText(font, "My-Font");
+  EXPECT_EQ(text.substr(0, text.find("STARTCHAR")),
+            "STARTFONT 2.1\n"
+            "FONT -Glyphwright-My Font-Medium-R-Normal--12-120-72-72-M-60-ISO8859-1\n"
+            "SIZE 12 72 72\n"
+            "FONTBOUNDINGBOX 10 12 0 -3\n"
+            "STARTPROPERTIES 5\n"
+            "FONT_ASCENT 9\n"
+            "FONT_DESCENT 3\n"
+            "DEFAULT_CHAR 32\n"
+            "CHARSET_REGISTRY \"ISO8859\"\n"
+            "CHARSET_ENCODING \"1\"\n"
+            "ENDPROPERTIES\n"
+            "CHARS 256\n");
+  // Rows 2..10 and columns 1..9; the box's lowest row lies 2 rows below the baseline.
+  const std::string t = text.substr(text.find("STARTCHAR uni0054"));
+  EXPECT_EQ(t.substr(0, t.find("ENDCHAR") + 8),
+            "STARTCHAR uni0054\nENCODING 84\nSWIDTH 500 0\nDWIDTH 6 0\nBBX 9 9 1 -2\nBITMAP\n"
+            "8080\n0000\n0000\n0000\n0000\n0000\n0000\n0000\n0800\nENDCHAR\n");
+  EXPECT_NE(text.find("STARTCHAR uni0000\nENCODING 0\nSWIDTH 500 0\nDWIDTH 6 0\nBBX 0 0 0 0\nBITMAP\nENDCHAR\n"),
+            std::string::npos);
+  EXPECT_EQ(text.substr(text.size() - 16), "ENDCHAR\nENDFONT\n");
+  EXPECT_EQ(text.find('\r'), std::string::npos) << "BDF readers expect plain line feeds";
+}
+
+TEST(BdfExport, FontNameTellsProportionalFontsApart) {
+  TFontHandler font(8, 8);
+  font.SetCharSize('i', 3);
+  EXPECT_NE(BdfText(font, "x").find("-P-80-ISO8859-1\n"), std::string::npos);
+}
+
+// The X font compiler reads the file; turned back into BDF by another tool,
+// it still holds the font.
+TEST(BdfExport, TheXFontToolsReadIt) {
+  if (RunCommand("command -v bdftopcf") != 0 || RunCommand("command -v pcf2bdf") != 0)
+    GTEST_SKIP() << "bdftopcf (xfonts-utils) or pcf2bdf is not installed";
+  TempDir dir;
+  for (const CellSize cell : {CellSize{6, 12}, CellSize{17, 9}, CellSize{64, 64}}) {
+    SCOPED_TRACE(std::to_string(cell.w) + " x " + std::to_string(cell.h));
+    const TFontHandler font = RandomFont(cell.w, cell.h, 7);
+    ExportBDF(font, dir.File("font.bdf"));
+    std::string output;
+    ASSERT_EQ(RunCommand("bdftopcf -o '" + dir.File("font.pcf") + "' '" + dir.File("font.bdf") + "'", &output), 0)
+        << output;
+    ASSERT_EQ(RunCommand("pcf2bdf -o '" + dir.File("back.bdf") + "' '" + dir.File("font.pcf") + "'", &output), 0)
+        << output;
+    const ImportedFont back = ReadBdf(Bytes(ReadBytes(dir.File("back.bdf"))));
+    EXPECT_TRUE(back.font->FontImage(2) == font.FontImage(2));
+  }
+}
+
+TEST(BdfExport, RefusesAnInvalidFont) {
+  TempDir dir;
+  TFontHandler font(8, 8);
+  font.Clear();
+  EXPECT_THROW(ExportBDF(font, dir.File("x.bdf")), FontError);
+  EXPECT_TRUE(dir.Names().empty());
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include "dialogs/importfontdlg.h"
+
+#include "changelistbox.h"
+#include "dialogs/inprocess.h"
+#include "kvgauge.h"
+#include "settings.h"
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kMono = QStringLiteral("DejaVu Sans Mono");
+
+class ImportFontDLGTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!QFontDatabase::families().contains(kMono)) GTEST_SKIP() << "fonts-dejavu-core is not installed";
+  }
+
+  void SelectFace(TImportFontDLG& dialog, const QString& face) {
+    const auto found = dialog.FontList()->findItems(face, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    dialog.FontList()->SetItemIndex(dialog.FontList()->row(found.first()));
+  }
+
+  QTemporaryDir fdir;
+  Settings fsettings{fdir.filePath("settings.ini")};
+  TInProcess fprogress;
+};
+
+TEST_F(ImportFontDLGTest, StartsWithTheFirstFaceNormal16PixelsAndTheDemoText) {
+  TImportFontDLG dialog(fsettings, fprogress);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Import WINDOWS®-Font"));
+  QStringList faces;
+  for (int i = 0; i < dialog.FontList()->count(); ++i) faces << dialog.FontList()->item(i)->text();
+  QStringList sorted = faces;
+  sorted.sort(Qt::CaseInsensitive);
+  EXPECT_EQ(faces, sorted);
+  EXPECT_TRUE(faces.contains(kMono));
+  EXPECT_EQ(dialog.FontList()->ItemIndex(), 0);
+  EXPECT_EQ(dialog.StyleCombo()->count(), 9);
+  EXPECT_EQ(dialog.StyleCombo()->currentText(), QStringLiteral("NORMAL"));
+  EXPECT_FALSE(dialog.KursivBox()->isChecked());
+  EXPECT_TRUE(dialog.ANSICheck()->isChecked());
+  EXPECT_EQ(dialog.Hoehe()->value(), 16);
+  EXPECT_EQ(dialog.DemoTextIn()->text(), QStringLiteral("AaBbCc ÄäÖöÜüß 123"));
+  EXPECT_EQ(dialog.DemoTextOut()->text(), dialog.DemoTextIn()->text());
+  EXPECT_EQ(dialog.WidthOut()->text(), QStringLiteral("Maximale Breite %1").arg(dialog.maxwidth()));
+  EXPECT_EQ(dialog.ImportFont(), nullptr);
+}
+
+TEST_F(ImportFontDLGTest, StylesGiveTheWeightsOneToNineHundred) {
+  TImportFontDLG dialog(fsettings, fprogress);
+  const char* names[] = {"THIN", "EXTRALIGHT", "LIGHT", "NORMAL", "MEDIUM", "SEMIBOLD", "BOLD", "EXTRABOLD", "BLACK"};
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(dialog.StyleCombo()->itemText(i).toStdString(), names[i]);
+    dialog.StyleCombo()->setCurrentIndex(i);
+    EXPECT_EQ(dialog.Choice().Weight, (i + 1) * 100);
+    EXPECT_EQ(dialog.DemoTextOut()->font().weight(), (i + 1) * 100);
+  }
+}
+
+TEST_F(ImportFontDLGTest, EveryChoicePreviewsAtOnceAndRecomputesTheWidth) {
+  TImportFontDLG dialog(fsettings, fprogress);
+  SelectFace(dialog, kMono);
+  dialog.Hoehe()->setValue(32);
+  const QFont preview = dialog.DemoTextOut()->font();
+  EXPECT_EQ(QFontInfo(preview).family(), kMono);
+  EXPECT_EQ(preview.pixelSize(), CellFont(kMono, 32, QFont::Normal, false).pixelSize());
+  EXPECT_TRUE(preview.styleStrategy() & QFont::NoAntialias);
+  const int normalWidth = dialog.maxwidth();
+  EXPECT_EQ(normalWidth, QFontMetrics(preview).horizontalAdvance('M') + 1);
+  dialog.Hoehe()->setValue(12);
+  EXPECT_LT(dialog.maxwidth(), normalWidth);
+  EXPECT_EQ(dialog.WidthOut()->text(), QStringLiteral("Maximale Breite %1").arg(dialog.maxwidth()));
+  dialog.KursivBox()->click();
+  EXPECT_TRUE(dialog.DemoTextOut()->font().italic());
+  dialog.DemoTextIn()->setText(QStringLiteral("Hallo"));
+  EXPECT_EQ(dialog.DemoTextOut()->text(), QStringLiteral("Hallo"));
+}
+
+TEST_F(ImportFontDLGTest, ImportBuildsAFontOfMaxWidthByTheHeightAndCloses) {
+  TImportFontDLG dialog(fsettings, fprogress);
+  SelectFace(dialog, kMono);
+  dialog.Hoehe()->setValue(20);
+  dialog.ImportButton()->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  ASSERT_NE(dialog.ImportFont(), nullptr);
+  EXPECT_EQ(dialog.ImportFont()->FontWidth(), dialog.maxwidth());
+  EXPECT_EQ(dialog.ImportFont()->FontHeight(), 20);
+  // The progress window went through every code and showed the last rendering.
+  EXPECT_EQ(fprogress.Label1()->text(), kMono);
+  EXPECT_EQ(fprogress.Label2()->text(), QStringLiteral("Generiere..."));
+  EXPECT_EQ(fprogress.Gauge1()->Progress(), 255);
+  EXPECT_FALSE(fprogress.Image1()->pixmap().isNull());
+  EXPECT_FALSE(fprogress.isVisible());
+
+  // A second import replaces the first.
+  dialog.Hoehe()->setValue(10);
+  dialog.ImportButton()->click();
+  EXPECT_EQ(dialog.ImportFont()->FontHeight(), 10);
+}
+
+TEST_F(ImportFontDLGTest, AHeightTypedBelowEightImportsAtEightAndShowsIt) {
+  TImportFontDLG dialog(fsettings, fprogress);
+  SelectFace(dialog, kMono);
+  dialog.Hoehe()->findChild<QLineEdit*>()->setText(QStringLiteral("5"));
+  dialog.ImportButton()->click();
+  EXPECT_EQ(dialog.Hoehe()->value(), 8);
+  ASSERT_NE(dialog.ImportFont(), nullptr);
+  EXPECT_EQ(dialog.ImportFont()->FontHeight(), 8);
+}
+
+TEST_F(ImportFontDLGTest, TheDemoTextIsStoredWhicheverWayTheDialogCloses) {
+  {
+    TImportFontDLG dialog(fsettings, fprogress);
+    dialog.DemoTextIn()->setText(QStringLiteral("Probe"));
+    dialog.reject();
+    EXPECT_EQ(dialog.ImportFont(), nullptr);
+  }
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "Demotext", ""), QStringLiteral("Probe"));
+  TImportFontDLG again(fsettings, fprogress);
+  EXPECT_EQ(again.DemoTextIn()->text(), QStringLiteral("Probe"));
+  EXPECT_EQ(again.DemoTextOut()->text(), QStringLiteral("Probe"));
+  again.DemoTextIn()->setText(QStringLiteral("Zweite"));
+  again.ImportButton()->click();
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "Demotext", ""), QStringLiteral("Zweite"));
+}
+
+TEST_F(ImportFontDLGTest, EveryControlCanBeReachedAndNamed) {
+  TImportFontDLG dialog(fsettings, fprogress);
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{dialog.FontList(), dialog.StyleCombo(), dialog.KursivBox(), dialog.ANSICheck(),
+                                       dialog.Hoehe(), dialog.DemoTextIn(), dialog.ImportButton()}) {
+    EXPECT_NE(control->focusPolicy() & Qt::TabFocus, 0) << control->objectName().toStdString();
+    EXPECT_FALSE(control->accessibleName().isEmpty() && control->property("text").toString().isEmpty())
+        << control->objectName().toStdString();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#include "mainactions.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+TEST(MainActionsTest, EveryActionIsDeclaredOnceUnderItsOwnName) {
+  std::set<std::string> names;
+  for (const ActionDeclaration& declared : MainActions()) {
+    EXPECT_TRUE(names.insert(declared.name).second) << declared.name;
+    EXPECT_EQ(&Declaration(declared.id), &declared) << declared.name;
+  }
+}
+
+TEST(MainActionsTest, EnabledStatesFollowTheState) {
+  using enum ActionId;
+  struct Row {
+    ActionId id;
+    bool CommandState::*flag;
+  };
+  const Row rows[] = {{SaveFont, &CommandState::SaveRequest},
+                      {Undo, &CommandState::CanUndo},
+                      {Redo, &CommandState::CanRedo},
+                      {Cut, &CommandState::MarkCommands},
+                      {Cut2, &CommandState::MarkCommands},
+                      {Copy, &CommandState::MarkCommands},
+                      {Copy2, &CommandState::MarkCommands},
+                      {Paste, &CommandState::ClipboardHasPicture},
+                      {Paste2, &CommandState::ClipboardHasPicture}};
+  for (const Row& row : rows) {
+    CommandState state;
+    EXPECT_FALSE(StateOf(row.id, state).Enabled) << Declaration(row.id).name;
+    state.*row.flag = true;
+    EXPECT_TRUE(StateOf(row.id, state).Enabled) << Declaration(row.id).name;
+  }
+  EXPECT_TRUE(StateOf(Invert, CommandState()).Enabled);
+}
+
+TEST(MainActionsTest, ExactlyTheCurrentToolIsChecked) {
+  using enum ActionId;
+  const std::pair<ActionId, ToolId> tools[] = {
+      {Mark, ToolId::Mark},           {Paint, ToolId::Paint}, {Line, ToolId::Line},      {Ellipse, ToolId::Ellipse},
+      {Rectangle, ToolId::Rectangle}, {Fill, ToolId::Fill},   {Kerning, ToolId::Kerning}};
+  for (const auto& [current, tool] : tools) {
+    CommandState state;
+    state.Tool = tool;
+    for (const auto& [id, other] : tools) EXPECT_EQ(StateOf(id, state).Checked, other == tool);
+  }
+}
+
+TEST(MainActionsTest, ViewActionsShowTheViewAndOptionsKeepTheirOwnMark) {
+  CommandState state;
+  state.View = {false, true, true, false};
+  EXPECT_EQ(StateOf(ActionId::CharEdit, state).Checked, false);
+  EXPECT_EQ(StateOf(ActionId::Charset, state).Checked, true);
+  EXPECT_EQ(StateOf(ActionId::ToggleEditSet, state).Checked, true);
+  EXPECT_EQ(StateOf(ActionId::KerningSpacing, state).Checked, false);
+  EXPECT_FALSE(StateOf(ActionId::AutoLoadChar, state).Checked.has_value());
+  EXPECT_FALSE(StateOf(ActionId::Export, state).Checked.has_value());
+}
+
+}  // namespace
