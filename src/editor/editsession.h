@@ -2,6 +2,7 @@
 
 #include "glyphblocks.h"
 #include "model/fonthandler.h"
+#include "tools/tooltable.h"
 #include "undohistory.h"
 
 #include <QImage>
@@ -9,9 +10,6 @@
 
 class FontDocument;
 class UserDialogs;
-
-// The seven tools of the drawing tool bar.
-enum class ToolId { Mark, Paint, Line, Ellipse, Rectangle, Fill, Kerning };
 
 // The glyph being edited: a working copy of one glyph of the document's font
 // with its width and kerning zones, the mark, the current tool and the undo

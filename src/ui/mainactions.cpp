@@ -10,8 +10,6 @@
 
 namespace {
 
-void SelectTool(TMainForm& form, ToolId tool) { form.Session().SelectTool(tool); }
-
 const ActionDeclaration kActions[] = {
     {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain,
      [](TMainForm& f) { f.ShowAboutBox(); }},
@@ -23,10 +21,6 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.Files().SaveFontExecute(); }, QKeySequence::Save},
     {ActionId::SaveFontAs, "SaveFontAs", "Speichern unter", "Font unter anderem Namen speichern", "Ctrl+Shift+S", "",
      kPlain, [](TMainForm& f) { f.Files().SaveFontAsExecute(); }, QKeySequence::SaveAs},
-    {ActionId::Mark, "Mark", "Mark", "markieren", "", "mark", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Mark); }},
-    {ActionId::Paint, "Paint", "Paint", "Pixel bearbeiten", "", "paint", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Paint); }},
     {ActionId::Undo, "Undo", "Rückgängig", "Rückgängig", "Ctrl+Z", "undo", kPlain,
      [](TMainForm& f) { f.Session().Undo(); }},
     {ActionId::Redo, "Redo", "Wiederherstellen", "Wiederherstellen", "Ctrl+Y; Ctrl+Shift+Z", "redo", kPlain,
@@ -49,14 +43,6 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.Pictures().LoadFromBitmapExecute(); }},
     {ActionId::Invert, "Invert", "Invertieren", "Markierung invertieren", "", "invert", kPlain,
      [](TMainForm& f) { f.Selection().InvertExecute(); }},
-    {ActionId::Line, "Line", "Line", "Linie zeichnen", "", "line", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Line); }},
-    {ActionId::Ellipse, "Ellipse", "Ellipse", "Kreis/Ellipse zeichnen", "", "ellipse", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Ellipse); }},
-    {ActionId::Rectangle, "Rectangle", "Rectange", "Rechteck zeichen", "", "rectangle", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Rectangle); }},
-    {ActionId::Fill, "Fill", "Fill", "Bereich füllen", "", "fill", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Fill); }},
     {ActionId::ChangeParameter, "ChangeParameter", "Font Parameter ändern ...", "", "", "", kPlain,
      [](TMainForm& f) { f.FontOperations().ChangeParameterExecute(); }},
     {ActionId::CharEdit, "CharEdit", "Zeicheneditor", "", "", "", kPlain,
@@ -82,8 +68,6 @@ const ActionDeclaration kActions[] = {
      [](TMainForm& f) { f.SwitchView(ViewAction::ToggleEditSet); }},
     {ActionId::ImportAction, "ImportAction", "Import", "", "", "", kPlain,
      [](TMainForm& f) { f.Files().ImportActionExecute(); }},
-    {ActionId::Kerning, "Kerning", "Kerning", "Kerningbereiche festlegen", "", "kerning", kPlain,
-     [](TMainForm& f) { SelectTool(f, ToolId::Kerning); }},
     {ActionId::KerningSpacing, "KerningSpacing", "Kerning Test", "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::KerningSpacing); }},
     {ActionId::HighlightSize, "HighlightSize", "Zeichenbreite hervorheben", "", "", "", kOption,
@@ -99,27 +83,6 @@ const ActionDeclaration kActions[] = {
     {ActionId::Close, "Close", "Beenden", "", "Ctrl+Q", "", kPlain, [](TMainForm& f) { f.close(); },
      QKeySequence::Quit},
 };
-
-std::optional<ToolId> ToolOf(ActionId id) {
-  switch (id) {
-    case ActionId::Mark:
-      return ToolId::Mark;
-    case ActionId::Paint:
-      return ToolId::Paint;
-    case ActionId::Line:
-      return ToolId::Line;
-    case ActionId::Ellipse:
-      return ToolId::Ellipse;
-    case ActionId::Rectangle:
-      return ToolId::Rectangle;
-    case ActionId::Fill:
-      return ToolId::Fill;
-    case ActionId::Kerning:
-      return ToolId::Kerning;
-    default:
-      return std::nullopt;
-  }
-}
 
 std::optional<bool> ViewCheckOf(ActionId id, const ViewChecks& view) {
   switch (id) {
@@ -171,9 +134,8 @@ const ActionDeclaration& Declaration(ActionId id) {
 ActionState StateOf(ActionId id, const CommandState& state) {
   ActionState result;
   result.Enabled = IsEnabled(id, state);
-  if (const auto tool = ToolOf(id))
-    result.Checked = *tool == state.Tool;
-  else
-    result.Checked = ViewCheckOf(id, state.View);
+  result.Checked = ViewCheckOf(id, state.View);
   return result;
 }
+
+ActionState StateOf(ToolId tool, const CommandState& state) { return {true, tool == state.Tool}; }

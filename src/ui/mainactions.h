@@ -10,15 +10,13 @@
 
 class TMainForm;
 
-// Every command of the main window.
+// Every command of the main window but the tools, which the tool table declares.
 enum class ActionId {
   ShowAbout,
   OpenFont,
   NewFont,
   SaveFont,
   SaveFontAs,
-  Mark,
-  Paint,
   Undo,
   Redo,
   Cut,
@@ -30,10 +28,6 @@ enum class ActionId {
   SaveAsBitmap,
   LoadFromBitmap,
   Invert,
-  Line,
-  Ellipse,
-  Rectangle,
-  Fill,
   ChangeParameter,
   CharEdit,
   Charset,
@@ -45,7 +39,6 @@ enum class ActionId {
   CharSpace,
   ToggleEditSet,
   ImportAction,
-  Kerning,
   KerningSpacing,
   HighlightSize,
   AutoLoadChar,
@@ -101,3 +94,5 @@ struct ActionState {
 };
 
 ActionState StateOf(ActionId id, const CommandState& state);
+// A tool's action is checked while it is the current tool.
+ActionState StateOf(ToolId tool, const CommandState& state);

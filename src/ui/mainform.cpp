@@ -88,11 +88,25 @@ QString DroppedFile(const QMimeData* data) {
   return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+QList<QKeySequence> Keys(const char* shortcuts) {
+  if (!*shortcuts) return {};
+  return QKeySequence::listFromString(QString::fromLatin1(shortcuts), QKeySequence::PortableText);
+}
+
 QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
   const QList<QKeySequence> standard = QKeySequence::keyBindings(declared.standard);
-  if (!standard.isEmpty()) return standard;
-  if (!*declared.shortcuts) return {};
-  return QKeySequence::listFromString(QString::fromLatin1(declared.shortcuts), QKeySequence::PortableText);
+  return standard.isEmpty() ? Keys(declared.shortcuts) : standard;
+}
+
+// An action of the window as a table row describes it.
+QAction* NewAction(QObject* window, const char* name, const char* caption, const char* hint,
+                   const QList<QKeySequence>& keys, const char* icon) {
+  auto* action = new QAction(QString::fromUtf8(caption), window);
+  action->setObjectName(name);
+  if (*hint) action->setToolTip(QString::fromUtf8(hint));
+  action->setShortcuts(keys);
+  if (*icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+  return action;
 }
 
 }  // namespace
@@ -174,11 +188,8 @@ bool TMainForm::IsChecked(ActionId id) const { return Action(id)->isChecked(); }
 
 void TMainForm::CreateActions() {
   for (const ActionDeclaration& declared : MainActions()) {
-    auto* action = new QAction(QString::fromUtf8(declared.caption), this);
-    action->setObjectName(declared.name);
-    if (*declared.hint) action->setToolTip(QString::fromUtf8(declared.hint));
-    action->setShortcuts(Shortcuts(declared));
-    if (*declared.icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(declared.icon)));
+    QAction* action =
+        NewAction(this, declared.name, declared.caption, declared.hint, Shortcuts(declared), declared.icon);
     action->setCheckable((declared.flags & kOption) || StateOf(declared.id, CommandState()).Checked);
     if (declared.handler) {
       fguard.Connect(action, [this, handler = declared.handler] {
@@ -188,6 +199,17 @@ void TMainForm::CreateActions() {
     }
     addAction(action);
     factions[declared.id] = action;
+  }
+  for (const ToolDeclaration& declared : ToolTable()) {
+    QAction* action =
+        NewAction(this, declared.name, declared.caption, declared.hint, Keys(declared.shortcuts), declared.icon);
+    action->setCheckable(true);
+    fguard.Connect(action, [this, id = declared.id] {
+      fsession.SelectTool(id);
+      RefreshActions();
+    });
+    addAction(action);
+    ftoolActions[declared.id] = action;
   }
 }
 
@@ -200,11 +222,12 @@ void TMainForm::RefreshActions() {
   state.ClipboardHasPicture = fclipboardHasPicture;
   state.Tool = fsession.Tool();
   state.View = fview;
-  for (const auto& [id, action] : factions) {
-    const ActionState shown = StateOf(id, state);
+  const auto show = [](QAction* action, const ActionState& shown) {
     action->setEnabled(shown.Enabled);
     if (shown.Checked) action->setChecked(*shown.Checked);
-  }
+  };
+  for (const auto& [id, action] : factions) show(action, StateOf(id, state));
+  for (const auto& [tool, action] : ftoolActions) show(action, StateOf(tool, state));
 }
 
 void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
@@ -266,15 +289,20 @@ QToolBar* TMainForm::CreateMenuBar() {
   return bar;
 }
 
-QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const std::vector<ActionId>& actions) {
+std::vector<QAction*> TMainForm::Actions(const std::vector<ActionId>& entries) const {
+  std::vector<QAction*> actions;
+  for (const ActionId entry : entries) actions.push_back(entry == kSeparator ? nullptr : Action(entry));
+  return actions;
+}
+
+QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions) {
   auto* bar = new QToolBar(title, this);
   bar->setObjectName(name);
-  for (const ActionId entry : actions) {
-    if (entry == kSeparator) {
+  for (QAction* action : actions) {
+    if (!action) {
       bar->addSeparator();
     } else {
       // The buttons show icons only: assistive technology names them by their hints.
-      QAction* action = Action(entry);
       bar->addAction(action);
       bar->widgetForAction(action)->setAccessibleName(action->toolTip());
     }
@@ -285,12 +313,14 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
 
 void TMainForm::CreateToolBars(const WindowSettings& stored) {
   using enum ActionId;
-  fToolBars = {
-      CreateMenuBar(),
-      CreateToolBar("FileToolBar", QStringLiteral("Datei"), {NewFont, OpenFont, SaveFont, kSeparator, Print, Export}),
-      CreateToolBar("EditToolBar", QStringLiteral("Bearbeiten"), {Undo, Redo, Cut2, Copy2, Paste2}),
-      CreateToolBar("DrawToolBar", QStringLiteral("Zeichnen"),
-                    {Mark, Paint, Line, Ellipse, Rectangle, Fill, Kerning, kSeparator, Invert})};
+  std::vector<QAction*> draw;
+  for (const ToolDeclaration& declared : ToolTable()) draw.push_back(Action(declared.id));
+  draw.insert(draw.end(), {nullptr, Action(Invert)});
+  fToolBars = {CreateMenuBar(),
+               CreateToolBar("FileToolBar", QStringLiteral("Datei"),
+                             Actions({NewFont, OpenFont, SaveFont, kSeparator, Print, Export})),
+               CreateToolBar("EditToolBar", QStringLiteral("Bearbeiten"), Actions({Undo, Redo, Cut2, Copy2, Paste2})),
+               CreateToolBar("DrawToolBar", QStringLiteral("Zeichnen"), draw)};
   HistoryPopup = new QMenu(this);
   HistoryPopup->setObjectName("HistoryPopup");
   auto* open = qobject_cast<QToolButton*>(fToolBars[1]->widgetForAction(Action(OpenFont)));

@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow {
   TKerningView& KerningView() { return *fKerningView; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
+  QAction* Action(ToolId id) const { return ftoolActions.at(id); }
   // The action of the given object name; throws std::out_of_range for an unknown one.
   QAction* Action(const QString& name) const;
   bool IsChecked(ActionId id) const;
@@ -98,7 +99,10 @@ class TMainForm : public QMainWindow {
   void CreateActions();
   void CreateToolBars(const WindowSettings& stored);
   QToolBar* CreateMenuBar();
-  QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<ActionId>& actions);
+  // The actions of the given ids; a separator becomes null.
+  std::vector<QAction*> Actions(const std::vector<ActionId>& entries) const;
+  // Null entries are separators.
+  QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions);
   QMenu* CreateMenu(const QString& title, const std::vector<ActionId>& entries);
   void CreatePages();
   QWidget* CreateCharEditPage();
@@ -152,6 +156,7 @@ class TMainForm : public QMainWindow {
   bool fclipboardHasPicture = false;
 
   std::map<ActionId, QAction*> factions;
+  std::map<ToolId, QAction*> ftoolActions;
   std::array<QToolBar*, kToolBarCount> fToolBars{};
   QMenuBar* fMenuBar = nullptr;
   QMenu* fEditMenu = nullptr;

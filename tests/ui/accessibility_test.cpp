@@ -56,4 +56,27 @@ TEST_F(MainFormTest, ToolButtonsAreNamedByTheirHints) {
             "ausschneiden");
 }
 
+// Each tool comes from its table row alone: the window must make its action and its button.
+TEST_F(MainFormTest, EveryToolBecomesACheckableActionWithADrawToolBarButton) {
+  TMainForm& form = Start();
+  form.show();
+  QCoreApplication::processEvents();
+  auto* bar = Child<QToolBar>("DrawToolBar");
+  for (const ToolDeclaration& declared : ToolTable()) {
+    QAction* action = form.Action(declared.name);
+    EXPECT_EQ(action, form.Action(declared.id)) << declared.name;
+    EXPECT_EQ(action->text(), QString::fromUtf8(declared.caption)) << declared.name;
+    EXPECT_EQ(action->toolTip(), QString::fromUtf8(declared.hint)) << declared.name;
+    EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << declared.name;
+    ASSERT_NE(bar->widgetForAction(action), nullptr) << declared.name;
+    EXPECT_EQ(AccessibleName(bar->widgetForAction(action)), QString::fromUtf8(declared.hint)) << declared.name;
+    Session().SetMarkRect({1, 1, 3, 3});
+    action->trigger();
+    EXPECT_EQ(Session().Tool(), declared.id) << declared.name;
+    for (const ToolDeclaration& other : ToolTable())
+      EXPECT_EQ(form.Action(other.id)->isChecked(), other.id == declared.id) << declared.name << " " << other.name;
+    EXPECT_EQ(Session().MarkRect() == (TMarkRect{1, 1, 3, 3}), declared.id == ToolId::Mark) << declared.name;
+  }
+}
+
 }  // namespace

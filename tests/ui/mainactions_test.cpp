@@ -40,14 +40,14 @@ TEST(MainActionsTest, EnabledStatesFollowTheState) {
 }
 
 TEST(MainActionsTest, ExactlyTheCurrentToolIsChecked) {
-  using enum ActionId;
-  const std::pair<ActionId, ToolId> tools[] = {
-      {Mark, ToolId::Mark},           {Paint, ToolId::Paint}, {Line, ToolId::Line},      {Ellipse, ToolId::Ellipse},
-      {Rectangle, ToolId::Rectangle}, {Fill, ToolId::Fill},   {Kerning, ToolId::Kerning}};
-  for (const auto& [current, tool] : tools) {
+  for (const ToolDeclaration& current : ToolTable()) {
     CommandState state;
-    state.Tool = tool;
-    for (const auto& [id, other] : tools) EXPECT_EQ(StateOf(id, state).Checked, other == tool);
+    state.Tool = current.id;
+    for (const ToolDeclaration& other : ToolTable()) {
+      const ActionState shown = StateOf(other.id, state);
+      EXPECT_TRUE(shown.Enabled) << other.name;
+      EXPECT_EQ(shown.Checked, other.id == current.id) << current.name << " " << other.name;
+    }
   }
 }
 

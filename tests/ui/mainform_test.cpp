@@ -180,6 +180,13 @@ TEST_F(MainFormTest, ActionsCarryTheirCaptionsAndHints) {
   }
 }
 
+TEST_F(MainFormTest, TheDrawToolBarKeepsItsOrder) {
+  Start();
+  QStringList names;
+  for (const QAction* action : Child<QToolBar>("DrawToolBar")->actions()) names << action->objectName();
+  EXPECT_EQ(names, (QStringList{"Mark", "Paint", "Line", "Ellipse", "Rectangle", "Fill", "Kerning", "", "Invert"}));
+}
+
 TEST_F(MainFormTest, ShortcutsTriggerTheirActions) {
   TMainForm& form = Start();
   const std::pair<const char*, const char*> rows[] = {

@@ -54,20 +54,22 @@ class ToolsTest : public ::testing::Test {
   EditorMouse fmouse{fsession};
 };
 
+// Only a tool that waits for the release lets the pointer show what is under it meanwhile.
 TEST_F(ToolsTest, EachToolStartsItsStateForEitherButton) {
   struct Row {
     ToolId tool;
     MouseMode left;
     MouseMode other;
+    bool hovering;
   };
   const Row rows[] = {
-      {ToolId::Mark, MouseMode::MarkDrag, MouseMode::MarkDrag},
-      {ToolId::Paint, MouseMode::PaintSet, MouseMode::PaintOff},
-      {ToolId::Line, MouseMode::LineSet, MouseMode::LineOff},
-      {ToolId::Rectangle, MouseMode::RectangleSet, MouseMode::RectangleOff},
-      {ToolId::Ellipse, MouseMode::EllipseSet, MouseMode::EllipseOff},
-      {ToolId::Fill, MouseMode::FillSet, MouseMode::FillOff},
-      {ToolId::Kerning, MouseMode::KerningDrag, MouseMode::KerningClear},
+      {ToolId::Mark, MouseMode::MarkDrag, MouseMode::MarkDrag, false},
+      {ToolId::Paint, MouseMode::PaintSet, MouseMode::PaintOff, false},
+      {ToolId::Line, MouseMode::LineSet, MouseMode::LineOff, false},
+      {ToolId::Rectangle, MouseMode::RectangleSet, MouseMode::RectangleOff, false},
+      {ToolId::Ellipse, MouseMode::EllipseSet, MouseMode::EllipseOff, false},
+      {ToolId::Fill, MouseMode::FillSet, MouseMode::FillOff, true},
+      {ToolId::Kerning, MouseMode::KerningDrag, MouseMode::KerningClear, false},
   };
   for (const Row& row : rows) {
     fsession.SelectTool(row.tool);
@@ -75,8 +77,10 @@ TEST_F(ToolsTest, EachToolStartsItsStateForEitherButton) {
          {std::pair(ToolButton::Left, row.left), std::pair(ToolButton::Other, row.other)}) {
       Press(Box(0, 0), button);
       EXPECT_EQ(fmouse.Mousemode(), mode) << static_cast<int>(row.tool);
+      EXPECT_EQ(fmouse.Hovering(), row.hovering) << static_cast<int>(row.tool);
       Release(Box(0, 0));
       EXPECT_EQ(fmouse.Mousemode(), MouseMode::Idle);
+      EXPECT_TRUE(fmouse.Hovering());
     }
   }
 }
@@ -347,6 +351,7 @@ TEST_F(ToolsTest, WidthLineDragsWithAnyToolAndMarksTheGlyphChanged) {
   const QPoint grip(16 * kDot + 9 - 1, 4);
   Press(grip);
   EXPECT_EQ(fmouse.Mousemode(), MouseMode::WidthDrag);
+  EXPECT_FALSE(fmouse.Hovering()) << "a grip drag, whatever the tool";
   Move({5 * kDot + 9 + 3, 4});
   EXPECT_EQ(fsession.EditSize(), 5);
   EXPECT_TRUE(fsession.CharRequest());

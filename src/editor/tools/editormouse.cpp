@@ -1,7 +1,6 @@
 #include "tools/editormouse.h"
 
 #include "editsession.h"
-#include "tools/glyphshapes.h"
 
 namespace {
 
@@ -12,57 +11,34 @@ ToolPoint PointAt(QPoint box, const EditorGeometry& geometry) {
 }  // namespace
 
 EditorMouse::EditorMouse(EditSession& session)
-    : fsession(session),
-      fmark(session),
-      fpaint(session),
-      fline(session, DrawLine, MouseMode::LineSet, MouseMode::LineOff),
-      frectangle(session, DrawRectangle, MouseMode::RectangleSet, MouseMode::RectangleOff),
-      fellipse(session, DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff),
-      ffill(session),
-      fkerning(session),
-      fwidth(session, GripDrag::Line::Width),
-      fbaseLine(session, GripDrag::Line::BaseLine) {}
+    : fsession(session), fwidth(session, GripDrag::Line::Width), fbaseLine(session, GripDrag::Line::BaseLine) {
+  for (const ToolDeclaration& declared : ToolTable()) ftools[declared.id] = declared.create(session);
+}
 
-EditorTool* EditorMouse::ToolAt(QPoint box, const EditorGeometry& geometry) {
-  if (box.y() < EditorGeometry::kField) return geometry.OnWidthGrip(box) ? &fwidth : nullptr;
-  if (box.x() < EditorGeometry::kField) return geometry.OnBaseLineGrip(box) ? &fbaseLine : nullptr;
-  switch (fsession.Tool()) {
-    case ToolId::Mark:
-      return &fmark;
-    case ToolId::Paint:
-      return &fpaint;
-    case ToolId::Line:
-      return &fline;
-    case ToolId::Rectangle:
-      return &frectangle;
-    case ToolId::Ellipse:
-      return &fellipse;
-    case ToolId::Fill:
-      return &ffill;
-    case ToolId::Kerning:
-      return &fkerning;
-  }
-  return nullptr;
+EditorMouse::Target EditorMouse::TargetAt(QPoint box, const EditorGeometry& geometry) {
+  if (box.y() < EditorGeometry::kField) return {geometry.OnWidthGrip(box) ? &fwidth : nullptr};
+  if (box.x() < EditorGeometry::kField) return {geometry.OnBaseLineGrip(box) ? &fbaseLine : nullptr};
+  return {ftools.at(fsession.Tool()).get(), Declaration(fsession.Tool()).stroke};
 }
 
 // A press that starts nothing leaves the current state, a placed block too.
 void EditorMouse::Press(QPoint box, ToolButton button, const EditorGeometry& geometry) {
-  EditorTool* tool = ToolAt(box, geometry);
-  if (!tool) return;
-  const MouseMode started = tool->Press(PointAt(box, geometry), button);
+  const Target target = TargetAt(box, geometry);
+  if (!target.tool) return;
+  const MouseMode started = target.tool->Press(PointAt(box, geometry), button);
   if (started == MouseMode::Idle) return;
-  factive = tool;
+  factive = target;
   fmode = started;
   fsession.EndPlacedBlock();
 }
 
 void EditorMouse::Move(QPoint box, const EditorGeometry& geometry) {
-  if (factive) factive->Move(PointAt(box, geometry));
+  if (factive.tool) factive.tool->Move(PointAt(box, geometry));
 }
 
 void EditorMouse::Release(QPoint box, const EditorGeometry& geometry) {
-  if (factive) factive->Release(PointAt(box, geometry));
-  factive = nullptr;
+  if (factive.tool) factive.tool->Release(PointAt(box, geometry));
+  factive = {};
   fmode = MouseMode::Idle;
   fsession.EndPlacedBlock();
 }
@@ -72,14 +48,4 @@ MouseMode EditorMouse::Mousemode() const {
   return fmode;
 }
 
-bool EditorMouse::Hovering() const {
-  switch (Mousemode()) {
-    case MouseMode::Idle:
-    case MouseMode::BlockPlaced:
-    case MouseMode::FillSet:
-    case MouseMode::FillOff:
-      return true;
-    default:
-      return false;
-  }
-}
+bool EditorMouse::Hovering() const { return !factive.tool || factive.stroke == ToolStroke::AtRelease; }

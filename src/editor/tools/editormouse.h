@@ -2,12 +2,11 @@
 
 #include "editorgeometry.h"
 #include "tools/editortool.h"
-#include "tools/filltool.h"
 #include "tools/gripdrag.h"
-#include "tools/kerningtool.h"
-#include "tools/marktool.h"
-#include "tools/painttool.h"
-#include "tools/shapetool.h"
+#include "tools/tooltable.h"
+
+#include <map>
+#include <memory>
 
 // The editor's mouse state machine: a press on a grip drags the width line or
 // the baseline whatever the tool, a press on the dot field hands the pointer
@@ -21,22 +20,22 @@ class EditorMouse {
   void Release(QPoint box, const EditorGeometry& geometry);
 
   MouseMode Mousemode() const;
-  // Between drags the pointer shows what a press would do.
+  // Between drags, and while a tool waits for the release, the pointer shows
+  // what a press would do.
   bool Hovering() const;
 
  private:
-  EditorTool* ToolAt(QPoint box, const EditorGeometry& geometry);
+  struct Target {
+    EditorTool* tool = nullptr;
+    ToolStroke stroke = ToolStroke::Drag;
+  };
+  Target TargetAt(QPoint box, const EditorGeometry& geometry);
 
   EditSession& fsession;
-  MarkTool fmark;
-  PaintTool fpaint;
-  ShapeTool fline;
-  ShapeTool frectangle;
-  ShapeTool fellipse;
-  FillTool ffill;
-  KerningTool fkerning;
+  // One of each tool of the table, keeping its state from drag to drag.
+  std::map<ToolId, std::unique_ptr<EditorTool>> ftools;
   GripDrag fwidth;
   GripDrag fbaseLine;
-  EditorTool* factive = nullptr;
+  Target factive;
   MouseMode fmode = MouseMode::Idle;
 };

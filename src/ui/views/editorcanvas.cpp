@@ -109,7 +109,8 @@ void TEditorCanvas::ShowHover(QPoint box) {
     setCursor(Qt::SizeVerCursor);
   } else {
     SetHint(QString());
-    setCursor(IsInMark(fsession.MarkRect(), geometry.CellA(box)) ? Qt::SizeAllCursor : Qt::ArrowCursor);
+    setCursor(IsInMark(fsession.MarkRect(), geometry.CellA(box)) ? Qt::SizeAllCursor
+                                                                 : Declaration(fsession.Tool()).cursor);
   }
 }
 

@@ -1,0 +1,52 @@
+#include "tools/tooltable.h"
+
+#include "tools/filltool.h"
+#include "tools/glyphshapes.h"
+#include "tools/kerningtool.h"
+#include "tools/marktool.h"
+#include "tools/painttool.h"
+#include "tools/shapetool.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+template <typename Tool>
+std::unique_ptr<EditorTool> Create(EditSession& session) {
+  return std::make_unique<Tool>(session);
+}
+
+// The states of a shape tool for the left and the other button.
+template <ShapeTool::Shape shape, MouseMode setMode, MouseMode offMode>
+std::unique_ptr<EditorTool> CreateShape(EditSession& session) {
+  return std::make_unique<ShapeTool>(session, shape, setMode, offMode);
+}
+
+// "Rectange" is the caption users' automation knows the rectangle tool by.
+const ToolDeclaration kTools[] = {
+    {ToolId::Mark, "Mark", "Mark", "markieren", "mark", "", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
+    {ToolId::Paint, "Paint", "Paint", "Pixel bearbeiten", "paint", "", Qt::ArrowCursor, ToolStroke::Free,
+     Create<PaintTool>},
+    {ToolId::Line, "Line", "Line", "Linie zeichnen", "line", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
+     CreateShape<DrawLine, MouseMode::LineSet, MouseMode::LineOff>},
+    {ToolId::Ellipse, "Ellipse", "Ellipse", "Kreis/Ellipse zeichnen", "ellipse", "", Qt::ArrowCursor,
+     ToolStroke::TwoPoints, CreateShape<DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff>},
+    {ToolId::Rectangle, "Rectangle", "Rectange", "Rechteck zeichen", "rectangle", "", Qt::ArrowCursor,
+     ToolStroke::TwoPoints, CreateShape<DrawRectangle, MouseMode::RectangleSet, MouseMode::RectangleOff>},
+    {ToolId::Fill, "Fill", "Fill", "Bereich füllen", "fill", "", Qt::ArrowCursor, ToolStroke::AtRelease,
+     Create<FillTool>},
+    {ToolId::Kerning, "Kerning", "Kerning", "Kerningbereiche festlegen", "kerning", "", Qt::ArrowCursor,
+     ToolStroke::Drag, Create<KerningTool>},
+};
+
+}  // namespace
+
+std::span<const ToolDeclaration> ToolTable() { return kTools; }
+
+const ToolDeclaration& Declaration(ToolId id) {
+  const auto* found = std::find_if(std::begin(kTools), std::end(kTools),
+                                   [id](const ToolDeclaration& declared) { return declared.id == id; });
+  if (found == std::end(kTools)) throw std::out_of_range("undeclared tool");
+  return *found;
+}
