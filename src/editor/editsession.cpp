@@ -40,9 +40,10 @@ EditSession::EditSession(FontDocument& document, UserDialogs& dialogs)
       fEditSize(document.EditFont().FontWidth()) {
   fcolors.Off = StoredColor(fCharBMP, kGrey);
   fcolors.Set = StoredColor(fCharBMP, kLightGrey);
-  // Connected here, before any view, so the editor is reset before the
-  // glyph list selects (and may load) the first glyph of the new font.
-  connect(&fdocument, &FontDocument::FontReplaced, this, &EditSession::ResetForNewFont);
+  connect(&fdocument, &FontDocument::FontReplaced, this, [this] {
+    ResetForNewFont();
+    emit NewFontReady();
+  });
   connect(&fdocument, &FontDocument::BaseLineChanged, this, &EditSession::PictureChanged);
 }
 

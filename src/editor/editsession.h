@@ -123,6 +123,10 @@ class EditSession : public QObject {
   void LoadCommand(int selected, bool moveChar, bool autoStore);
 
  signals:
+  // The document's font was replaced and the editor is reset for it. Whatever
+  // reads the editor's glyph, or may load one, follows the new font from here,
+  // whatever the order the document's listeners were connected in.
+  void NewFontReady();
   // The picture, zones or width changed: the editor shows it again.
   void PictureChanged();
   // Only the marked rectangle changed.

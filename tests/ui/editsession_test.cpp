@@ -157,6 +157,22 @@ TEST_F(EditSessionTest, ANewFontResetsGlyphZonesMarkAndHistory) {
   EXPECT_FALSE(fsession.CanUndo());
 }
 
+// The glyph list loads a glyph when it hears of the new font: the editor must be reset by then.
+TEST_F(EditSessionTest, ANewFontIsReportedOnceTheEditorIsReset) {
+  int reports = 0;
+  QSize seen;
+  QObject::connect(&fsession, &EditSession::NewFontReady, [&] {
+    ++reports;
+    seen = fsession.CharBMP().size();
+  });
+  UseFont(8, 12);
+  EXPECT_EQ(reports, 1);
+  EXPECT_EQ(seen, QSize(8, 12));
+  // Resetting the editor alone brings no new font.
+  fsession.ResetForNewFont();
+  EXPECT_EQ(reports, 1);
+}
+
 TEST_F(EditSessionTest, EditSizeIsClampedToTheCellWidth) {
   UseFont(8, 12);
   fsession.SetEditSize(20);
