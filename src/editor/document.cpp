@@ -16,6 +16,11 @@ void FontDocument::ReplaceFont(std::unique_ptr<TFontHandler> font) {
   emit FontReplaced();
 }
 
+void FontDocument::ChangeFont(std::unique_ptr<TFontHandler> font) {
+  ReplaceFont(std::move(font));
+  SetSaveRequest(true);
+}
+
 void FontDocument::AssignFont(const TFontHandler& font) {
   fEditFont->Assign(font);
   emit FontReplaced();
@@ -43,6 +48,29 @@ void FontDocument::SetBaseLine(int value) {
   emit BaseLineChanged(value);
 }
 
-void FontDocument::NotifyGlyphChanged(int c) { emit GlyphChanged(c); }
+void FontDocument::ChangeBaseLine(int value) {
+  SetBaseLine(value);
+  SetSaveRequest(true);
+}
 
-void FontDocument::NotifyMetricsChanged() { emit MetricsChanged(); }
+void FontDocument::ChangeGlyph(int c, const FontChange& change) {
+  ChangeInPlace(change);
+  emit GlyphChanged(c);
+  SetSaveRequest(true);
+}
+
+void FontDocument::ChangeMetrics(const FontChange& change) {
+  ChangeInPlace(change);
+  emit MetricsChanged();
+  SetSaveRequest(true);
+}
+
+void FontDocument::ChangeInPlace(const FontChange& change) {
+  const TFontHandler saved = *fEditFont;
+  try {
+    change(*fEditFont);
+  } catch (...) {
+    fEditFont->Assign(saved);
+    throw;
+  }
+}

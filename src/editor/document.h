@@ -5,11 +5,12 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // The font being edited, with its file name, the type it is saved in and
-// whether it has unsaved changes. It is the one place that replaces the font,
-// and it announces every change so the views update themselves.
+// whether it has unsaved changes. It is the one place that changes or replaces
+// the font, and it announces every change so the views update themselves.
 class FontDocument : public QObject {
   Q_OBJECT
 
@@ -17,10 +18,11 @@ class FontDocument : public QObject {
   FontDocument();
   ~FontDocument() override;
 
-  TFontHandler& EditFont() { return *fEditFont; }
   const TFontHandler& EditFont() const { return *fEditFont; }
   // Takes over a new font object; the old one is released.
   void ReplaceFont(std::unique_ptr<TFontHandler> font);
+  // A font made from the current one takes its place: a change to be saved.
+  void ChangeFont(std::unique_ptr<TFontHandler> font);
   // The current font object takes the contents of another one (opening a
   // file reloads the same object).
   void AssignFont(const TFontHandler& font);
@@ -34,10 +36,17 @@ class FontDocument : public QObject {
   int BaseLine() const { return fEditFont->BaseLine(); }
   // No limit: the font takes any value.
   void SetBaseLine(int value);
+  // The same, as a change to be saved.
+  void ChangeBaseLine(int value);
 
-  // Commands that change the font in place announce it through these.
-  void NotifyGlyphChanged(int c);
-  void NotifyMetricsChanged();
+  // Changes the font in place. When change returns, the change is announced
+  // and the font asks to be saved; when it throws, the font is restored as it
+  // was and nothing is announced.
+  using FontChange = std::function<void(TFontHandler& font)>;
+  // Only glyph c changed.
+  void ChangeGlyph(int c, const FontChange& change);
+  // Many glyphs changed; the cell stays.
+  void ChangeMetrics(const FontChange& change);
 
  signals:
   void filenameChanged(const QString& filename);
@@ -52,6 +61,8 @@ class FontDocument : public QObject {
   void MetricsChanged();
 
  private:
+  void ChangeInPlace(const FontChange& change);
+
   std::unique_ptr<TFontHandler> fEditFont;
   QString ffilename;
   int ffonttype;

@@ -40,15 +40,40 @@ EditSession::EditSession(FontDocument& document, UserDialogs& dialogs)
       fEditSize(document.EditFont().FontWidth()) {
   fcolors.Off = StoredColor(fCharBMP, kGrey);
   fcolors.Set = StoredColor(fCharBMP, kLightGrey);
-  // Connected here, before any view, so the editor is reset before the
-  // glyph list selects (and may load) the first glyph of the new font.
-  connect(&fdocument, &FontDocument::FontReplaced, this, &EditSession::ResetForNewFont);
+  connect(&fdocument, &FontDocument::FontReplaced, this, [this] {
+    ResetForNewFont();
+    emit NewFontReady();
+  });
   connect(&fdocument, &FontDocument::BaseLineChanged, this, &EditSession::PictureChanged);
 }
 
 EditSession::~EditSession() = default;
 
-void EditSession::NotifyPictureChanged() { emit PictureChanged(); }
+void EditSession::EditPicture(const PictureChange& change) {
+  ChangePicture(false, change);
+  emit PictureChanged();
+}
+
+void EditSession::EditPictureUndoable(const PictureChange& change) {
+  ChangePicture(true, change);
+  emit PictureChanged();
+}
+
+void EditSession::ChangePicture(bool undoable, const PictureChange& change) {
+  // Shared until change writes, so keeping it costs nothing otherwise.
+  const QImage before = fCharBMP;
+  try {
+    change(fCharBMP);
+  } catch (...) {
+    fCharBMP = before;
+    throw;
+  }
+  if (undoable) {
+    fhistory.Push(before);
+    emit CommandStateChanged();
+  }
+  SetCharRequest(true);
+}
 
 void EditSession::SetEditSize(int value) {
   fEditSize = std::min(value, fdocument.EditFont().FontWidth());
@@ -56,9 +81,27 @@ void EditSession::SetEditSize(int value) {
   emit PictureChanged();
 }
 
+void EditSession::ChangeEditSize(int value) {
+  SetEditSize(value);
+  SetCharRequest(true);
+}
+
 void EditSession::SetEditKerning(const TKerning& value) {
   fEditKerning.Assign(value);
   emit PictureChanged();
+}
+
+void EditSession::ChangeEditKerning(const TKerning& value) {
+  fEditKerning.Assign(value);
+  SetCharRequest(true);
+  emit PictureChanged();
+}
+
+void EditSession::ChangeGlyph(const QImage& picture, int size, const TKerning& kerning) {
+  fCharBMP = picture;
+  SetEditSize(size);
+  SetEditKerning(kerning);
+  SetCharRequest(true);
 }
 
 void EditSession::SetCharRequest(bool value) {
@@ -115,6 +158,46 @@ void EditSession::ClearHistory() {
   emit CommandStateChanged();
 }
 
+void EditSession::BeginShape() {
+  PushUndo();
+  fDragUndoBMP = fCharBMP.copy();
+}
+
+QImage EditSession::LiftBlock() {
+  PushUndo();
+  QImage block = CopyArea(fCharBMP, MarkedArea(), fcolors);
+  // A placed block's background is kept already; the block is not cut out of it.
+  if (!fblockPlaced) {
+    ClearArea(fCharBMP, MarkedArea(), fcolors);
+    fDragUndoBMP = fCharBMP.copy();
+  }
+  return block;
+}
+
+void EditSession::MoveBlock(const QImage& block, const TMarkRect& mark) {
+  fCharBMP = fDragUndoBMP.copy();
+  SetMarkRect(mark);
+  PasteToArea(fCharBMP, block, MarkedArea());
+  emit PictureChanged();
+}
+
+void EditSession::DropBlock(const QImage& block) {
+  ChangePicture(false, [&](QImage& picture) { PasteToArea(picture, block, MarkedArea()); });
+  ClearMark();
+  emit PictureChanged();
+}
+
+void EditSession::ClearMarkedArea() {
+  ChangePicture(true, [&](QImage& picture) { ClearArea(picture, MarkedArea(), fcolors); });
+  ClearMark();
+}
+
+void EditSession::PasteBlock(const QImage& picture) {
+  PushUndo();
+  SetCharRequest(true);
+  if (!picture.isNull()) PlaceBlock(picture);
+}
+
 void EditSession::PlaceBlock(const QImage& picture) {
   SelectTool(ToolId::Mark);
   QImage block =
@@ -165,19 +248,21 @@ void EditSession::LoadChar(int c) {
 
 void EditSession::StoreEditChar(bool ask) {
   if (!fcharrequest) return;
-  if (!ask || fdialogs.AskYesNo(kStoreQuestion) == DialogAnswer::Yes) WriteEditChar();
+  if (!ask || fdialogs.AskYesNo(kStoreQuestion) == DialogAnswer::Yes)
+    WriteEditChar();
+  else
+    fdocument.SetSaveRequest(true);
   SetCharRequest(false);
-  fdocument.SetSaveRequest(true);
 }
 
 void EditSession::WriteEditChar() {
-  TFontHandler& font = fdocument.EditFont();
-  QImageCanvas canvas(fCharBMP);
-  canvas.PenColor = fcolors.Set;
-  font.ScanCharacter(fEditChar, canvas, 0, 0);
-  font.SetCharSize(fEditChar, fEditSize);
-  font.GetKerning(fEditChar).Assign(fEditKerning);
-  fdocument.NotifyGlyphChanged(fEditChar);
+  fdocument.ChangeGlyph(fEditChar, [this](TFontHandler& font) {
+    QImageCanvas canvas(fCharBMP);
+    canvas.PenColor = fcolors.Set;
+    font.ScanCharacter(fEditChar, canvas, 0, 0);
+    font.SetCharSize(fEditChar, fEditSize);
+    font.GetKerning(fEditChar).Assign(fEditKerning);
+  });
 }
 
 void EditSession::StoreCharAs(int code) {

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QObject>
 
+#include <functional>
+
 class FontDocument;
 class UserDialogs;
 
@@ -24,22 +26,33 @@ class EditSession : public QObject {
   FontDocument& Document() { return fdocument; }
   const FontDocument& Document() const { return fdocument; }
 
-  // One pixel per font pixel, each SetColor or OffColor. Whoever draws into
-  // it announces the change with NotifyPictureChanged.
-  QImage& CharBMP() { return fCharBMP; }
+  // One pixel per font pixel, each SetColor or OffColor.
   const QImage& CharBMP() const { return fCharBMP; }
   // The colours CharBMP really stores for light grey and grey.
   const GlyphColors& Colors() const { return fcolors; }
   TColor SetColor() const { return fcolors.Set; }
   TColor OffColor() const { return fcolors.Off; }
-  void NotifyPictureChanged();
+
+  // Draws into the picture. When change returns, the glyph counts as changed
+  // and the editor shows it again; when it throws, the picture is restored as
+  // it was and nothing is flagged or announced.
+  using PictureChange = std::function<void(QImage& picture)>;
+  void EditPicture(const PictureChange& change);
+  // The same as one undo step of its own.
+  void EditPictureUndoable(const PictureChange& change);
 
   int EditChar() const { return fEditChar; }
   int EditSize() const { return fEditSize; }
   // Clamped to the font's cell width.
   void SetEditSize(int value);
+  // Sets the width as a change of the glyph.
+  void ChangeEditSize(int value);
   const TKerning& EditKerning() const { return fEditKerning; }
   void SetEditKerning(const TKerning& value);
+  // Sets the zones as a change of the glyph.
+  void ChangeEditKerning(const TKerning& value);
+  // Picture, width and zones at once, as a change of the glyph.
+  void ChangeGlyph(const QImage& picture, int size, const TKerning& kerning);
   bool CharRequest() const { return fcharrequest; }
   void SetCharRequest(bool value);
 
@@ -57,6 +70,8 @@ class EditSession : public QObject {
   // Any tool but the mark tool clears the mark.
   void SelectTool(ToolId tool);
 
+  // A drag that changes the picture over several moves takes its one undo
+  // step when it begins.
   void PushUndo();
   bool CanUndo() const { return fhistory.CanUndo(); }
   bool CanRedo() const { return fhistory.CanRedo(); }
@@ -66,7 +81,22 @@ class EditSession : public QObject {
   void ClearHistory();
 
   // The background under a moving or placed block, and under a shape being drawn.
-  QImage& DragUndoBMP() { return fDragUndoBMP; }
+  const QImage& DragUndoBMP() const { return fDragUndoBMP; }
+  // A shape drag begins: one undo step, and the picture is kept as the
+  // background each move draws the shape over.
+  void BeginShape();
+  // A block drag begins: one undo step; the marked block is returned and,
+  // unless it is a placed block, cut out of the picture, which becomes its background.
+  QImage LiftBlock();
+  // The lifted block, marked at mark, is shown over its background.
+  void MoveBlock(const QImage& block, const TMarkRect& mark);
+  // The block drag ends: the block stays where it is marked, the mark goes.
+  void DropBlock(const QImage& block);
+  // Clears the marked area as one undo step; the mark goes.
+  void ClearMarkedArea();
+  // A paste: one undo step, and the glyph counts as changed even when there
+  // is no picture to place.
+  void PasteBlock(const QImage& picture);
   // Puts a picture into the glyph the way a paste does: cropped to the cell,
   // thresholded, marked at the top left and left movable over its background.
   void PlaceBlock(const QImage& picture);
@@ -91,6 +121,10 @@ class EditSession : public QObject {
   void LoadCommand(int selected, bool moveChar, bool autoStore);
 
  signals:
+  // The document's font was replaced and the editor is reset for it. Whatever
+  // reads the editor's glyph, or may load one, follows the new font from here,
+  // whatever the order the document's listeners were connected in.
+  void NewFontReady();
   // The picture, zones or width changed: the editor shows it again.
   void PictureChanged();
   // Only the marked rectangle changed.
@@ -102,6 +136,8 @@ class EditSession : public QObject {
   void CommandStateChanged();
 
  private:
+  // Changes the picture and flags the glyph; restores the picture when change throws.
+  void ChangePicture(bool undoable, const PictureChange& change);
   void WriteEditChar();
   void RestorePicture(const QImage& picture);
 

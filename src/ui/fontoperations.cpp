@@ -54,22 +54,20 @@ void TFontOperations::ChangeParameterExecute() {
   const WaitCursor wait;
   TInProcessRun progress(finProcess, fwindow, fdocument.filename(), kConverting);
   // The editor and the views follow the new font through the document.
-  fdocument.ReplaceFont(ResizeFont(font, fparameterDlg.fontwidth(), fparameterDlg.fontheight(),
-                                   fparameterDlg.fontbase(), fparameterDlg.position(),
-                                   [&](int c) { progress.Step(c); }));
-  fdocument.SetSaveRequest(true);
+  fdocument.ChangeFont(ResizeFont(font, fparameterDlg.fontwidth(), fparameterDlg.fontheight(), fparameterDlg.fontbase(),
+                                  fparameterDlg.position(), [&](int c) { progress.Step(c); }));
 }
 
 void TFontOperations::ChangeEveryGlyph(const QString& question, const std::function<void(TFontHandler&, int c)>& change,
                                        const std::function<void()>& followInEditor) {
   fsession.StoreEditChar(true);
   if (fdialogs.AskYesNo(question) != DialogAnswer::Yes) return;
-  TFontHandler& font = fdocument.EditFont();
-  for (int c = 0; c < kGlyphCount; ++c) change(font, c);
-  fdocument.NotifyMetricsChanged();
+  fdocument.ChangeMetrics([&](TFontHandler& font) {
+    for (int c = 0; c < kGlyphCount; ++c) change(font, c);
+  });
   followInEditor();
+  // The editor's glyph took the same change as the font: nothing to store.
   fsession.SetCharRequest(false);
-  fdocument.SetSaveRequest(true);
 }
 
 void TFontOperations::CalculateFontSizesExecute() {
@@ -85,7 +83,7 @@ void TFontOperations::ResetCharSizeExecute() {
 }
 
 TFontHandler TFontOperations::EditedGlyph() {
-  QImage& picture = fsession.CharBMP();
+  QImage picture = fsession.CharBMP();
   TFontHandler glyph(picture.width(), picture.height());
   QImageCanvas canvas(picture);
   canvas.PenColor = fsession.SetColor();
@@ -98,8 +96,7 @@ TFontHandler TFontOperations::EditedGlyph() {
 void TFontOperations::CalculateCharSizeExecute() {
   TFontHandler glyph = EditedGlyph();
   glyph.CalculateCharSize(kEdited, Space());
-  fsession.SetEditSize(glyph.GetCharSize(kEdited));
-  fsession.SetCharRequest(true);
+  fsession.ChangeEditSize(glyph.GetCharSize(kEdited));
 }
 
 void TFontOperations::RemoveLeftColsExecute() {
@@ -112,12 +109,8 @@ void TFontOperations::RemoveLeftColsExecute() {
   glyph.DrawCharacter(kEdited, canvas, 0, 0);
   // No ink, or ink in the first column: nothing moves.
   if (shifted == fsession.CharBMP()) return;
-  fsession.CharBMP() = shifted;
-  fsession.NotifyPictureChanged();
   // The width shrinks by the columns removed, but never below 0.
-  fsession.SetEditSize(glyph.GetCharSize(kEdited));
-  fsession.SetEditKerning(glyph.GetKerning(kEdited));
-  fsession.SetCharRequest(true);
+  fsession.ChangeGlyph(shifted, glyph.GetCharSize(kEdited), glyph.GetKerning(kEdited));
 }
 
 void TFontOperations::RemoveFontLeftColsExecute() {

@@ -440,12 +440,12 @@ void TMainForm::ConnectDocument() {
   });
   connect(&fdocument, &FontDocument::BaseLineChanged, this,
           [this](int baseline) { SetStatus(kBaseLinePanel, BaseLineText(baseline)); });
-  connect(&fdocument, &FontDocument::FontReplaced, this, &TMainForm::ShowNewFont);
   connect(&fdocument, &FontDocument::GlyphChanged, FontList, [this] { FontList->viewport()->update(); });
   connect(&fdocument, &FontDocument::MetricsChanged, FontList, [this] { FontList->viewport()->update(); });
 }
 
 void TMainForm::ConnectSession() {
+  connect(&fsession, &EditSession::NewFontReady, this, &TMainForm::ShowNewFont);
   connect(&fsession, &EditSession::CharRequestChanged, this, [this](bool changed) {
     SetStatus(kCharPanel, changed ? CharChangedText(std::max(FontList->ItemIndex(), 0)) : QString());
   });

@@ -1,5 +1,6 @@
 #include "ui/mainformfixture.h"
 
+#include "ui/editsetup.h"
 #include "views/editorcanvas.h"
 #include "views/glyphpreview.h"
 
@@ -180,7 +181,7 @@ TEST_F(EditorCanvasTest, MarkFrameIsInvertedOverThePictureWithoutRecomposingIt) 
 // where the block lay.
 TEST_F(EditorCanvasTest, PastedBlockMovesOverItsBackgroundWithTheMouse) {
   TEditorCanvas& canvas = Show();
-  Session().CharBMP().setPixel(1, 1, 0xFF000000u | Session().SetColor());
+  SetUpPicture(Session(), [&](QImage& picture) { picture.setPixel(1, 1, 0xFF000000u | Session().SetColor()); });
   QImage block(2, 2, QImage::Format_RGB32);
   block.fill(Qt::white);
   QGuiApplication::clipboard()->setImage(block);
@@ -204,8 +205,7 @@ TEST_F(EditorCanvasTest, PastedBlockMovesOverItsBackgroundWithTheMouse) {
 TEST_F(EditorCanvasTest, PreviewShowsTheGlyphAtItsRealSize) {
   Show();
   UseFont(5, 8);
-  Session().CharBMP().fill(0xFF000000u | Session().SetColor());
-  Session().NotifyPictureChanged();
+  Session().EditPicture([&](QImage& picture) { picture.fill(0xFF000000u | Session().SetColor()); });
   const QImage preview = Child<TGlyphPreview>("Preview")->grab().toImage();
   ASSERT_EQ(preview.size(), QSize(64, 64));
   int white = 0;

@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "qimagecanvas.h"
+#include "ui/editsetup.h"
 #include "ui/questiontexts.h"
 #include "ui/scripteddialogs.h"
 
@@ -17,7 +18,9 @@ class EditSessionTest : public ::testing::Test {
 
   bool IsSet(int x, int y) const { return Pixel(x, y) == fsession.SetColor(); }
   TColor Pixel(int x, int y) const { return fsession.CharBMP().pixel(x, y) & 0xFFFFFF; }
-  void SetPixel(int x, int y) { QImageCanvas(fsession.CharBMP()).SetPixel(x, y, fsession.SetColor()); }
+  void SetPixel(int x, int y) {
+    SetUpPicture(fsession, [&](QImage& picture) { QImageCanvas(picture).SetPixel(x, y, fsession.SetColor()); });
+  }
 
   // Paints one pixel of the editor glyph and marks the glyph as changed.
   void EditPixel(int x, int y) {
@@ -81,17 +84,18 @@ TEST_F(EditSessionTest, StoresPixelsWidthAndKerningWhenAnsweredOrNotAsked) {
 }
 
 TEST_F(EditSessionTest, StoringClearsPixelsThatWereSetInTheFont) {
-  fdocument.EditFont().SetPixel(0, 0, 0, true);
+  SetUpGlyph(fdocument, 0, [](TFontHandler& font) { font.SetPixel(0, 0, 0, true); });
   fsession.SetCharRequest(true);
   fsession.StoreEditChar(false);
   EXPECT_FALSE(fdocument.EditFont().GetPixel(0, 0, 0));
 }
 
 TEST_F(EditSessionTest, LoadingDrawsTheGlyphWithItsWidthAndZonesAndDropsTheHistory) {
-  TFontHandler& font = fdocument.EditFont();
-  font.SetPixel(66, 2, 3, true);
-  font.SetCharSize(66, 5);
-  font.GetKerning(66).SOKerning = {1, 2};
+  SetUpGlyph(fdocument, 66, [](TFontHandler& font) {
+    font.SetPixel(66, 2, 3, true);
+    font.SetCharSize(66, 5);
+    font.GetKerning(66).SOKerning = {1, 2};
+  });
   SetPixel(0, 0);
   fsession.PushUndo();
   fsession.SetCharRequest(true);
@@ -153,6 +157,22 @@ TEST_F(EditSessionTest, ANewFontResetsGlyphZonesMarkAndHistory) {
   EXPECT_FALSE(fsession.CanUndo());
 }
 
+// The glyph list loads a glyph when it hears of the new font: the editor must be reset by then.
+TEST_F(EditSessionTest, ANewFontIsReportedOnceTheEditorIsReset) {
+  int reports = 0;
+  QSize seen;
+  QObject::connect(&fsession, &EditSession::NewFontReady, [&] {
+    ++reports;
+    seen = fsession.CharBMP().size();
+  });
+  UseFont(8, 12);
+  EXPECT_EQ(reports, 1);
+  EXPECT_EQ(seen, QSize(8, 12));
+  // Resetting the editor alone brings no new font.
+  fsession.ResetForNewFont();
+  EXPECT_EQ(reports, 1);
+}
+
 TEST_F(EditSessionTest, EditSizeIsClampedToTheCellWidth) {
   UseFont(8, 12);
   fsession.SetEditSize(20);
@@ -173,7 +193,7 @@ TEST_F(EditSessionTest, ADrawingToolClearsTheMarkButTheMarkToolKeepsIt) {
 
 TEST_F(EditSessionTest, FortySnapshotsGiveThirtyOneUndoSteps) {
   for (int i = 0; i < 40; ++i) {
-    fsession.CharBMP().fill(0xFF000000u | static_cast<QRgb>(i));
+    SetUpPicture(fsession, [&](QImage& picture) { picture.fill(0xFF000000u | static_cast<QRgb>(i)); });
     fsession.PushUndo();
   }
   int steps = 0;

@@ -1,6 +1,7 @@
 #include "ui/mainformfixture.h"
 
 #include "export/exportentries.h"
+#include "ui/editsetup.h"
 
 #include "changelistbox.h"
 #include "dialogs/importfontdlg.h"
@@ -468,7 +469,7 @@ TEST_F(FileCommandsTest, SaveOfAnUnnamedFontAsksForTheNameFirst) {
 TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   TMainForm& form = Start();
   Session().ClearEditChar();
-  QImageCanvas(Session().CharBMP()).SetPixel(1, 1, Session().SetColor());
+  SetUpPicture(Session(), [&](QImage& picture) { QImageCanvas(picture).SetPixel(1, 1, Session().SetColor()); });
   Session().SetCharRequest(true);
   fdialogs.ExpectYesNo(DialogAnswer::Yes);
   fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel);

@@ -1,6 +1,7 @@
 #include "ui/mainformfixture.h"
 
 #include "qimagecanvas.h"
+#include "ui/editsetup.h"
 #include "ui/questiontexts.h"
 #include "views/fontlist.h"
 
@@ -29,8 +30,8 @@ class FontListTest : public MainFormTest {
   // Glyph 66 of the font has a pixel at (1, 0); the editor holds glyph 65
   // with a pending pixel at (0, 0).
   void PrepareEdit() {
-    Document().EditFont().SetPixel(66, 1, 0, true);
-    QImageCanvas(Session().CharBMP()).SetPixel(0, 0, Session().SetColor());
+    SetUpGlyph(Document(), 66, [](TFontHandler& font) { font.SetPixel(66, 1, 0, true); });
+    SetUpPicture(Session(), [&](QImage& picture) { QImageCanvas(picture).SetPixel(0, 0, Session().SetColor()); });
     Session().SetCharRequest(true);
   }
 
@@ -104,7 +105,7 @@ TEST_F(FontListTest, TheStoreButtonWritesTheGlyphAndRepaintsItsRow) {
   TFontList& list = Start(false, false);
   Click(list, 65);
   Child<QPushButton>("LoadCharButton")->click();
-  QImageCanvas(Session().CharBMP()).SetPixel(2, 2, Session().SetColor());
+  SetUpPicture(Session(), [&](QImage& picture) { QImageCanvas(picture).SetPixel(2, 2, Session().SetColor()); });
   Child<QPushButton>("StoreCharButton")->click();
   EXPECT_TRUE(Document().EditFont().GetPixel(65, 2, 2));
   EXPECT_TRUE(Document().SaveRequest());
@@ -113,7 +114,7 @@ TEST_F(FontListTest, TheStoreButtonWritesTheGlyphAndRepaintsItsRow) {
 
 TEST_F(FontListTest, ADoubleClickLoadsTheRow) {
   TFontList& list = Start(false, false);
-  Document().EditFont().SetPixel(66, 1, 0, true);
+  SetUpGlyph(Document(), 66, [](TFontHandler& font) { font.SetPixel(66, 1, 0, true); });
   list.scrollToItem(list.item(66));
   const QPoint at = list.visualItemRect(list.item(66)).center();
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, at);
@@ -136,7 +137,7 @@ TEST_F(FontListTest, TypingACharacterSelectsItsCode) {
 TEST_F(FontListTest, RowsAreAsHighAsTheCellPlusTheTextAndShowTheStoredGlyph) {
   TFontList& list = Start(false, false);
   Document().ReplaceFont(std::make_unique<TFontHandler>(8, 12));
-  Document().EditFont().SetPixel(1, 0, 0, true);
+  SetUpGlyph(Document(), 1, [](TFontHandler& font) { font.SetPixel(1, 0, 0, true); });
   QCoreApplication::processEvents();
   const int rowHeight = list.fontMetrics().height() + 12 + 5;
   EXPECT_EQ(list.sizeHintForRow(1), rowHeight);

@@ -5,6 +5,7 @@
 #include "dialogs/parameterdlg.h"
 #include "kvgauge.h"
 #include "qimagecanvas.h"
+#include "ui/editsetup.h"
 #include "ui/questiontexts.h"
 #include "views/picturebox.h"
 
@@ -53,7 +54,7 @@ class FontOperationsTest : public MainFormTest {
     Document().SetSaveRequest(false);
   }
 
-  TFontHandler& Font() { return Document().EditFont(); }
+  const TFontHandler& Font() { return Document().EditFont(); }
 
   // The parameter dialog: notes what it showed, then takes the given values
   // and presses OK (or Abbrechen when cancel is set).
@@ -75,7 +76,9 @@ class FontOperationsTest : public MainFormTest {
     });
   }
 
-  void SetEditorPixel(int x, int y) { QImageCanvas(Session().CharBMP()).SetPixel(x, y, Session().SetColor()); }
+  void SetEditorPixel(int x, int y) {
+    SetUpPicture(Session(), [&](QImage& picture) { QImageCanvas(picture).SetPixel(x, y, Session().SetColor()); });
+  }
   bool EditorPixel(int x, int y) const {
     return (fform->Session().CharBMP().pixel(x, y) & 0xFFFFFFu) == fform->Session().SetColor();
   }
@@ -207,8 +210,10 @@ TEST_F(FontOperationsTest, FontWideWidthCommandsAnsweredNoChangeNoWidth) {
                                                       {"RemoveFontLeftCols", kRemoveColumnsQuestion}};
   for (const auto& [command, question] : commands) {
     StartWithFont();
-    Font().SetPixel(66, 3, 3, true);
-    Font().SetCharSize(66, 5);
+    SetUpGlyph(Document(), 66, [](TFontHandler& font) {
+      font.SetPixel(66, 3, 3, true);
+      font.SetCharSize(66, 5);
+    });
     fdialogs.ExpectYesNo(DialogAnswer::No);
     Trigger(command);
     EXPECT_EQ(fdialogs.LastText(), question) << command;
@@ -232,8 +237,10 @@ TEST_F(FontOperationsTest, AllWidthsToTheCellWidth) {
 
 TEST_F(FontOperationsTest, RemovingLeadingColumnsOfAllGlyphsShiftsFontAndEditor) {
   StartWithFont();
-  Font().SetPixel(66, 3, 1, true);
-  Font().SetCharSize(66, 5);
+  SetUpGlyph(Document(), 66, [](TFontHandler& font) {
+    font.SetPixel(66, 3, 1, true);
+    font.SetCharSize(66, 5);
+  });
   Session().LoadChar(66);
   fdialogs.ExpectYesNo(DialogAnswer::Yes);
   Trigger("RemoveFontLeftCols");

@@ -3,6 +3,7 @@
 #include "commands/picturefiles.h"
 #include "editor/metafilesamples.h"
 #include "qimagecanvas.h"
+#include "ui/editsetup.h"
 #include "ui/mainformfixture.h"
 
 #include <QFile>
@@ -50,7 +51,9 @@ class GlyphPicturesTest : public MainFormTest {
   }
 
   bool IsSet(int x, int y) const { return (fform->Session().CharBMP().pixel(x, y) & 0xFFFFFF) == 0xC0C0C0; }
-  void Paint(int x, int y) { QImageCanvas(Session().CharBMP()).SetPixel(x, y, Session().SetColor()); }
+  void Paint(int x, int y) {
+    SetUpPicture(Session(), [&](QImage& picture) { QImageCanvas(picture).SetPixel(x, y, Session().SetColor()); });
+  }
 
   // '#' for set, '.' for off pixels of the editor glyph's top-left part.
   std::string GlyphRows(QSize part) const {

@@ -1,5 +1,7 @@
 #include "ui/mainformfixture.h"
 
+#include "ui/editsetup.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -9,7 +11,9 @@ namespace {
 class SelectionTest : public MainFormTest {
  protected:
   void SetUp() override { QGuiApplication::clipboard()->clear(); }
-  void Set(int x, int y) { Session().CharBMP().setPixel(x, y, 0xFF000000u | Session().SetColor()); }
+  void Set(int x, int y) {
+    SetUpPicture(Session(), [&](QImage& picture) { picture.setPixel(x, y, 0xFF000000u | Session().SetColor()); });
+  }
   bool IsSet(int x, int y) { return (Session().CharBMP().pixel(x, y) & 0xFFFFFF) == Session().SetColor(); }
 };
 

@@ -2,6 +2,7 @@
 #include "editsession.h"
 #include "tools/editormouse.h"
 #include "tools/glyphshapes.h"
+#include "ui/editsetup.h"
 #include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,9 @@ class ToolsTest : public ::testing::Test {
   ToolsTest() { UseFont(16, 16); }
 
   void UseFont(int width, int height) { fdocument.ReplaceFont(std::make_unique<TFontHandler>(width, height)); }
-  void Set(int x, int y) { fsession.CharBMP().setPixel(x, y, 0xFF000000u | fsession.SetColor()); }
+  void Set(int x, int y) {
+    SetUpPicture(fsession, [&](QImage& picture) { picture.setPixel(x, y, 0xFF000000u | fsession.SetColor()); });
+  }
   bool IsSet(int x, int y) const { return (fsession.CharBMP().pixel(x, y) & 0xFFFFFF) == fsession.SetColor(); }
   Cells Inked() const {
     Cells cells;
@@ -137,7 +140,7 @@ TEST_F(ToolsTest, LineIsRedrawnFromItsAnchorAndVanishesBackOnIt) {
 }
 
 TEST_F(ToolsTest, ShapesWithTheOtherButtonClearOverThePictureOfThePress) {
-  fsession.CharBMP().fill(0xFF000000u | fsession.SetColor());
+  SetUpPicture(fsession, [&](QImage& picture) { picture.fill(0xFF000000u | fsession.SetColor()); });
   fsession.SelectTool(ToolId::Rectangle);
   Drag(Box(1, 1), Box(3, 2), ToolButton::Other);
   const Cells cleared{{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}};
@@ -271,7 +274,7 @@ TEST_F(ToolsTest, AnyOtherPressEndsAPlacedBlock) {
 
 // The block placed into one glyph must not carry that glyph's picture into the next.
 TEST_F(ToolsTest, LoadingAnotherGlyphEndsAPlacedBlock) {
-  fdocument.EditFont().SetPixel(66, 9, 9, true);
+  SetUpGlyph(fdocument, 66, [](TFontHandler& font) { font.SetPixel(66, 9, 9, true); });
   QImage block(3, 3, QImage::Format_RGB32);
   block.fill(qRgb(255, 255, 255));
   fsession.PlaceBlock(block);

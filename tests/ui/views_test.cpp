@@ -4,6 +4,7 @@
 #include "qimagecanvas.h"
 #include "render/charsetpicture.h"
 #include "render/kerningpicture.h"
+#include "ui/editsetup.h"
 #include "views/charsetview.h"
 #include "views/kerningview.h"
 #include "views/picturebox.h"
@@ -64,7 +65,7 @@ TEST_F(ViewsTest, HighlightSizeTogglesTheRedBeyondTheWidth) {
 TEST_F(ViewsTest, StoringAGlyphRedrawsItsCell) {
   StartWith8x8();
   Session().LoadChar(66);
-  QImageCanvas(Session().CharBMP()).SetPixel(7, 7, Session().SetColor());
+  SetUpPicture(Session(), [&](QImage& picture) { QImageCanvas(picture).SetPixel(7, 7, Session().SetColor()); });
   Session().SetEditSize(8);
   Session().SetCharRequest(true);
   Session().StoreEditChar(false);
@@ -102,7 +103,7 @@ TEST_F(ViewsTest, TypingACharacterChoosesItsGlyphAndOthersReachTheBox) {
   QTest::keyClicks(box->lineEdit(), "A");
   EXPECT_EQ(box->currentIndex(), 65);
   EXPECT_EQ(box->lineEdit()->text(), box->itemText(65));
-  Document().EditFont().SetCharSize(66, 5);
+  SetUpGlyph(Document(), 66, [](TFontHandler& font) { font.SetCharSize(66, 5); });
   QTest::keyClicks(box->lineEdit(), "B");
   EXPECT_EQ(box->currentIndex(), 66);
   EXPECT_EQ(KerningPicture().pixel((26 - 5 - 2) / 2 + 4, 3), 0xFFFFFF00u);

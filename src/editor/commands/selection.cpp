@@ -19,28 +19,21 @@ void TSelectionCommands::CopyMarkToClipboard() {
 }
 
 void TSelectionCommands::CutExecute() {
-  fsession.PushUndo();
   CopyMarkToClipboard();
-  ClearArea(fsession.CharBMP(), fsession.MarkedArea(), fsession.Colors());
-  fsession.SetCharRequest(true);
-  fsession.ClearMark();
+  fsession.ClearMarkedArea();
 }
 
 void TSelectionCommands::CopyExecute() { CopyMarkToClipboard(); }
 
 void TSelectionCommands::PasteExecute() {
-  fsession.PushUndo();
-  fsession.SetCharRequest(true);
-  if (!ClipboardHasPicture()) return;
-  fsession.PlaceBlock(QGuiApplication::clipboard()->image());
+  fsession.PasteBlock(ClipboardHasPicture() ? QGuiApplication::clipboard()->image() : QImage());
 }
 
 void TSelectionCommands::InvertExecute() {
-  fsession.PushUndo();
   const QRect area = fsession.MarkedArea();
-  QImage block = CopyArea(fsession.CharBMP(), area, fsession.Colors());
-  InvertBitmap(block, fsession.Colors());
-  PasteToArea(fsession.CharBMP(), block, area);
-  fsession.SetCharRequest(true);
-  fsession.NotifyPictureChanged();
+  fsession.EditPictureUndoable([&](QImage& picture) {
+    QImage block = CopyArea(picture, area, fsession.Colors());
+    InvertBitmap(block, fsession.Colors());
+    PasteToArea(picture, block, area);
+  });
 }

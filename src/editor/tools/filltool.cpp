@@ -11,7 +11,5 @@ MouseMode FillTool::Press(const ToolPoint&, ToolButton button) {
 
 void FillTool::Release(const ToolPoint& at) {
   if (!at.InField) return;
-  FloodFill(fsession.CharBMP(), at.B, fcolor);
-  fsession.SetCharRequest(true);
-  fsession.NotifyPictureChanged();
+  fsession.EditPicture([&](QImage& picture) { FloodFill(picture, at.B, fcolor); });
 }

@@ -13,13 +13,11 @@ void GripDrag::Move(const ToolPoint& at) {
   if (fline == Line::Width) {
     const int v = at.A.x();
     if (v == fsession.EditSize() || v < 1 || v > glyph.width()) return;
-    fsession.SetEditSize(v);
-    fsession.SetCharRequest(true);
+    fsession.ChangeEditSize(v);
   } else {
     FontDocument& document = fsession.Document();
     const int v = at.A.y();
     if (v == document.BaseLine() || v < 1 || v > glyph.height()) return;
-    document.SetBaseLine(v);
-    document.SetSaveRequest(true);
+    document.ChangeBaseLine(v);
   }
 }

@@ -4,6 +4,31 @@
 
 #include <algorithm>
 
+namespace {
+
+// False when no corner is being changed.
+bool PutZone(TKerning& kerning, TKerningMode corner, TPoint zone) {
+  switch (corner) {
+    case TKerningMode::kmNW:
+      kerning.NWKerning = zone;
+      return true;
+    case TKerningMode::kmNO:
+      kerning.NOKerning = zone;
+      return true;
+    case TKerningMode::kmSO:
+      kerning.SOKerning = zone;
+      return true;
+    case TKerningMode::kmSW:
+      kerning.SWKerning = zone;
+      return true;
+    case TKerningMode::kmNone:
+      break;
+  }
+  return false;
+}
+
+}  // namespace
+
 MouseMode KerningTool::Press(const ToolPoint& at, ToolButton button) {
   const QSize glyph = fsession.CharBMP().size();
   const int right = glyph.width() - 1;
@@ -33,30 +58,13 @@ void KerningTool::Move(const ToolPoint& at) {
 }
 
 void KerningTool::Release(const ToolPoint&) {
-  if (fclearing) SetZone({0, 0});
+  TKerning kerning = fsession.EditKerning();
+  if (fclearing) PutZone(kerning, fKerningMode, {0, 0});
   fKerningMode = TKerningMode::kmNone;
-  fsession.SetCharRequest(true);
-  fsession.NotifyPictureChanged();
+  fsession.ChangeEditKerning(kerning);
 }
 
 void KerningTool::SetZone(QPoint size) {
   TKerning kerning = fsession.EditKerning();
-  const TPoint zone{size.x(), size.y()};
-  switch (fKerningMode) {
-    case TKerningMode::kmNW:
-      kerning.NWKerning = zone;
-      break;
-    case TKerningMode::kmNO:
-      kerning.NOKerning = zone;
-      break;
-    case TKerningMode::kmSO:
-      kerning.SOKerning = zone;
-      break;
-    case TKerningMode::kmSW:
-      kerning.SWKerning = zone;
-      break;
-    case TKerningMode::kmNone:
-      return;
-  }
-  fsession.SetEditKerning(kerning);
+  if (PutZone(kerning, fKerningMode, {size.x(), size.y()})) fsession.SetEditKerning(kerning);
 }

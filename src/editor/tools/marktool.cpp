@@ -11,15 +11,8 @@ MouseMode MarkTool::Press(const ToolPoint& at, ToolButton) {
     fsession.SetMarkRect({at.A.x(), at.A.y(), at.A.x(), at.A.y()});
     return MouseMode::MarkDrag;
   }
-  fsession.PushUndo();
   fLastPos = at.A;
-  QImage& picture = fsession.CharBMP();
-  fDragBMP = CopyArea(picture, fsession.MarkedArea(), fsession.Colors());
-  // A placed block's background is kept already; the block is not cut out of it.
-  if (!fsession.BlockPlaced()) {
-    ClearArea(picture, fsession.MarkedArea(), fsession.Colors());
-    fsession.DragUndoBMP() = picture.copy();
-  }
+  fDragBMP = fsession.LiftBlock();
   return MouseMode::BlockMove;
 }
 
@@ -42,17 +35,14 @@ void MarkTool::DragMark(QPoint cell) {
 // The block may leave the glyph in part or wholly; what lies outside is not drawn.
 void MarkTool::MoveBlock(QPoint cell) {
   if (cell == fLastPos) return;
-  fsession.CharBMP() = fsession.DragUndoBMP().copy();
   const QPoint step = cell - fLastPos;
   TMarkRect mark = fsession.MarkRect();
   mark.Left += step.x();
   mark.Right += step.x();
   mark.Top += step.y();
   mark.Bottom += step.y();
-  fsession.SetMarkRect(mark);
   fLastPos = cell;
-  PasteToArea(fsession.CharBMP(), fDragBMP, fsession.MarkedArea());
-  fsession.NotifyPictureChanged();
+  fsession.MoveBlock(fDragBMP, mark);
 }
 
 void MarkTool::Release(const ToolPoint&) {
@@ -62,8 +52,5 @@ void MarkTool::Release(const ToolPoint&) {
     fsession.EnableMarkCommands();
     return;
   }
-  PasteToArea(fsession.CharBMP(), fDragBMP, fsession.MarkedArea());
-  fsession.ClearMark();
-  fsession.SetCharRequest(true);
-  fsession.NotifyPictureChanged();
+  fsession.DropBlock(fDragBMP);
 }

@@ -11,9 +11,9 @@ MouseMode PaintTool::Press(const ToolPoint&, ToolButton button) {
 // Every painted cell counts as a change, so that a stroke ended in the margin
 // is not lost when another glyph is loaded.
 void PaintTool::Paint(QPoint cell) {
-  if (fsession.CharBMP().valid(cell)) fsession.CharBMP().setPixel(cell, fcolor);
-  fsession.SetCharRequest(true);
-  fsession.NotifyPictureChanged();
+  fsession.EditPicture([&](QImage& picture) {
+    if (picture.valid(cell)) picture.setPixel(cell, fcolor);
+  });
 }
 
 void PaintTool::Move(const ToolPoint& at) {

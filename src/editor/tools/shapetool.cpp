@@ -3,8 +3,7 @@
 #include "editsession.h"
 
 MouseMode ShapeTool::Press(const ToolPoint& at, ToolButton button) {
-  fsession.PushUndo();
-  fsession.DragUndoBMP() = fsession.CharBMP().copy();
+  fsession.BeginShape();
   fLastPos = at.A;
   fcolor = ToolColor(fsession, button);
   return button == ToolButton::Left ? fsetMode : foffMode;
@@ -12,8 +11,8 @@ MouseMode ShapeTool::Press(const ToolPoint& at, ToolButton button) {
 
 void ShapeTool::Move(const ToolPoint& at) {
   if (!at.InField || !fsession.CharBMP().valid(at.B)) return;
-  fsession.CharBMP() = fsession.DragUndoBMP().copy();
-  fshape(fsession.CharBMP(), at.B, fLastPos, fcolor);
-  fsession.NotifyPictureChanged();
-  fsession.SetCharRequest(true);
+  fsession.EditPicture([&](QImage& picture) {
+    picture = fsession.DragUndoBMP().copy();
+    fshape(picture, at.B, fLastPos, fcolor);
+  });
 }

@@ -37,7 +37,7 @@ TEditorCanvas::TEditorCanvas(EditSession& session, QWidget* parent)
   connect(&session, &EditSession::PictureChanged, this, &TEditorCanvas::PictureChanged);
   // The mark frame is drawn over the picture, so a new mark needs no new picture.
   connect(&session, &EditSession::MarkChanged, this, qOverload<>(&QWidget::update));
-  connect(&session.Document(), &FontDocument::FontReplaced, this, &TEditorCanvas::BuildDotMask);
+  connect(&session, &EditSession::NewFontReady, this, &TEditorCanvas::BuildDotMask);
   BuildDotMask();
 }
 
