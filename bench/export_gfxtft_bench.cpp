@@ -35,15 +35,19 @@ void BM_Export(benchmark::State& state, void (*writer)(const TFontHandler&, cons
   }
 }
 
+void BM_ExportGfx(benchmark::State& state, GfxCodes codes, int firstRow, int rowCount) {
+  BM_Export(state, ExportGFX, codes, firstRow, rowCount);
+}
+
+void BM_ExportTft(benchmark::State& state, TftCoding coding, int firstRow, int rowCount) {
+  BM_Export(state, ExportTFT, coding, firstRow, rowCount);
+}
+
 // The 255-glyph GFX font keeps its bitmaps within 65535 bytes only with
 // 32 inked rows; the full 64 x 64 pattern font is refused there.
-BENCHMARK_CAPTURE(BM_Export<GfxCodes>, Gfx127_64x64, ExportGFX, GfxCodes::UpTo127, 0, kCell)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export<GfxCodes>, Gfx255_64x64_32Rows, ExportGFX, GfxCodes::UpTo255, 16, 32)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export<TftCoding>, TftPlain_64x64, ExportTFT, TftCoding::Plain, 0, kCell)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export<TftCoding>, TftRunLength_64x64, ExportTFT, TftCoding::RunLength, 0, kCell)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx127_64x64, GfxCodes::UpTo127, 0, kCell)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx255_64x64_32Rows, GfxCodes::UpTo255, 16, 32)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportTft, TftPlain_64x64, TftCoding::Plain, 0, kCell)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportTft, TftRunLength_64x64, TftCoding::RunLength, 0, kCell)->Unit(benchmark::kMillisecond);
 
 }  // namespace
