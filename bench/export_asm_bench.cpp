@@ -1,4 +1,5 @@
 #include "export/asmexport.h"
+#include "export/bytelayouts.h"
 #include "model/fonthandler.h"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +32,7 @@ BENCHMARK(BM_ExportAssembler64x64)->Arg(0)->Arg(2)->Arg(3)->Arg(6)->Arg(7)->Unit
 
 void BM_GetFontByFormat64x64(benchmark::State& state) {
   const TFontHandler font = RandomLargeFont();
-  for (auto _ : state) benchmark::DoNotOptimize(font.GetFontByFormat(static_cast<int>(state.range(0))));
+  for (auto _ : state) benchmark::DoNotOptimize(GetFontByFormat(font, static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_GetFontByFormat64x64)->Arg(0)->Arg(2)->Arg(7)->Unit(benchmark::kMillisecond);
 

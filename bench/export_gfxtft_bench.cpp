@@ -22,23 +22,32 @@ TFontHandler DiagonalFont(int firstRow, int rowCount) {
   return font;
 }
 
-using Writer = void (*)(const TFontHandler&, const std::string&, int);
-
-void BM_Export(benchmark::State& state, Writer writer, int filetype, int firstRow, int rowCount) {
+// Variant: what the writer takes besides the font and file name.
+template <typename Variant>
+void BM_Export(benchmark::State& state, void (*writer)(const TFontHandler&, const std::string&, Variant),
+               Variant variant, int firstRow, int rowCount) {
   const TFontHandler font = DiagonalFont(firstRow, rowCount);
-  const std::string path = "/tmp/glyph_bench_export_" + std::to_string(filetype) + ".h";
-  for (auto _ : state) writer(font, path, filetype);
+  const std::string path = "/tmp/glyph_bench_export_" + std::to_string(static_cast<int>(variant)) + ".h";
+  for (auto _ : state) writer(font, path, variant);
   for (const char* extension : {".h", ".c"}) {
     const std::string written = path.substr(0, path.size() - 2) + extension;
     std::remove(written.c_str());
   }
 }
 
+void BM_ExportGfx(benchmark::State& state, GfxCodes codes, int firstRow, int rowCount) {
+  BM_Export(state, ExportGFX, codes, firstRow, rowCount);
+}
+
+void BM_ExportTft(benchmark::State& state, TftCoding coding, int firstRow, int rowCount) {
+  BM_Export(state, ExportTFT, coding, firstRow, rowCount);
+}
+
 // The 255-glyph GFX font keeps its bitmaps within 65535 bytes only with
 // 32 inked rows; the full 64 x 64 pattern font is refused there.
-BENCHMARK_CAPTURE(BM_Export, Gfx127_64x64, ExportGFX, 15, 0, kCell)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, Gfx255_64x64_32Rows, ExportGFX, 16, 16, 32)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, TftPlain_64x64, ExportTFT, 17, 0, kCell)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, TftRunLength_64x64, ExportTFT, 18, 0, kCell)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx127_64x64, GfxCodes::UpTo127, 0, kCell)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx255_64x64_32Rows, GfxCodes::UpTo255, 16, 32)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportTft, TftPlain_64x64, TftCoding::Plain, 0, kCell)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportTft, TftRunLength_64x64, TftCoding::RunLength, 0, kCell)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "exportcommand.h"
 #include "fontio.h"
 #include "model/dosfont.h"
+#include "model/fntformat.h"
 #include "model/fonthandler.h"
 #include "model/programversion.h"
 
@@ -39,22 +40,6 @@ int InkedGlyphCount(const TFontHandler& font) {
   return count;
 }
 
-std::string_view FormatName(FontFileFormat format) {
-  switch (format) {
-    case FontFileFormat::Fnt:
-      return "FNT";
-    case FontFileFormat::Bdf:
-      return "BDF";
-    case FontFileFormat::Psf1:
-      return "PSF 1";
-    case FontFileFormat::Psf2:
-      return "PSF 2";
-    case FontFileFormat::GfxHeader:
-      return "GFX header";
-  }
-  return "?";
-}
-
 void Info(const Args& args, std::ostream& out) {
   RequireArgs(args, 1, "info FILE");
   const ImportedFont input = LoadFontFile(args[0]);
@@ -65,7 +50,7 @@ void Info(const Args& args, std::ostream& out) {
     smallest = std::min(smallest, font.GetCharSize(c));
     largest = std::max(largest, font.GetCharSize(c));
   }
-  out << "format: " << FormatName(input.format) << "\n";
+  out << "format: " << input.format << "\n";
   if (input.format != FontFileFormat::Fnt) out << "glyphs dropped: " << input.dropped << "\n";
   out << "type: " << font.fonttype() << "\n"
       << "width: " << font.FontWidth() << "\n"

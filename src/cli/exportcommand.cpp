@@ -1,9 +1,9 @@
 #include "exportcommand.h"
 
 #include "clierror.h"
-#include "export/exportentries.h"
 #include "export/gfxexport.h"
 #include "fontio.h"
+#include "formats/exporttable.h"
 #include "model/ioerror.h"
 
 #include <iomanip>
@@ -74,7 +74,7 @@ std::string QuotedNames(const std::vector<std::string>& names) {
 void ListEntries(std::ostream& out) {
   for (const ExportEntry& entry : ExportEntries())
     out << std::setw(2) << entry.number << "  " << std::left << std::setw(15) << entry.name << std::right << "  "
-        << entry.extension << "  " << entry.label << "\n";
+        << entry.extension << "  " << entry.caption << "\n";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "dialogs/newfontdlg.h"
 #include "document.h"
 #include "editsession.h"
-#include "model/dosfont.h"
+#include "formats/readertable.h"
 #include "model/fontimport.h"
 #include "model/ioerror.h"
 #include "placement.h"
@@ -19,8 +19,6 @@ const QString kSaveQuestion = QStringLiteral(
     "die Font jetzt gespeichert werden?");
 
 constexpr int kFullType = 3;
-// The entry of the import dialog for raw DOS font rows.
-constexpr int kDosDumpEntry = 1;
 
 QString TypeWarning(int type) {
   const QString lost = type == 1 ? QStringLiteral("die Zeichenbreite,\rdie Baseline und das Kerning nicht. ")
@@ -31,6 +29,13 @@ QString TypeWarning(int type) {
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QStringList ReaderFilters(ReaderDialog dialog) {
+  QStringList filters;
+  for (const std::string_view filter : DialogFilters(dialog))
+    filters << QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+  return filters;
+}
 
 FileChoice FntChoice(const QString& title, const QStringList& filters, int filterIndex) {
   FileChoice choice;
@@ -45,8 +50,7 @@ FileChoice FntChoice(const QString& title, const QStringList& filters, int filte
 
 TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg,
                              TImportFontDLG& importFontDlg, QWidget& window)
-    : FontOpenDialog(
-          FntChoice(QStringLiteral("Fontdatei öffnen"), {QStringLiteral("<kelvaront>-Fontfile (*.FNT *.fnt)")}, 1)),
+    : FontOpenDialog(FntChoice(QStringLiteral("Fontdatei öffnen"), ReaderFilters(ReaderDialog::Open), 1)),
       FontSaveDialog(FntChoice(QStringLiteral("Font speichern"),
                                {QStringLiteral("Typ1 <kelvaront>-Fontfile (*.FNT *.fnt)"),
                                 QStringLiteral("Typ2 <kelvaront>-Fontfile (mit Zeichenbreite) (*.FNT *.fnt)"),
@@ -59,10 +63,7 @@ TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFon
       fimportFontDlg(importFontDlg),
       fwindow(window) {
   ImportDialog.Title = QStringLiteral("Import OEM-Font");
-  ImportDialog.Filters = {QStringLiteral("DOS-OEM-Fontdatei (*.fnt *.FNT)"),
-                          QStringLiteral("BDF-Font (*.bdf *.BDF *.bdf.gz)"),
-                          QStringLiteral("PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)"),
-                          QStringLiteral("GFX-Header für Arduino (*.h *.H)")};
+  ImportDialog.Filters = ReaderFilters(ReaderDialog::Import);
 }
 
 bool TFileCommands::SaveFontChecked(bool ask) {
@@ -194,10 +195,8 @@ void TFileCommands::ImportActionExecute() {
   const std::string path = LocalPath(ImportDialog.FileName);
   // A DOS dump has no header to recognise it by, so its entry decides; the
   // other formats are told apart by their content.
-  if (ImportDialog.FilterIndex == kDosDumpEntry)
-    AdoptUnnamedFont(MakeDosFont(ReadWholeFile(path, kDosFontMaxSize)));
-  else
-    AdoptUnnamedFont(std::move(ImportFontFile(path).font));
+  const FontReader* chosen = DialogReader(ReaderDialog::Import, ImportDialog.FilterIndex);
+  AdoptUnnamedFont(std::move(ImportChosenFontFile(path, chosen).font));
   fdocument.SetSaveRequest(true);
 }
 

@@ -1,5 +1,5 @@
 #include "clifixture.h"
-#include "export/exportentries.h"
+#include "formats/exporttable.h"
 #include "model/fonthandler.h"
 
 #include <gtest/gtest.h>

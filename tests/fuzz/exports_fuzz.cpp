@@ -1,5 +1,5 @@
-#include "export/exportentries.h"
 #include "export/gfxexport.h"
+#include "formats/exporttable.h"
 #include "model/fntformat.h"
 #include "model/fonthandler.h"
 #include "model/ioerror.h"

@@ -1,6 +1,6 @@
 #include "ui/mainformfixture.h"
 
-#include "export/exportentries.h"
+#include "formats/exporttable.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,7 @@ TEST_F(ExportTest, TheDialogOffersTheEntriesOfTheCoreTableStartingWithTheFirst) 
   const auto entries = ExportEntries();
   ASSERT_EQ(offered.Filters.size(), static_cast<qsizetype>(entries.size()));
   for (const ExportEntry& entry : entries) {
-    const QString label = QString::fromUtf8(entry.label.data(), static_cast<qsizetype>(entry.label.size()));
+    const QString label = QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
     const QString mask = QString::fromUtf8(entry.mask.data(), static_cast<qsizetype>(entry.mask.size()));
     EXPECT_EQ(offered.Filters[entry.number - 1], label + " (" + mask + ")");
     EXPECT_EQ("." + offered.FilterExts[entry.number - 1],

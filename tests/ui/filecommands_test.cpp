@@ -1,6 +1,6 @@
 #include "ui/mainformfixture.h"
 
-#include "export/exportentries.h"
+#include "formats/exporttable.h"
 #include "ui/editsetup.h"
 
 #include "changelistbox.h"

@@ -103,18 +103,18 @@ void AppendGlyphBytes(const TFontHandler& font, int c, ByteLayout layout, ByteAr
 
 // Every format number selects its layout, the GNU as ones included; an
 // unknown number is a caller's error rather than a font of blank glyphs.
-ByteArray TFontHandler::GetFontByFormat(int aformat) const {
+ByteArray GetFontByFormat(const TFontHandler& font, int aformat) {
   const ByteLayout layout = LayoutOfFormat(aformat);
-  if (!ffontvalid) return {};
+  if (!font.Fontvalid()) return {};
   ByteArray out;
-  out.reserve(kFntHeaderSize + kGlyphCount * (LayoutBytesPerGlyph(*this, layout) + 1));
+  out.reserve(kFntHeaderSize + kGlyphCount * (LayoutBytesPerGlyph(font, layout) + 1));
   out.assign(kFntType2Id.begin(), kFntType2Id.end());
-  AppendWord(out, fbaseline);
-  AppendWord(out, fx);
-  AppendWord(out, fy);
+  AppendWord(out, font.BaseLine());
+  AppendWord(out, font.FontWidth());
+  AppendWord(out, font.FontHeight());
   for (int c = 0; c < kGlyphCount; ++c) {
-    AppendGlyphBytes(*this, c, layout, out);
-    out.push_back(fsizes[c]);
+    AppendGlyphBytes(font, c, layout, out);
+    out.push_back(static_cast<std::uint8_t>(font.GetCharSize(c)));
   }
   return out;
 }

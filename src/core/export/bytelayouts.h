@@ -26,3 +26,7 @@ ByteLayout LayoutOfFormat(int format);
 int LayoutBytesPerGlyph(const TFontHandler& font, ByteLayout layout);
 // Appends glyph c of a valid font, the whole cell whatever the glyph's width.
 void AppendGlyphBytes(const TFontHandler& font, int c, ByteLayout layout, ByteArray& out);
+
+// The font as a type-2 FNT image whose glyphs are in the format's layout;
+// empty for an invalid font. Throws std::invalid_argument outside 0..14.
+ByteArray GetFontByFormat(const TFontHandler& font, int aformat);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -29,12 +28,6 @@ struct GfxGlyph {
   GfxRecord record;
   ByteArray bitmap;
 };
-
-int MaxCode(int filetype) {
-  if (filetype == 15) return 127;
-  if (filetype == 16) return 255;
-  throw std::invalid_argument("ExportGFX takes filetype 15 or 16");
-}
 
 // The glyph boxes start above the baseline: one outside the cell would put
 // them outside the glyph.
@@ -158,8 +151,8 @@ std::string GfxText(const TFontHandler& font, const std::string& name, int maxCo
 
 }  // namespace
 
-void ExportGFX(const TFontHandler& font, const std::string& filename, int filetype) {
-  const int maxCode = MaxCode(filetype);
+void ExportGFX(const TFontHandler& font, const std::string& filename, GfxCodes codes) {
+  const int maxCode = static_cast<int>(codes);
   RequireValidFont(font);
   RequireUsableBaseLine(font);
   WriteTextFile(filename, GfxText(font, SourceName(filename), maxCode));

@@ -20,5 +20,8 @@ class GfxLimitError : public FontError {
   int fvalue;
 };
 
-// Writes the font as an Arduino GFX header; filetype 15 (codes 1..127) or 16 (1..255).
-void ExportGFX(const TFontHandler& font, const std::string& filename, int filetype);
+// The codes a GFX header holds: 1 up to the value.
+enum class GfxCodes { UpTo127 = 127, UpTo255 = 255 };
+
+// Writes the font as an Arduino GFX header.
+void ExportGFX(const TFontHandler& font, const std::string& filename, GfxCodes codes);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 
 namespace {
 
@@ -15,14 +14,6 @@ constexpr int kSpace = 32;
 constexpr int kLongestRun = 128;
 // The fixed allowance the memory line adds to the glyph bytes.
 constexpr std::size_t kTableBytes = 480;
-
-enum class TftCoding { Plain, RunLength };
-
-TftCoding CodingFor(int filetype) {
-  if (filetype == 17) return TftCoding::Plain;
-  if (filetype == 18) return TftCoding::RunLength;
-  throw std::invalid_argument("ExportTFT takes filetype 17 or 18");
-}
 
 bool Blank(const TFontHandler& font, int c) {
   for (int y = 0; y < font.FontHeight(); ++y)
@@ -165,12 +156,11 @@ ByteArray HeaderFile(const TFontHandler& font, const std::string& name, const st
 
 }  // namespace
 
-void ExportTFT(const TFontHandler& font, const std::string& filename, int filetype) {
-  const TftCoding coding = CodingFor(filetype);
+void ExportTFT(const TFontHandler& font, const std::string& filename, TftCoding coding) {
   RequireValidFont(font);
   const std::string name = SourceName(filename);
-  const std::string headerPath = OutputFileName(filename, ".h");
-  const std::string sourcePath = OutputFileName(filename, ".c");
+  const std::string headerPath = OutputFileName(filename, kTftFileExtensions[0]);
+  const std::string sourcePath = OutputFileName(filename, kTftFileExtensions[1]);
   // Both are opened before either is written, and replace their old
   // versions together or not at all.
   SafeFileWriter header(headerPath);

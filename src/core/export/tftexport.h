@@ -2,8 +2,14 @@
 
 #include "model/fonthandler.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
-// Writes the font as a TFT_eSPI source pair NAME.h and NAME.c; filetype 17
-// (plain) or 18 (run-length coded).
-void ExportTFT(const TFontHandler& font, const std::string& filename, int filetype);
+enum class TftCoding { Plain, RunLength };
+
+// The pair written for NAME: the header first, then the source.
+constexpr std::array<std::string_view, 2> kTftFileExtensions = {".h", ".c"};
+
+// Writes the font as a TFT_eSPI source pair NAME.h and NAME.c.
+void ExportTFT(const TFontHandler& font, const std::string& filename, TftCoding coding);

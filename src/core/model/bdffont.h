@@ -12,6 +12,10 @@ constexpr std::size_t kMaxBdfSize = std::size_t{64} << 20;
 // Whether the data begins like a BDF file (its first keyword is STARTFONT).
 bool IsBdfFile(const ByteArray& data);
 
+namespace FontFileFormat {
+inline constexpr std::string_view Bdf = "BDF";
+}
+
 // Reads a BDF 2.1 font (and 2.2's common subset): the glyphs with ENCODING
 // 0..255 on one cell that holds FONTBOUNDINGBOX, FONT_ASCENT and FONT_DESCENT
 // and every glyph's BBX; the baseline lies FONT_ASCENT rows below the top.

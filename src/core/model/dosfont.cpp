@@ -34,3 +34,5 @@ std::unique_ptr<TFontHandler> MakeDosFont(const ByteArray& file) {
   font->SetFontAsString(Type1Image(file, height));
   return font;
 }
+
+ImportedFont ReadDosFont(const ByteArray& file) { return {MakeDosFont(file), FontFileFormat::DosDump, 0}; }

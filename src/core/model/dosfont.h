@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/fonthandler.h"
+#include "model/importedfont.h"
 
 #include <cstddef>
 #include <memory>
@@ -16,3 +17,10 @@ int DosFontHeight(std::size_t size);
 // Builds a type-1 font from the file's bytes. Throws FontError when the size
 // gives no cell height from 1 to 64.
 std::unique_ptr<TFontHandler> MakeDosFont(const ByteArray& file);
+
+namespace FontFileFormat {
+inline constexpr std::string_view DosDump = "DOS OEM dump";
+}
+
+// MakeDosFont as a reader: nothing is dropped.
+ImportedFont ReadDosFont(const ByteArray& file);

@@ -1,4 +1,5 @@
 #include "model/fntformat.h"
+#include "model/fontfileerror.h"
 #include "model/fonthandler.h"
 #include "model/ioerror.h"
 
@@ -136,6 +137,15 @@ ByteArray TFontHandler::FontAsString() const { return FontImage(std::clamp(ffont
 bool IsFntFile(const ByteArray& data) {
   const int type = ImageType(data);
   return type != 0 && data[0] == static_cast<std::uint8_t>(FntIdentification(type)[0]);
+}
+
+ImportedFont ReadFnt(const ByteArray& data) {
+  auto font = std::make_unique<TFontHandler>(16, 16);
+  font->SetFontAsString(data);
+  if (!font->Fontvalid())
+    throw FontFileError("Die FNT-Datei ist unvollständig, oder ihre Zeichen sind nicht 1 bis 64 Pixel groß.",
+                        "the FNT file is incomplete, or its cell is not 1 to 64 pixels");
+  return {std::move(font), FontFileFormat::Fnt, 0};
 }
 
 void TFontHandler::LoadFont(const std::string& filename) {

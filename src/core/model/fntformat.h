@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/fileio.h"
+#include "model/importedfont.h"
 
 #include <cstddef>
 #include <string_view>
@@ -21,3 +22,12 @@ constexpr std::string_view FntIdentification(int type) {
 // Whether the data opens with the identification of an FNT type, its length
 // byte included.
 bool IsFntFile(const ByteArray& data);
+
+namespace FontFileFormat {
+inline constexpr std::string_view Fnt = "FNT";
+}
+
+// Reads an FNT file into a font made like the program's first one (16 x 16),
+// so a type-1 file gets the widths the program shows after start. Throws
+// FontFileError for an incomplete file or an unusable cell size.
+ImportedFont ReadFnt(const ByteArray& data);

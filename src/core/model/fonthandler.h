@@ -100,10 +100,6 @@ class TFontHandler {
   void DrawText(Canvas& canvas, int aX, int aY, std::u32string_view aText) const;
   void ScanCharacter(int Character, const Canvas& canvas, int aX, int aY);
 
-  // Defined with the export writers.
-  ByteArray GetFontByFormat(int aformat) const;
-  void ExportFont(const std::string& filename, int filetype) const;
-
  private:
   std::size_t ByteIndex(int c, int x, int y) const {
     return static_cast<std::size_t>(c) * fcharsize + static_cast<std::size_t>(y) * fbytex + (x >> 3);

@@ -12,6 +12,10 @@ constexpr std::size_t kMaxGfxHeaderSize = std::size_t{16} << 20;
 // Whether the data looks like an Arduino GFX font header (it names GFXfont).
 bool IsGfxHeader(const ByteArray& data);
 
+namespace FontFileFormat {
+inline constexpr std::string_view GfxHeader = "GFX header";
+}
+
 // Reads the first GFXfont record of an Arduino GFX font header with the
 // bitmap array and glyph table it names; comments, PROGMEM, casts, line
 // breaks, decimal, octal and hexadecimal numbers are all taken as a C

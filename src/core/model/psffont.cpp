@@ -17,7 +17,7 @@ constexpr std::uint8_t kPsf1Has512Glyphs = 0x01;
 
 // Where the glyphs lie in the file and what they measure.
 struct PsfLayout {
-  FontFileFormat format;
+  std::string_view format;
   int width;
   int height;
   std::size_t glyphsAt;

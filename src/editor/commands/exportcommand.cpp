@@ -1,7 +1,7 @@
 #include "commands/exportcommand.h"
 
 #include "document.h"
-#include "export/exportentries.h"
+#include "formats/exporttable.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,7 @@ TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialog
     : fdocument(document), fdialogs(dialogs) {
   ExportDialog.Title = QStringLiteral("Font exportieren");
   for (const ExportEntry& entry : ExportEntries()) {
-    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.label.data(), entry.label.size()),
+    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.caption.data(), entry.caption.size()),
                                                           QString::fromLatin1(entry.mask.data(), entry.mask.size()));
     ExportDialog.FilterExts << DialogExtension(entry.number);
   }

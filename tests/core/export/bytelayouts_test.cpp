@@ -73,7 +73,7 @@ TEST_P(ByteLayoutsOnCell, MatchReferenceForEveryFormat) {
       expected.insert(expected.end(), reference.begin(), reference.end());
       expected.push_back(static_cast<std::uint8_t>(font.GetCharSize(c)));
     }
-    const ByteArray image = font.GetFontByFormat(format);
+    const ByteArray image = GetFontByFormat(font, format);
     ASSERT_EQ(image.size(), 32 + expected.size());
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), image.begin() + 32));
   }
@@ -148,13 +148,13 @@ TEST(GetFontByFormat, LengthFollowsTheLayout) {
       {9, 3, 1, 32 + 256 * 7},   {9, 3, 9, 32 + 256 * 10},  {64, 64, 14, 32 + 256 * 513},
   };
   for (const auto& row : cases) {
-    EXPECT_EQ(TFontHandler(row.w, row.h).GetFontByFormat(row.format).size(), row.length)
+    EXPECT_EQ(GetFontByFormat(TFontHandler(row.w, row.h), row.format).size(), row.length)
         << row.w << "x" << row.h << " format " << row.format;
   }
 }
 
 TEST(GetFontByFormat, HeaderIsTheTypeTwoIdentificationAndCellValues) {
-  const ByteArray image = WorkedExampleFont().GetFontByFormat(7);
+  const ByteArray image = GetFontByFormat(WorkedExampleFont(), 7);
   const std::string expectedId("\x19<kelvaront>-FONT 002    \0", 26);
   EXPECT_EQ(std::string(image.begin(), image.begin() + 26), expectedId);
   EXPECT_EQ(ByteArray(image.begin() + 26, image.begin() + 32), HexBytes("08 00 05 00 0A 00"));
@@ -162,7 +162,7 @@ TEST(GetFontByFormat, HeaderIsTheTypeTwoIdentificationAndCellValues) {
 
 TEST(GetFontByFormat, RecordsAreGlyphBytesThenWidth) {
   const TFontHandler font = WorkedExampleFont();
-  const ByteArray image = font.GetFontByFormat(3);
+  const ByteArray image = GetFontByFormat(font, 3);
   const std::size_t record = 32 + 'b' * 11;
   EXPECT_EQ(ByteArray(image.begin() + record, image.begin() + record + 11),
             HexBytes("FF 00 88 00 88 02 88 00 70 00 05"));
@@ -178,27 +178,27 @@ TEST(GetFontByFormat, RowFormatsEqualTheTypeTwoImage) {
   font.SetFontAsString(image);
   ASSERT_TRUE(font.Fontvalid());
   ASSERT_EQ(font.FontImage(2), image);
-  EXPECT_EQ(font.GetFontByFormat(0), image);
-  EXPECT_EQ(font.GetFontByFormat(1), image);
-  EXPECT_EQ(font.GetFontByFormat(10), image);
+  EXPECT_EQ(GetFontByFormat(font, 0), image);
+  EXPECT_EQ(GetFontByFormat(font, 1), image);
+  EXPECT_EQ(GetFontByFormat(font, 10), image);
 }
 
 TEST(GetFontByFormat, SameBytesForEverySyntaxOfALayout) {
   const TFontHandler font = RandomFont(11, 12, 3, 11);
-  EXPECT_EQ(font.GetFontByFormat(4), font.GetFontByFormat(2));
-  EXPECT_EQ(font.GetFontByFormat(11), font.GetFontByFormat(2));
-  EXPECT_EQ(font.GetFontByFormat(14), font.GetFontByFormat(9));
+  EXPECT_EQ(GetFontByFormat(font, 4), GetFontByFormat(font, 2));
+  EXPECT_EQ(GetFontByFormat(font, 11), GetFontByFormat(font, 2));
+  EXPECT_EQ(GetFontByFormat(font, 14), GetFontByFormat(font, 9));
 }
 
 TEST(GetFontByFormat, UnknownFormatIsRefused) {
   const TFontHandler font = WorkedExampleFont();
-  for (const int format : {-1, 15, 1000}) EXPECT_THROW(font.GetFontByFormat(format), std::invalid_argument) << format;
+  for (const int format : {-1, 15, 1000}) EXPECT_THROW(GetFontByFormat(font, format), std::invalid_argument) << format;
 }
 
 TEST(GetFontByFormat, InvalidFontGivesNothing) {
   TFontHandler font(8, 8);
   font.Clear();
-  EXPECT_TRUE(font.GetFontByFormat(2).empty());
+  EXPECT_TRUE(GetFontByFormat(font, 2).empty());
 }
 
 }  // namespace

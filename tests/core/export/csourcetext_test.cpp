@@ -6,15 +6,16 @@
 #include "workedexamplefont.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
 struct WriterCase {
-  void (*writer)(const TFontHandler&, const std::string&, int);
-  int filetype;
+  const char* label;
+  std::function<void(const TFontHandler&, const std::string&)> writer;
 };
 
-void PrintTo(const WriterCase& test, std::ostream* out) { *out << "filetype " << test.filetype; }
+void PrintTo(const WriterCase& test, std::ostream* out) { *out << test.label; }
 
 class SourceWriter : public ::testing::TestWithParam<WriterCase> {};
 
@@ -22,13 +23,19 @@ TEST_P(SourceWriter, RefusesAnInvalidFontAndWritesNothing) {
   TFontHandler font = WorkedExampleFont();
   font.Clear();
   TempDir dir;
-  EXPECT_THROW(GetParam().writer(font, dir.File("Demo.h"), GetParam().filetype), FontError);
+  EXPECT_THROW(GetParam().writer(font, dir.File("Demo.h")), FontError);
   EXPECT_TRUE(dir.Names().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Filetypes, SourceWriter,
-                         ::testing::Values(WriterCase{ExportGFX, 15}, WriterCase{ExportGFX, 16},
-                                           WriterCase{ExportTFT, 17}, WriterCase{ExportTFT, 18}));
+INSTANTIATE_TEST_SUITE_P(
+    Writers, SourceWriter,
+    ::testing::Values(
+        WriterCase{"Gfx127", [](const auto& font, const auto& name) { ExportGFX(font, name, GfxCodes::UpTo127); }},
+        WriterCase{"Gfx255", [](const auto& font, const auto& name) { ExportGFX(font, name, GfxCodes::UpTo255); }},
+        WriterCase{"TftPlain", [](const auto& font, const auto& name) { ExportTFT(font, name, TftCoding::Plain); }},
+        WriterCase{"TftRunLength",
+                   [](const auto& font, const auto& name) { ExportTFT(font, name, TftCoding::RunLength); }}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST(CIdentifier, ReplacesWhatCDoesNotAllowAndKeepsValidNames) {
   struct Case {

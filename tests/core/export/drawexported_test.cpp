@@ -177,15 +177,25 @@ DrawnFont CompileAndDraw(const TempDir& dir, const std::string& driver) {
   return ParseDrawing(output);
 }
 
+// Variant: what the writer takes besides the font and file name.
+template <typename Variant>
 struct DrawCase {
   const char* label;
   std::string name;
   std::function<TFontHandler()> font;
-  int filetype;
+  Variant variant;
 };
+using GfxCase = DrawCase<GfxCodes>;
+using TftCase = DrawCase<TftCoding>;
 
-std::string CaseName(const ::testing::TestParamInfo<DrawCase>& info) { return info.param.label; }
-void PrintTo(const DrawCase& test, std::ostream* out) { *out << test.label; }
+template <typename Variant>
+std::string CaseName(const ::testing::TestParamInfo<DrawCase<Variant>>& info) {
+  return info.param.label;
+}
+template <typename Variant>
+void PrintTo(const DrawCase<Variant>& test, std::ostream* out) {
+  *out << test.label;
+}
 
 // Some glyphs blank, some fully inked, most random; random widths including
 // 0 and 1 and the full cell, with ink beyond the width left in.
@@ -225,20 +235,20 @@ TFontHandler LargeFont() {
 
 // ---- Arduino GFX
 
-class GfxDrawn : public ::testing::TestWithParam<DrawCase> {};
+class GfxDrawn : public ::testing::TestWithParam<GfxCase> {};
 
 TEST_P(GfxDrawn, DrawsEveryGlyphAsDesigned) {
-  const DrawCase& test = GetParam();
+  const GfxCase& test = GetParam();
   const TFontHandler font = test.font();
   TempDir dir;
-  ExportGFX(font, dir.File(test.name + ".h"), test.filetype);
+  ExportGFX(font, dir.File(test.name + ".h"), test.variant);
   const DrawnFont drawn = CompileAndDraw(
       dir,
       Substituted(kGfxDriver,
                   {{"@FILE@", test.name}, {"@NAME@", test.name}, {"@BASELINE@", std::to_string(font.BaseLine())}}));
   ASSERT_FALSE(drawn.glyphs.empty());
   EXPECT_EQ(drawn.height, font.FontHeight());
-  const int maxCode = test.filetype == 15 ? 127 : 255;
+  const int maxCode = static_cast<int>(test.variant);
   const PixelSet space = InkWithin(font, ' ', font.GetCharSize(' '));
   for (int c = 1; c <= maxCode; ++c) {
     const PixelSet ink = InkWithin(font, c, font.GetCharSize(c));
@@ -260,14 +270,15 @@ TEST_P(GfxDrawn, DrawsEveryGlyphAsDesigned) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fonts, GfxDrawn,
-    ::testing::Values(DrawCase{"WorkedExample127", "Demo5x10", WorkedExampleFont, 15},
-                      DrawCase{"WorkedExample255", "Demo5x10", WorkedExampleFont, 16},
-                      DrawCase{"Random127", "Random", [] { return RandomFont(13, 17, 12, 1); }, 15},
-                      DrawCase{"Random255", "Random", [] { return RandomFont(13, 17, 12, 2); }, 16},
-                      DrawCase{"BaselineAtTheBottom", "Bottom", [] { return RandomFont(7, 9, 9, 3); }, 16},
-                      DrawCase{"BaselineAtTheTop", "Top", [] { return RandomFont(9, 8, 1, 4); }, 16},
-                      DrawCase{"SinglePixels", "Pixels", SinglePixelFont, 15},
-                      DrawCase{"Up To The 16-Bit Limit", "Large", LargeFont, 16}),
+    ::testing::Values(GfxCase{"WorkedExample127", "Demo5x10", WorkedExampleFont, GfxCodes::UpTo127},
+                      GfxCase{"WorkedExample255", "Demo5x10", WorkedExampleFont, GfxCodes::UpTo255},
+                      GfxCase{"Random127", "Random", [] { return RandomFont(13, 17, 12, 1); }, GfxCodes::UpTo127},
+                      GfxCase{"Random255", "Random", [] { return RandomFont(13, 17, 12, 2); }, GfxCodes::UpTo255},
+                      GfxCase{"BaselineAtTheBottom", "Bottom", [] { return RandomFont(7, 9, 9, 3); },
+                              GfxCodes::UpTo255},
+                      GfxCase{"BaselineAtTheTop", "Top", [] { return RandomFont(9, 8, 1, 4); }, GfxCodes::UpTo255},
+                      GfxCase{"SinglePixels", "Pixels", SinglePixelFont, GfxCodes::UpTo127},
+                      GfxCase{"Up To The 16-Bit Limit", "Large", LargeFont, GfxCodes::UpTo255}),
     [](const auto& info) {
       std::string name = info.param.label;
       name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
@@ -277,26 +288,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- TFT_eSPI
 
-class TftDrawn : public ::testing::TestWithParam<DrawCase> {};
+class TftDrawn : public ::testing::TestWithParam<TftCase> {};
 
 // Plain rows hold (w + 6) / 8 bytes: for widths 1, 9, 17... the last column is
 // TFT_eSPI's spacing column and is not drawn.
-PixelSet ExpectedTftPixels(const TFontHandler& font, int c, int filetype) {
+PixelSet ExpectedTftPixels(const TFontHandler& font, int c, TftCoding coding) {
   const int width = font.GetCharSize(c);
-  const bool spacingColumnDropped = filetype == 17 && width % 8 == 1;
+  const bool spacingColumnDropped = coding == TftCoding::Plain && width % 8 == 1;
   return InkWithin(font, c, spacingColumnDropped ? width - 1 : width);
 }
 
 TEST_P(TftDrawn, DrawsEveryGlyphAsDesigned) {
-  const DrawCase& test = GetParam();
+  const TftCase& test = GetParam();
   const TFontHandler font = test.font();
   TempDir dir;
   std::filesystem::create_directory(dir.Path() / "Fonts");
-  ExportTFT(font, dir.File("Fonts/" + test.name + ".c"), test.filetype);
-  const DrawnFont drawn =
-      CompileAndDraw(dir, Substituted(kTftDriver, {{"@FILE@", test.name},
-                                                   {"@NAME@", test.name},
-                                                   {"@DRAW@", test.filetype == 17 ? "drawPlain" : "drawRle"}}));
+  ExportTFT(font, dir.File("Fonts/" + test.name + ".c"), test.variant);
+  const DrawnFont drawn = CompileAndDraw(
+      dir, Substituted(kTftDriver, {{"@FILE@", test.name},
+                                    {"@NAME@", test.name},
+                                    {"@DRAW@", test.variant == TftCoding::Plain ? "drawPlain" : "drawRle"}}));
   ASSERT_EQ(drawn.glyphs.size(), 96u);
   EXPECT_EQ(drawn.height, font.FontHeight());
   for (int c = 32; c <= 127; ++c) {
@@ -304,7 +315,7 @@ TEST_P(TftDrawn, DrawsEveryGlyphAsDesigned) {
     const int shown = blank ? ' ' : c;
     const DrawnGlyph& glyph = drawn.glyphs.at(c);
     EXPECT_EQ(glyph.advance, font.GetCharSize(shown)) << "code " << c;
-    EXPECT_EQ(glyph.pixels, ExpectedTftPixels(font, shown, test.filetype)) << "code " << c;
+    EXPECT_EQ(glyph.pixels, ExpectedTftPixels(font, shown, test.variant)) << "code " << c;
   }
   std::string output;
   EXPECT_EQ(RunCommand("gcc -x c -std=gnu11 -fsyntax-only -Wall -Wextra -Werror -DPROGMEM= '" +
@@ -316,13 +327,14 @@ TEST_P(TftDrawn, DrawsEveryGlyphAsDesigned) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fonts, TftDrawn,
-    ::testing::Values(DrawCase{"WorkedExamplePlain", "Demo5x10", WorkedExampleFont, 17},
-                      DrawCase{"WorkedExampleRunLength", "Demo5x10", WorkedExampleFont, 18},
-                      DrawCase{"RandomPlain", "Random", [] { return RandomFont(20, 14, 11, 5); }, 17},
-                      DrawCase{"RandomRunLength", "Random", [] { return RandomFont(20, 14, 11, 6); }, 18},
-                      DrawCase{"LargeRunLength", "Large", LargeFont, 18},
-                      DrawCase{"LargePlain", "Large", LargeFont, 17}),
-    CaseName);
+    ::testing::Values(TftCase{"WorkedExamplePlain", "Demo5x10", WorkedExampleFont, TftCoding::Plain},
+                      TftCase{"WorkedExampleRunLength", "Demo5x10", WorkedExampleFont, TftCoding::RunLength},
+                      TftCase{"RandomPlain", "Random", [] { return RandomFont(20, 14, 11, 5); }, TftCoding::Plain},
+                      TftCase{"RandomRunLength", "Random", [] { return RandomFont(20, 14, 11, 6); },
+                              TftCoding::RunLength},
+                      TftCase{"LargeRunLength", "Large", LargeFont, TftCoding::RunLength},
+                      TftCase{"LargePlain", "Large", LargeFont, TftCoding::Plain}),
+    CaseName<TftCoding>);
 
 // ---- File names that are no C identifiers
 
@@ -340,12 +352,12 @@ TEST_P(OddNameDrawn, GfxAndTftFilesCompileAndDraw) {
   const PixelSet exclamation = InkWithin(font, '!', font.GetCharSize('!'));
   TempDir dir;
   std::filesystem::create_directory(dir.Path() / "Fonts");
-  ExportGFX(font, dir.File(name.file + ".h"), 15);
+  ExportGFX(font, dir.File(name.file + ".h"), GfxCodes::UpTo127);
   const DrawnFont gfx = CompileAndDraw(
       dir, Substituted(kGfxDriver, {{"@FILE@", name.file}, {"@NAME@", name.identifier}, {"@BASELINE@", "8"}}));
   ASSERT_EQ(gfx.glyphs.count('!'), 1u);
   EXPECT_EQ(gfx.glyphs.at('!').pixels, exclamation);
-  ExportTFT(font, dir.File("Fonts/" + name.file + ".c"), 18);
+  ExportTFT(font, dir.File("Fonts/" + name.file + ".c"), TftCoding::RunLength);
   const DrawnFont tft = CompileAndDraw(
       dir, Substituted(kTftDriver, {{"@FILE@", name.file}, {"@NAME@", name.identifier}, {"@DRAW@", "drawRle"}}));
   ASSERT_EQ(tft.glyphs.count('!'), 1u);

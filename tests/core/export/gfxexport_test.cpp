@@ -56,7 +56,7 @@ std::string WorkedExampleHeader() {
 
 TEST(GfxExport, WritesTheWorkedExampleByteForByte) {
   TempDir dir;
-  ExportGFX(WorkedExampleFont(), dir.File("Demo5x10.h"), 15);
+  ExportGFX(WorkedExampleFont(), dir.File("Demo5x10.h"), GfxCodes::UpTo127);
   const std::string text = ReadBytes(dir.File("Demo5x10.h"));
   EXPECT_EQ(text, WorkedExampleHeader());
   for (const std::string& line : CrLfLines(text))
@@ -66,9 +66,9 @@ TEST(GfxExport, WritesTheWorkedExampleByteForByte) {
   EXPECT_THAT(dir.Names(), ::testing::ElementsAre("Demo5x10.h"));
 }
 
-std::string ExportedText(const TFontHandler& font, int filetype, const std::string& name = "Font.h") {
+std::string ExportedText(const TFontHandler& font, GfxCodes codes, const std::string& name = "Font.h") {
   TempDir dir;
-  ExportGFX(font, dir.File(name), filetype);
+  ExportGFX(font, dir.File(name), codes);
   return ReadBytes(dir.File(name));
 }
 
@@ -96,7 +96,7 @@ std::string FontLine(const std::string& text) {
 TEST(GfxExport, AnAllEmptyFontDefinesOnlyTheSpace) {
   TFontHandler font(16, 12);
   font.SetBaseLine(10);
-  const std::string text = ExportedText(font, 15);
+  const std::string text = ExportedText(font, GfxCodes::UpTo127);
   EXPECT_THAT(GlyphTableRows(text), ::testing::ElementsAre("  {     0, 16,  1, 16,  0,  -1}  // 0x20 ' '"));
   EXPECT_THAT(BitmapLinesOf(text, 32), ::testing::ElementsAre("  // 0x20 ' '", "  0x00, 0x00, "));
   EXPECT_EQ(FontLine(text), "  32, 32, 12 // 0x20=' ' - 0x20=' ' ");
@@ -108,7 +108,7 @@ TEST(GfxExport, AnAllEmptyFontDefinesOnlyTheSpace) {
 TEST(GfxExport, InkBeyondTheWidthDoesNotDefineAGlyph) {
   TFontHandler font = WorkedExampleFont();
   PaintGlyph(font, 'A', {"...##", "...##"});
-  const std::string text = ExportedText(font, 15);
+  const std::string text = ExportedText(font, GfxCodes::UpTo127);
   EXPECT_THAT(BitmapLinesOf(text, 'A'),
               ::testing::ElementsAre("  // 0x41 'A' not defined", "  // 0x42 'B' not defined"));
   EXPECT_EQ(GlyphTableRows(text)['A' - 32], GlyphTableRows(text)[0]);
@@ -117,7 +117,7 @@ TEST(GfxExport, InkBeyondTheWidthDoesNotDefineAGlyph) {
 TEST(GfxExport, AGlyphBelowTheBaselineStartsOneRowAboveIt) {
   TFontHandler font = WorkedExampleFont();
   PaintGlyph(font, '_', {".....", ".....", ".....", ".....", ".....", ".....", ".....", ".....", ".....", "###.."});
-  const std::string text = ExportedText(font, 15);
+  const std::string text = ExportedText(font, GfxCodes::UpTo127);
   // Rows 7..9 of width 3: two empty rows, then the ink.
   EXPECT_THAT(BitmapLinesOf(text, '_'), ::testing::ElementsAre("  // 0x5F '_'", "  0x03, 0x80, "));
   EXPECT_EQ(GlyphTableRows(text)['_' - 32], "  {     5,  3,  3,  3,  0,  -1}, // 0x5F '_'");
@@ -139,7 +139,8 @@ TEST_P(GfxBitmapBlock, BreaksAfterEveryTwelfthByte) {
   for (int y = 0; y < GetParam().inkedRows; ++y) font.SetPixel('#', 0, y, true);
   std::string block;
   for (const std::string& line : GetParam().bytes) block += (block.empty() ? "" : "\r") + line;
-  EXPECT_THAT(BitmapLinesOf(ExportedText(font, 15), '#'), ::testing::ElementsAre("  // 0x23 '#'", block));
+  EXPECT_THAT(BitmapLinesOf(ExportedText(font, GfxCodes::UpTo127), '#'),
+              ::testing::ElementsAre("  // 0x23 '#'", block));
 }
 
 const std::string kTwelveBytes = "  0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, ";
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(ByteCounts, GfxBitmapBlock,
 TEST(GfxExport, Filetype15IgnoresCodesAbove127) {
   TFontHandler font = WorkedExampleFont();
   PaintGlyph(font, 0xE4, {"#"});
-  const std::string text = ExportedText(font, 15);
+  const std::string text = ExportedText(font, GfxCodes::UpTo127);
   EXPECT_THAT(text, ::testing::Not(HasSubstr("0x80")));
   EXPECT_THAT(text, HasSubstr("  // 0x7F '\x7F' not defined\r\n  0x00\r\n"));
   EXPECT_EQ(GlyphTableRows(text).size(), 98u - 32 + 1);
@@ -161,7 +162,7 @@ TEST(GfxExport, Filetype15IgnoresCodesAbove127) {
 TEST(GfxExport, Filetype16WritesCodesUpTo255InWindows1252) {
   TFontHandler font = WorkedExampleFont();
   PaintGlyph(font, 0xE4, {"#"});
-  const std::string text = ExportedText(font, 16);
+  const std::string text = ExportedText(font, GfxCodes::UpTo255);
   // U+0080 is no Windows-1252 character; U+00E4 is the byte E4.
   EXPECT_THAT(text, HasSubstr("  // 0x80 '?' not defined\r\n"));
   EXPECT_THAT(BitmapLinesOf(text, 0xE4), ::testing::ElementsAre("  // 0xE4 '\xE4'", "  0x80, "));
@@ -174,7 +175,7 @@ TEST(GfxExport, Filetype16WritesCodesUpTo255InWindows1252) {
 TEST(GfxExport, ASpaceOfWidthZeroHasAnEmptyBitmapLine) {
   TFontHandler font = WorkedExampleFont();
   font.SetCharSize(' ', 0);
-  const std::string text = ExportedText(font, 15);
+  const std::string text = ExportedText(font, GfxCodes::UpTo127);
   EXPECT_THAT(BitmapLinesOf(text, ' '), ::testing::ElementsAre("  // 0x20 ' '", "  "));
   EXPECT_EQ(GlyphTableRows(text)[0], "  {     0,  0,  1,  0,  0,  -1}, // 0x20 ' '");
   EXPECT_EQ(GlyphTableRows(text)[1], "  {     0,  2,  7,  2,  0,  -8}, // 0x21 '!'");
@@ -183,7 +184,7 @@ TEST(GfxExport, ASpaceOfWidthZeroHasAnEmptyBitmapLine) {
 TEST(GfxExport, ACodeBelow32ShowsNoCharacter) {
   TFontHandler font = WorkedExampleFont();
   PaintGlyph(font, 1, {"#"});
-  const std::string text = ExportedText(font, 15);
+  const std::string text = ExportedText(font, GfxCodes::UpTo127);
   EXPECT_THAT(BitmapLinesOf(text, 1), ::testing::ElementsAre("  // 0x01 ", "  0x80, "));
   EXPECT_THAT(text, HasSubstr("  // 0x0D  not defined\r\n"));
   EXPECT_EQ(GlyphTableRows(text)[0], "  {     0,  3,  1,  3,  0,  -8}, // 0x01 ");
@@ -193,7 +194,7 @@ TEST(GfxExport, ACodeBelow32ShowsNoCharacter) {
 
 // The identifiers take the name made fit for C; the comment shows it as it is.
 TEST(GfxExport, TheNameIsTheFileNameWithoutDirectoryAndLastExtension) {
-  const std::string text = ExportedText(WorkedExampleFont(), 15, "My.Font.h");
+  const std::string text = ExportedText(WorkedExampleFont(), GfxCodes::UpTo127, "My.Font.h");
   EXPECT_THAT(text, HasSubstr("// FontMy.Font (5 x 10 Pixel) max. 127 characters\r\n"));
   EXPECT_THAT(text, HasSubstr("const GFXfont FontMy_Font PROGMEM = {\r\n"));
 }
@@ -209,7 +210,7 @@ TFontHandler LargeFont(int inked) {
 
 TEST(GfxExport, AcceptsGlyphsUpToTheLast16BitOffset) {
   // 128 glyphs of 512 bytes end exactly at byte 65535.
-  const std::vector<std::string> rows = GlyphTableRows(ExportedText(LargeFont(128), 16));
+  const std::vector<std::string> rows = GlyphTableRows(ExportedText(LargeFont(128), GfxCodes::UpTo255));
   ASSERT_EQ(rows.size(), 128u);
   EXPECT_EQ(rows.back(), "  { 65024, 64, 64, 64,  0, -64}  // 0x80 '?'");
 }
@@ -219,7 +220,7 @@ TEST(GfxExport, RefusesAGlyphBeyondThe16BitOffsetAndKeepsTheOldFile) {
   const std::string path = dir.File("Large.h");
   WriteBytes(path, "old");
   try {
-    ExportGFX(LargeFont(200), path, 16);
+    ExportGFX(LargeFont(200), path, GfxCodes::UpTo255);
     FAIL() << "a font past 65535 bitmap bytes was exported";
   } catch (const FontError& error) {
     EXPECT_THAT(error.what(), HasSubstr("Zeichen 129 (0x81)"));
@@ -227,7 +228,7 @@ TEST(GfxExport, RefusesAGlyphBeyondThe16BitOffsetAndKeepsTheOldFile) {
   }
   EXPECT_EQ(ReadBytes(path), "old");
   EXPECT_THAT(dir.Names(), ::testing::ElementsAre("Large.h"));
-  EXPECT_NO_THROW(ExportGFX(LargeFont(200), path, 15));
+  EXPECT_NO_THROW(ExportGFX(LargeFont(200), path, GfxCodes::UpTo127));
 }
 
 TEST(GfxExport, RefusesAGlyphThatWouldStraddleThe16BitLimit) {
@@ -236,7 +237,7 @@ TEST(GfxExport, RefusesAGlyphThatWouldStraddleThe16BitLimit) {
   for (int y = 1; y < 64; ++y)
     for (int x = 0; x < 64; ++x) font.SetPixel(0x80, x, y, false);
   try {
-    ExportGFX(font, TempDir().File("Large.h"), 16);
+    ExportGFX(font, TempDir().File("Large.h"), GfxCodes::UpTo255);
     FAIL() << "a glyph reaching past byte 65535 was exported";
   } catch (const FontError& error) {
     EXPECT_THAT(error.what(), HasSubstr("Zeichen 129 (0x81)"));
@@ -250,7 +251,7 @@ TEST_P(GfxBaseLine, OutsideTheCellIsRefused) {
   font.SetBaseLine(GetParam());
   TempDir dir;
   try {
-    ExportGFX(font, dir.File("Demo.h"), 15);
+    ExportGFX(font, dir.File("Demo.h"), GfxCodes::UpTo127);
     FAIL() << "baseline " << GetParam() << " was exported";
   } catch (const FontError& error) {
     EXPECT_THAT(error.what(), HasSubstr("Grundlinie " + std::to_string(GetParam())));
@@ -266,7 +267,7 @@ TEST(GfxExport, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   WriteBytes(path, "old");
   {
     const FileSizeCap cap(1000);
-    EXPECT_THROW(ExportGFX(WorkedExampleFont(), path, 15), IoError);
+    EXPECT_THROW(ExportGFX(WorkedExampleFont(), path, GfxCodes::UpTo127), IoError);
   }
   EXPECT_EQ(ReadBytes(path), "old");
   EXPECT_THAT(dir.Names(), ::testing::ElementsAre("Demo5x10.h"));
@@ -274,7 +275,7 @@ TEST(GfxExport, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
 
 TEST(GfxExport, AMissingFolderIsAnIoError) {
   TempDir dir;
-  EXPECT_THROW(ExportGFX(WorkedExampleFont(), dir.File("missing/Demo.h"), 15), IoError);
+  EXPECT_THROW(ExportGFX(WorkedExampleFont(), dir.File("missing/Demo.h"), GfxCodes::UpTo127), IoError);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ const std::string kWorkedExampleHeader =
 
 struct WorkedExampleCase {
   const char* label;
-  int filetype;
+  TftCoding coding;
   std::map<int, std::string> blocks;
   int memory;
 };
@@ -42,7 +42,7 @@ struct WorkedExampleCase {
 // other glyphs pointing at the space.
 std::string WorkedExampleSource(const WorkedExampleCase& example) {
   std::vector<std::string> lines = {kTftFrame, kCreator, kTftFrame, "// FontDemo5x10 (5 x 10 Pixel)"};
-  if (example.filetype == 18) lines.push_back("// RLE compressed");
+  if (example.coding == TftCoding::RunLength) lines.push_back("// RLE compressed");
   for (const auto& [code, block] : example.blocks) {
     lines.push_back("");
     lines.push_back(Printf("PROGMEM const unsigned char chr_Demo5x10_%2.2X[] = { // %3d = '%c'", code, code, code));
@@ -72,7 +72,7 @@ class TftWorkedExample : public ::testing::TestWithParam<WorkedExampleCase> {};
 
 TEST_P(TftWorkedExample, WritesBothFilesByteForByte) {
   TempDir dir;
-  ExportTFT(WorkedExampleFont(), dir.File("Demo5x10.c"), GetParam().filetype);
+  ExportTFT(WorkedExampleFont(), dir.File("Demo5x10.c"), GetParam().coding);
   EXPECT_EQ(ReadBytes(dir.File("Demo5x10.h")), kWorkedExampleHeader);
   EXPECT_EQ(ReadBytes(dir.File("Demo5x10.c")), WorkedExampleSource(GetParam()));
   EXPECT_THAT(dir.Names(), ElementsAre("Demo5x10.c", "Demo5x10.h"));
@@ -83,7 +83,7 @@ const std::string kTenZeros = "  0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
 INSTANTIATE_TEST_SUITE_P(
     Codings, TftWorkedExample,
     ::testing::Values(WorkedExampleCase{"Plain",
-                                        17,
+                                        TftCoding::Plain,
                                         {{32, kTenZeros},
                                          {33, "  0x80, 0x80, 0x80, 0x80, 0x80, 0x00, 0x80, 0x00, 0x00, 0x00"},
                                          {44, "  0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x40, 0x80"},
@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // The break follows the byte that brings the file's byte count to 12, 24, 84 and 96.
                       WorkedExampleCase{
                           "RunLength",
-                          18,
+                          TftCoding::RunLength,
                           {{32, "  0x1D"},
                            {33, "  0x80, 0x00, 0x80, 0x00, 0x80, 0x00, 0x80, 0x00, 0x80, 0x02, 0x80, \r  0x06"},
                            {44, "  0x18, \r  0x80, 0x00, 0x80, 0x01"},
@@ -103,9 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // Exports into a fresh folder and returns the .c text.
-std::string ExportedSource(const TFontHandler& font, int filetype) {
+std::string ExportedSource(const TFontHandler& font, TftCoding coding) {
   TempDir dir;
-  ExportTFT(font, dir.File("Font.c"), filetype);
+  ExportTFT(font, dir.File("Font.c"), coding);
   return ReadBytes(dir.File("Font.c"));
 }
 
@@ -120,7 +120,7 @@ std::optional<std::string> ArrayOf(const std::string& source, int c) {
 
 struct GlyphCase {
   const char* label;
-  int filetype;
+  TftCoding coding;
   int cellWidth;
   int cellHeight;
   int code;
@@ -139,7 +139,7 @@ TEST_P(TftGlyphCoding, CodesTheGlyph) {
   font.SetCharSize(glyph.code, glyph.width);
   for (int y = 0; y < glyph.cellHeight; ++y)
     for (int x = 0; x < glyph.cellWidth; ++x) font.SetPixel(glyph.code, x, y, glyph.ink(x, y));
-  EXPECT_EQ(ArrayOf(ExportedSource(font, glyph.filetype), glyph.code), glyph.bytes);
+  EXPECT_EQ(ArrayOf(ExportedSource(font, glyph.coding), glyph.code), glyph.bytes);
 }
 
 const auto kAll = [](int, int) { return true; };
@@ -148,28 +148,30 @@ const auto kNone = [](int, int) { return false; };
 INSTANTIATE_TEST_SUITE_P(
     Cases, TftGlyphCoding,
     ::testing::Values(
-        GlyphCase{"Run128ClearThenSet", 18, 16, 16, '!', 16, [](int x, int y) { return x == 0 && y == 8; },
-                  "  0x7F, 0x80, 0x7E"},
-        GlyphCase{"Exactly128Clear", 18, 8, 16, ' ', 8, kNone, "  0x7F"},
-        GlyphCase{"Run129Clear", 18, 8, 17, ' ', 8, [](int x, int y) { return x == 1 && y == 16; },
+        GlyphCase{"Run128ClearThenSet", TftCoding::RunLength, 16, 16, '!', 16,
+                  [](int x, int y) { return x == 0 && y == 8; }, "  0x7F, 0x80, 0x7E"},
+        GlyphCase{"Exactly128Clear", TftCoding::RunLength, 8, 16, ' ', 8, kNone, "  0x7F"},
+        GlyphCase{"Run129Clear", TftCoding::RunLength, 8, 17, ' ', 8, [](int x, int y) { return x == 1 && y == 16; },
                   "  0x7F, 0x00, 0x80, 0x05"},
-        GlyphCase{"Run200Set", 18, 10, 20, '#', 10, kAll, "  0xFF, 0xC7"},
-        GlyphCase{"Run256Set", 18, 16, 16, '#', 16, kAll, "  0xFF, 0xFF"},
-        GlyphCase{"BlankSpaceInFullAndPartRuns", 18, 16, 10, ' ', 16, kNone, "  0x7F, 0x1F"},
-        GlyphCase{"RunLengthWidth0", 18, 8, 8, ' ', 0, kAll, ""},
-        GlyphCase{"RunLengthInkBeyondWidth", 18, 8, 2, '#', 1, [](int x, int) { return x != 1; }, "  0x81"},
-        GlyphCase{"PlainWidth0", 17, 8, 8, ' ', 0, kAll, ""},
+        GlyphCase{"Run200Set", TftCoding::RunLength, 10, 20, '#', 10, kAll, "  0xFF, 0xC7"},
+        GlyphCase{"Run256Set", TftCoding::RunLength, 16, 16, '#', 16, kAll, "  0xFF, 0xFF"},
+        GlyphCase{"BlankSpaceInFullAndPartRuns", TftCoding::RunLength, 16, 10, ' ', 16, kNone, "  0x7F, 0x1F"},
+        GlyphCase{"RunLengthWidth0", TftCoding::RunLength, 8, 8, ' ', 0, kAll, ""},
+        GlyphCase{"RunLengthInkBeyondWidth", TftCoding::RunLength, 8, 2, '#', 1, [](int x, int) { return x != 1; },
+                  "  0x81"},
+        GlyphCase{"PlainWidth0", TftCoding::Plain, 8, 8, ' ', 0, kAll, ""},
         // TFT_eSPI counts one column of spacing into the width: (w + 6) / 8 bytes a row.
-        GlyphCase{"PlainWidth1StoresNoColumn", 17, 8, 2, '#', 1, kAll, ""},
-        GlyphCase{"PlainWidth2", 17, 8, 2, '#', 2, kAll, "  0xC0, 0xC0"},
-        GlyphCase{"PlainWidth8", 17, 8, 2, '#', 8, kAll, "  0xFF, 0xFF"},
-        GlyphCase{"PlainWidth9DropsTheSpacingColumn", 17, 16, 2, '#', 9, kAll, "  0xFF, 0xFF"},
-        GlyphCase{"PlainWidth10", 17, 16, 2, '#', 10, [](int x, int) { return x >= 7; }, "  0x01, 0xC0, 0x01, 0xC0"},
-        GlyphCase{"PlainWidth17", 17, 24, 1, '#', 17, kAll, "  0xFF, 0xFF"},
-        GlyphCase{"PlainWidth18", 17, 24, 1, '#', 18, kAll, "  0xFF, 0xFF, 0xC0"},
-        GlyphCase{"PlainBreaksAfter12Bytes", 17, 8, 13, '#', 8, kAll,
+        GlyphCase{"PlainWidth1StoresNoColumn", TftCoding::Plain, 8, 2, '#', 1, kAll, ""},
+        GlyphCase{"PlainWidth2", TftCoding::Plain, 8, 2, '#', 2, kAll, "  0xC0, 0xC0"},
+        GlyphCase{"PlainWidth8", TftCoding::Plain, 8, 2, '#', 8, kAll, "  0xFF, 0xFF"},
+        GlyphCase{"PlainWidth9DropsTheSpacingColumn", TftCoding::Plain, 16, 2, '#', 9, kAll, "  0xFF, 0xFF"},
+        GlyphCase{"PlainWidth10", TftCoding::Plain, 16, 2, '#', 10, [](int x, int) { return x >= 7; },
+                  "  0x01, 0xC0, 0x01, 0xC0"},
+        GlyphCase{"PlainWidth17", TftCoding::Plain, 24, 1, '#', 17, kAll, "  0xFF, 0xFF"},
+        GlyphCase{"PlainWidth18", TftCoding::Plain, 24, 1, '#', 18, kAll, "  0xFF, 0xFF, 0xC0"},
+        GlyphCase{"PlainBreaksAfter12Bytes", TftCoding::Plain, 8, 13, '#', 8, kAll,
                   "  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, \r  0xFF"},
-        GlyphCase{"PlainNoBreakAfterTheLastByte", 17, 8, 12, '#', 8, kAll,
+        GlyphCase{"PlainNoBreakAfterTheLastByte", TftCoding::Plain, 8, 12, '#', 8, kAll,
                   "  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF"}),
     [](const auto& info) { return std::string(info.param.label); });
 
@@ -177,7 +179,7 @@ TEST(TftExport, RunLengthBreaksCountTheBytesOfBlankGlyphs) {
   // Every glyph is 8 x 16 and blank but '+': one byte each, so 11 bytes come before '+'.
   TFontHandler font(8, 16);
   for (int x = 0; x < 8; ++x) font.SetPixel('+', x, 15, true);
-  const std::string source = ExportedSource(font, 18);
+  const std::string source = ExportedSource(font, TftCoding::RunLength);
   EXPECT_EQ(ArrayOf(source, ' '), "  0x7F");
   EXPECT_EQ(ArrayOf(source, '+'), "  0x77, \r  0x87");
 }
@@ -187,7 +189,7 @@ TEST(TftExport, BlankGlyphsBorrowTheSpaceArrayAndWidth) {
   font.SetCharSize(' ', 4);
   font.SetCharSize('A', 2);
   PaintGlyph(font, 'A', {"..###"});  // ink only beyond its width
-  const std::string source = ExportedSource(font, 17);
+  const std::string source = ExportedSource(font, TftCoding::Plain);
   EXPECT_EQ(ArrayOf(source, 'A'), std::nullopt);
   EXPECT_THAT(source, HasSubstr("\r    4,   4,   4,   4,   4,   4,   4,   4, // char 40 - 47 '@' - 'G'\r"));
   EXPECT_THAT(source, HasSubstr("\r  chr_Font_20, chr_Font_20, chr_Font_20, chr_Font_20, \r  chr_Font_20,"));
@@ -195,14 +197,14 @@ TEST(TftExport, BlankGlyphsBorrowTheSpaceArrayAndWidth) {
 
 TEST(TftExport, CodesOutside32To127AreNeverWritten) {
   TFontHandler font = WorkedExampleFont();
-  const std::string before = ExportedSource(font, 18);
+  const std::string before = ExportedSource(font, TftCoding::RunLength);
   for (const int c : {0, 31, 128, 255}) PaintGlyph(font, c, {"###", "###"});
-  EXPECT_EQ(ExportedSource(font, 18), before);
+  EXPECT_EQ(ExportedSource(font, TftCoding::RunLength), before);
 }
 
 TEST(TftExport, WritesTheHeaderAndSourceBesideTheNamedFile) {
   TempDir dir;
-  ExportTFT(WorkedExampleFont(), dir.File("Demo.tft"), 17);
+  ExportTFT(WorkedExampleFont(), dir.File("Demo.tft"), TftCoding::Plain);
   EXPECT_THAT(dir.Names(), ElementsAre("Demo.c", "Demo.h"));
   EXPECT_THAT(ReadBytes(dir.File("Demo.h")), HasSubstr("#include <Fonts/Demo.c>\r\n"));
 }
@@ -214,7 +216,7 @@ TEST(TftExport, AFailedWriteReplacesNeitherFile) {
   {
     // The header fits, the source does not.
     const FileSizeCap cap(2000);
-    EXPECT_THROW(ExportTFT(WorkedExampleFont(), dir.File("Demo.c"), 17), IoError);
+    EXPECT_THROW(ExportTFT(WorkedExampleFont(), dir.File("Demo.c"), TftCoding::Plain), IoError);
   }
   EXPECT_EQ(ReadBytes(dir.File("Demo.h")), "old header");
   EXPECT_EQ(ReadBytes(dir.File("Demo.c")), "old source");
@@ -230,7 +232,7 @@ TEST(TftExport, ASourceThatCannotBeWrittenKeepsTheOldHeader) {
   TempDir dir;
   WriteBytes(dir.File("f.h"), "old header");
   std::filesystem::create_directory(dir.Path() / "f.c");
-  EXPECT_THROW(ExportTFT(WorkedExampleFont(), dir.File("f.inc"), 17), IoError);
+  EXPECT_THROW(ExportTFT(WorkedExampleFont(), dir.File("f.inc"), TftCoding::Plain), IoError);
   EXPECT_EQ(ReadBytes(dir.File("f.h")), "old header");
   EXPECT_THAT(dir.Names(), ElementsAre("f.c", "f.h"));
 }
@@ -238,7 +240,7 @@ TEST(TftExport, ASourceThatCannotBeWrittenKeepsTheOldHeader) {
 // The identifiers are made fit for C; the include names the file as it is.
 TEST(TftExport, IncludesTheSourceFileByItsOwnName) {
   TempDir dir;
-  ExportTFT(WorkedExampleFont(), dir.File("my f\xC3\xBCnt.inc"), 17);
+  ExportTFT(WorkedExampleFont(), dir.File("my f\xC3\xBCnt.inc"), TftCoding::Plain);
   const std::string header = ReadBytes(dir.File("my f\xC3\xBCnt.h"));
   EXPECT_THAT(header, HasSubstr("#include <Fonts/my f\xC3\xBCnt.c>\r\n"));
   EXPECT_THAT(header, HasSubstr("#define nr_chrs_my_f_nt 96\r\n"));

@@ -1,4 +1,5 @@
 #include "model/fonthandler.h"
+#include "export/bytelayouts.h"
 
 #include <gtest/gtest.h>
 
@@ -153,5 +154,5 @@ TEST(InvalidFont, AccessorsAndMetricsDoNothing) {
   EXPECT_EQ(font.TextWidth(U"AA"), 14);
   EXPECT_EQ(font.GetKerning(65).NOKerning, (TPoint{3, 9}));
   EXPECT_TRUE(font.FontAsString().empty());
-  EXPECT_TRUE(font.GetFontByFormat(0).empty());
+  EXPECT_TRUE(GetFontByFormat(font, 0).empty());
 }

@@ -1,8 +1,11 @@
 #include "model/fontimport.h"
 #include "core/export/exporttestsupport.h"
 #include "importtestsupport.h"
+#include "model/fntformat.h"
 #include "model/fontfileerror.h"
+#include "model/gfxfont.h"
 #include "model/ioerror.h"
+#include "model/psffont.h"
 #include "testfiles.h"
 
 #include <gmock/gmock.h>
@@ -49,7 +52,7 @@ TEST_F(FontImport, RecognisesEachFormatByContent) {
   struct Case {
     std::string name;
     ByteArray data;
-    FontFileFormat format;
+    std::string_view format;
   };
   const Case cases[] = {
       {"font.psf", Bytes(kTinyBdf), FontFileFormat::Bdf},

@@ -182,10 +182,11 @@ class GfxRoundTrip : public testing::TestWithParam<CellSize> {};
 TEST_P(GfxRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
   const auto [w, h] = GetParam();
   TempDir dir;
-  for (const auto& [filetype, maxCode] : {std::pair(15, 127), std::pair(16, 255)}) {
-    SCOPED_TRACE("file type " + std::to_string(filetype));
+  for (const GfxCodes codes : {GfxCodes::UpTo127, GfxCodes::UpTo255}) {
+    const int maxCode = static_cast<int>(codes);
+    SCOPED_TRACE("codes up to " + std::to_string(maxCode));
     const TFontHandler font = GfxRoundTripFont(w, h, maxCode, static_cast<unsigned>(w * 100 + h));
-    ExportGFX(font, dir.File("font.h"), filetype);
+    ExportGFX(font, dir.File("font.h"), codes);
     const ImportedFont back = ReadGfxHeader(ReadWholeFile(dir.File("font.h")));
     ASSERT_EQ(back.font->FontWidth(), w);
     ASSERT_EQ(back.font->FontHeight(), h);

@@ -41,7 +41,7 @@ TFontHandler RandomFont(int w, int h, unsigned seed) {
   return font;
 }
 
-Refusal RefusalOf(const FontReader& read, const ByteArray& data) {
+Refusal RefusalOf(const ReadFunction& read, const ByteArray& data) {
   try {
     read(data);
   } catch (const FontFileError& error) {

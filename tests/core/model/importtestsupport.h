@@ -34,5 +34,5 @@ struct Refusal {
   std::string german;
   std::string english;
 };
-using FontReader = std::function<ImportedFont(const ByteArray&)>;
-Refusal RefusalOf(const FontReader& read, const ByteArray& data);
+using ReadFunction = std::function<ImportedFont(const ByteArray&)>;
+Refusal RefusalOf(const ReadFunction& read, const ByteArray& data);

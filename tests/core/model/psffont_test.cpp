@@ -152,7 +152,7 @@ class ConsoleFont : public testing::Test {
 TEST_F(ConsoleFont, CellAndGlyphsAreTheFilesOwn) {
   struct Case {
     const char* name;
-    FontFileFormat format;
+    std::string_view format;
     int width, height, dropped;
     std::size_t glyphsAt;
   };

@@ -1,10 +1,12 @@
-#include "export/exportentries.h"
-#include "exporttestsupport.h"
+#include "formats/exporttable.h"
+#include "core/export/exporttestsupport.h"
+#include "core/export/workedexamplefont.h"
 #include "model/ioerror.h"
-#include "workedexamplefont.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -12,35 +14,37 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 struct EntryText {
-  const char* label;
+  const char* name;
+  const char* caption;
   const char* mask;
   const char* extension;
 };
 
-// The dialog's entries 1..22, as the user sees and picks them.
+// The dialog's entries 1..22, as the user sees and picks them and scripts
+// name them.
 constexpr EntryText kDialogEntries[] = {
-    {"Dot-Matrix-Demo (PNG)", "*.png", ".png"},
-    {"Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp"},
-    {"DB - Include (intel)", "*.inc", ".inc"},
-    {"DC.B - Include (Motorola)", "*.inc", ".inc"},
-    {"DB - Include (MSB top)", "*.inc", ".inc"},
-    {"DB - Include (LSB top)", "*.inc", ".inc"},
-    {"DC.B - Include (MSB top)", "*.inc", ".inc"},
-    {"DC.B - Include (LSB top)", "*.inc", ".inc"},
-    {"DB - Include (MSB top mirrored byte order)", "*.inc", ".inc"},
-    {"DB - Include (LSB top mirrored byte order)", "*.inc", ".inc"},
-    {"DC.B - Include (MSB top mirrored byte order)", "*.inc", ".inc"},
-    {"DC.B - Include (LSB top mirrored byte order)", "*.inc", ".inc"},
-    {"gnu-as - Include", "*.S", ".S"},
-    {"gnu-as - Include (MSB top)", "*.S", ".S"},
-    {"gnu-as - Include (LSB top)", "*.S", ".S"},
-    {"gnu-as - Include (MSB top mirrored byte order)", "*.S", ".S"},
-    {"gnu-as - Include (LSB top mirrored byte order)", "*.S", ".S"},
-    {"GFX Arduino Font - Include (max.127 Zeichen)", "*.h", ".h"},
-    {"GFX Arduino Font - Include (max.255 Zeichen)", "*.h", ".h"},
-    {"TFT_eSPI Font (uncompressed)", "*.c", ".inc"},
-    {"TFT_eSPI Font (RLE)", "*.c", ".inc"},
-    {"BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf"},
+    {"png", "Dot-Matrix-Demo (PNG)", "*.png", ".png"},
+    {"bmp", "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp"},
+    {"db", "DB - Include (intel)", "*.inc", ".inc"},
+    {"dcb", "DC.B - Include (Motorola)", "*.inc", ".inc"},
+    {"db-msb", "DB - Include (MSB top)", "*.inc", ".inc"},
+    {"db-lsb", "DB - Include (LSB top)", "*.inc", ".inc"},
+    {"dcb-msb", "DC.B - Include (MSB top)", "*.inc", ".inc"},
+    {"dcb-lsb", "DC.B - Include (LSB top)", "*.inc", ".inc"},
+    {"db-msb-mirror", "DB - Include (MSB top mirrored byte order)", "*.inc", ".inc"},
+    {"db-lsb-mirror", "DB - Include (LSB top mirrored byte order)", "*.inc", ".inc"},
+    {"dcb-msb-mirror", "DC.B - Include (MSB top mirrored byte order)", "*.inc", ".inc"},
+    {"dcb-lsb-mirror", "DC.B - Include (LSB top mirrored byte order)", "*.inc", ".inc"},
+    {"gas", "gnu-as - Include", "*.S", ".S"},
+    {"gas-msb", "gnu-as - Include (MSB top)", "*.S", ".S"},
+    {"gas-lsb", "gnu-as - Include (LSB top)", "*.S", ".S"},
+    {"gas-msb-mirror", "gnu-as - Include (MSB top mirrored byte order)", "*.S", ".S"},
+    {"gas-lsb-mirror", "gnu-as - Include (LSB top mirrored byte order)", "*.S", ".S"},
+    {"gfx127", "GFX Arduino Font - Include (max.127 Zeichen)", "*.h", ".h"},
+    {"gfx255", "GFX Arduino Font - Include (max.255 Zeichen)", "*.h", ".h"},
+    {"tft", "TFT_eSPI Font (uncompressed)", "*.c", ".inc"},
+    {"tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc"},
+    {"bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf"},
 };
 
 TEST(ExportEntries, EveryEntryInDialogOrder) {
@@ -49,11 +53,23 @@ TEST(ExportEntries, EveryEntryInDialogOrder) {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     SCOPED_TRACE("entry " + std::to_string(i + 1));
     EXPECT_EQ(entries[i].number, static_cast<int>(i) + 1);
-    EXPECT_EQ(entries[i].label, kDialogEntries[i].label);
+    EXPECT_EQ(entries[i].name, kDialogEntries[i].name);
+    EXPECT_EQ(entries[i].caption, kDialogEntries[i].caption);
     EXPECT_EQ(entries[i].mask, kDialogEntries[i].mask);
     EXPECT_EQ(entries[i].extension, kDialogEntries[i].extension);
     EXPECT_EQ(ExportExtension(entries[i].number), kDialogEntries[i].extension);
   }
+}
+
+TEST(ExportEntries, FoundByNumberAndByName) {
+  for (const ExportEntry& entry : ExportEntries()) {
+    for (const std::string& key : {std::to_string(entry.number), std::string(entry.name)}) {
+      const auto found = FindExportEntry(key);
+      ASSERT_TRUE(found) << key;
+      EXPECT_EQ(found->number, entry.number) << key;
+    }
+  }
+  for (const std::string_view key : {"0", "23", "", "DB", "gfx"}) EXPECT_FALSE(FindExportEntry(key)) << key;
 }
 
 TEST(ExportEntries, NumbersWithoutAnEntryGetIncludeExtension) {
@@ -78,6 +94,12 @@ TEST_P(ExportEntryFiles, WritesItsFormatUnderItsExtension) {
   TempDir dir;
   ExportEntryFile(WorkedExampleFont(), expected.number, dir.File("font.txt"), true);
   EXPECT_EQ(dir.Names(), expected.files);
+  // The converter names these files when writing them fails.
+  std::vector<std::string> named;
+  for (const std::string& file : ExportedFiles(dir.File("font.txt"), expected.number))
+    named.push_back(std::filesystem::path(file).filename().string());
+  std::sort(named.begin(), named.end());
+  EXPECT_EQ(named, expected.files);
   EXPECT_THAT(ReadBytes(dir.File(expected.files.front())), HasSubstr(expected.marker));
 }
 
@@ -118,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ExportFont, FileTypesOutsideZeroToNineteenWriteNothing) {
   TempDir dir;
-  for (const int filetype : {-1, 20, 100}) WorkedExampleFont().ExportFont(dir.File("font.inc"), filetype);
+  for (const int filetype : {-3, -2, -1, 20, 100}) ExportFont(WorkedExampleFont(), dir.File("font.inc"), filetype);
   EXPECT_TRUE(dir.Names().empty());
 }
 
@@ -139,7 +161,7 @@ TEST(ExportFont, FileTypesReachTheirWriters) {
   for (const auto& row : cases) {
     SCOPED_TRACE("filetype " + std::to_string(row.filetype));
     TempDir dir;
-    WorkedExampleFont().ExportFont(dir.File("font.inc"), row.filetype);
+    ExportFont(WorkedExampleFont(), dir.File("font.inc"), row.filetype);
     EXPECT_EQ(dir.Names(), row.files);
     EXPECT_THAT(ReadBytes(dir.File(row.files.front())), StartsWith(row.start));
   }
