@@ -1,7 +1,7 @@
 #include "ui/mainformfixture.h"
 
+#include "editor/questiontexts.h"
 #include "qimagecanvas.h"
-#include "ui/questiontexts.h"
 #include "views/fontlist.h"
 
 #include <QPushButton>

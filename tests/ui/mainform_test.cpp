@@ -205,7 +205,7 @@ TEST_F(MainFormTest, StandardFileKeysRunTheirCommandsAndNoTwoActionsShareAKey) {
       {"NewFont", QKeySequence("Ctrl+N"),
        [this] {
          fdialogs.ExpectYesNoCancel(DialogAnswer::No);
-         fdialogs.ExpectDialog([](QDialog&) { return false; });
+         fdialogs.ExpectNewFont(std::nullopt);
        }},
       {"OpenFont", QKeySequence("Ctrl+O"), [this] { fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel); }},
       {"SaveFont", QKeySequence("Ctrl+S"), [this] { fdialogs.ExpectSaveFile(QString()); }},

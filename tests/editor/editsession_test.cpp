@@ -1,9 +1,9 @@
 #include "editsession.h"
 
 #include "document.h"
+#include "editor/questiontexts.h"
+#include "editor/scripteddialogs.h"
 #include "qimagecanvas.h"
-#include "ui/questiontexts.h"
-#include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

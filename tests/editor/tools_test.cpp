@@ -1,8 +1,8 @@
 #include "document.h"
+#include "editor/scripteddialogs.h"
 #include "editsession.h"
 #include "tools/editormouse.h"
 #include "tools/glyphshapes.h"
-#include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
