@@ -111,7 +111,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& wi
       fownRequests(requests ? nullptr : std::make_unique<TDialogRequests>(settings, windowDialogs, *this)),
       frequests(requests ? *requests : *fownRequests),
       fcharSpace(settings),
-      fStyleSelectDLG(new TStyleSelectDLG(fstyles, this)),
+      fStyleSelectDLG(new TStyleSelectDLG(fstyles.StyleNames(), this)),
       ffiles(fsession, dialogs, frequests, fprogress),
       fHistoryList(new TKVHistoryFileList(this)),
       fexport(fdocument, dialogs),
@@ -123,7 +123,8 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& wi
   setAcceptDrops(true);
   resize(kClientSize);
   const WindowSettings stored = WindowSettings::Read(settings);
-  fStyleSelectDLG->SetStyle(stored.Style);
+  fstyles.Accept(stored.Style);
+  FollowStyleChoices(*fStyleSelectDLG, fstyles);
   CreateActions();
   ConnectCharSpace();
   ApplyStoredOptions(stored);
@@ -519,7 +520,7 @@ void TMainForm::ShowNewFont() {
 
 QMenu* TMainForm::createPopupMenu() { return nullptr; }
 
-const QString& TMainForm::Style() const { return fStyleSelectDLG->Style(); }
+const QString& TMainForm::Style() const { return fstyles.AcceptedStyle(); }
 
 void TMainForm::ShowAboutBox() {
   CenterForm(*this, *fAbout);

@@ -60,6 +60,7 @@ class TMainForm : public QMainWindow {
   TInProcess& InProcess() { return *fInProcess; }
   TAbout& About() { return *fAbout; }
   TStyleSelectDLG& StyleSelectDLG() { return *fStyleSelectDLG; }
+  const TStyleManager& Styles() const { return fstyles; }
   CharSpace& Space() { return fcharSpace; }
   TExportCommand& Exporter() { return fexport; }
   TFontOperations& FontOperations() { return ffontOperations; }
