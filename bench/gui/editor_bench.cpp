@@ -25,7 +25,7 @@ QSize EditorBox(bool maximised) {
   QTemporaryDir dir;
   Settings settings(dir.filePath("settings.ini"));
   QtUserDialogs dialogs;
-  TMainForm form(settings, dialogs);
+  TMainForm form(settings, dialogs, dialogs);
   if (maximised)
     form.showMaximized();
   else

@@ -7,6 +7,7 @@
 #include "userdialogs.h"
 #include "views/charsetview.h"
 #include "views/kerningview.h"
+#include "windowdialogs.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -113,7 +114,7 @@ void BM_KerningTest64_View(benchmark::State& state) {
 BENCHMARK(BM_KerningTest64_View)->Unit(benchmark::kMillisecond);
 
 // Answers every question with Yes and takes the parameter dialog to 64 x 64.
-class GrowTo64 : public UserDialogs {
+class GrowTo64 : public UserDialogs, public WindowDialogs {
  public:
   DialogAnswer AskYesNo(const QString&) override { return DialogAnswer::Yes; }
   DialogAnswer AskYesNoCancel(const QString&) override { return DialogAnswer::Yes; }
@@ -138,7 +139,7 @@ void BM_ChangeParameter16To64(benchmark::State& state) {
   QTemporaryDir dir;
   Settings settings(dir.filePath("settings.ini"));
   GrowTo64 dialogs;
-  TMainForm form(settings, dialogs);
+  TMainForm form(settings, dialogs, dialogs);
   form.resize(1280, 850);
   form.show();
   form.Action("Charset")->trigger();

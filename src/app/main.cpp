@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
   }
   Settings settings;
   QtUserDialogs dialogs;
-  TMainForm window(settings, dialogs);
+  TMainForm window(settings, dialogs, dialogs);
   window.show();
   if (!files.isEmpty()) window.OpenFile(files.first());
   return QApplication::exec();

@@ -3,9 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class QDialog;
-class QPrinter;
-
 enum class DialogAnswer { Yes, No, Cancel };
 
 // One open or save file choice. The caller keeps it between uses, so the
@@ -46,8 +43,4 @@ class UserDialogs {
   // choice. Cancelling leaves the choice untouched.
   virtual bool ChooseOpenFile(FileChoice& choice) = 0;
   virtual bool ChooseSaveFile(FileChoice& choice) = 0;
-  // Shows the dialog modally; true when it was accepted.
-  virtual bool Execute(QDialog& dialog) = 0;
-  // The print dialog; true when the user chose to print. The printer keeps the choice.
-  virtual bool ChoosePrinter(QPrinter& printer) = 0;
 };

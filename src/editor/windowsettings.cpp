@@ -1,28 +1,37 @@
 #include "windowsettings.h"
 
-#include "settings.h"
+#include "setting.h"
 
 namespace {
 
-// Value names of the tool-bar positions: <prefix>X and <prefix>Y.
-constexpr std::array<const char*, kToolBarCount> kToolBarPrefixes = {"Menu", "FileTools", "EditTools", "DrawTools"};
+const WindowSettings kDesigned;
+
+const PointSetting kPosition{{kOptionsSection, "XPOS", kDesigned.Position.x()},
+                             {kOptionsSection, "YPOS", kDesigned.Position.y()}};
+const PointSetting kSize{{kOptionsSection, "WIDTH", kDesigned.Size.width()},
+                         {kOptionsSection, "HEIGHT", kDesigned.Size.height()}};
+const Setting<bool> kMaximized{kOptionsSection, "MAXIMIZED", kDesigned.Maximized};
+const Setting<QString> kStyle{kDesignSection, "Style", kDesigned.Style};
 
 struct SwitchValue {
-  const char* name;
+  Setting<bool> setting;
   bool WindowSettings::*field;
 };
-constexpr std::array<SwitchValue, 3> kSwitches = {{{"HighLightSize", &WindowSettings::HighLightSize},
-                                                   {"AutoLoadChar", &WindowSettings::AutoLoadChar},
-                                                   {"AutoStoreChar", &WindowSettings::AutoStoreChar}}};
+const std::array<SwitchValue, 3> kSwitches = {
+    {{{kOptionsSection, "HighLightSize", kDesigned.HighLightSize}, &WindowSettings::HighLightSize},
+     {{kOptionsSection, "AutoLoadChar", kDesigned.AutoLoadChar}, &WindowSettings::AutoLoadChar},
+     {{kOptionsSection, "AutoStoreChar", kDesigned.AutoStoreChar}, &WindowSettings::AutoStoreChar}}};
 
-QPoint ReadPoint(const Settings& settings, const char* section, const QString& x, const QString& y, QPoint def) {
-  return {settings.ReadInteger(section, x, def.x()), settings.ReadInteger(section, y, def.y())};
-}
-
-void WritePoint(Settings& settings, const char* section, const QString& x, const QString& y, QPoint value) {
-  settings.WriteInteger(section, x, value.x());
-  settings.WriteInteger(section, y, value.y());
-}
+// In the order of ToolBarId.
+const std::array<PointSetting, kToolBarCount> kToolBars = {{
+    {{kDesignSection, "MenuX", kDesigned.ToolBars[0].x()}, {kDesignSection, "MenuY", kDesigned.ToolBars[0].y()}},
+    {{kDesignSection, "FileToolsX", kDesigned.ToolBars[1].x()},
+     {kDesignSection, "FileToolsY", kDesigned.ToolBars[1].y()}},
+    {{kDesignSection, "EditToolsX", kDesigned.ToolBars[2].x()},
+     {kDesignSection, "EditToolsY", kDesigned.ToolBars[2].y()}},
+    {{kDesignSection, "DrawToolsX", kDesigned.ToolBars[3].x()},
+     {kDesignSection, "DrawToolsY", kDesigned.ToolBars[3].y()}},
+}};
 
 }  // namespace
 
@@ -32,28 +41,21 @@ std::array<QPoint, kToolBarCount> WindowSettings::DesignedToolBarPositions() {
 
 WindowSettings WindowSettings::Read(const Settings& settings) {
   WindowSettings result;
-  result.Position = ReadPoint(settings, kOptionsSection, "XPOS", "YPOS", result.Position);
-  const QPoint size = ReadPoint(settings, kOptionsSection, "WIDTH", "HEIGHT", {-1, -1});
+  result.Position = kPosition.Read(settings);
+  const QPoint size = kSize.Read(settings);
   result.Size = QSize(size.x(), size.y());
-  result.Maximized = settings.ReadBool(kOptionsSection, "MAXIMIZED", false);
-  for (const auto& value : kSwitches)
-    result.*value.field = settings.ReadBool(kOptionsSection, value.name, result.*value.field);
-  for (int i = 0; i < kToolBarCount; ++i) {
-    const QString prefix = kToolBarPrefixes[i];
-    result.ToolBars[i] = ReadPoint(settings, kDesignSection, prefix + 'X', prefix + 'Y', result.ToolBars[i]);
-  }
-  result.Style = settings.ReadString(kDesignSection, "Style", result.Style);
+  result.Maximized = kMaximized.Read(settings);
+  for (const auto& value : kSwitches) result.*value.field = value.setting.Read(settings);
+  for (int i = 0; i < kToolBarCount; ++i) result.ToolBars[i] = kToolBars[i].Read(settings);
+  result.Style = kStyle.Read(settings);
   return result;
 }
 
 void WindowSettings::Write(Settings& settings) const {
-  WritePoint(settings, kOptionsSection, "XPOS", "YPOS", Position);
-  WritePoint(settings, kOptionsSection, "WIDTH", "HEIGHT", {Size.width(), Size.height()});
-  settings.WriteBool(kOptionsSection, "MAXIMIZED", Maximized);
-  for (const auto& value : kSwitches) settings.WriteBool(kOptionsSection, value.name, this->*value.field);
-  for (int i = 0; i < kToolBarCount; ++i) {
-    const QString prefix = kToolBarPrefixes[i];
-    WritePoint(settings, kDesignSection, prefix + 'X', prefix + 'Y', ToolBars[i]);
-  }
-  settings.WriteString(kDesignSection, "Style", Style);
+  kPosition.Write(settings, Position);
+  kSize.Write(settings, {Size.width(), Size.height()});
+  kMaximized.Write(settings, Maximized);
+  for (const auto& value : kSwitches) value.setting.Write(settings, this->*value.field);
+  for (int i = 0; i < kToolBarCount; ++i) kToolBars[i].Write(settings, ToolBars[i]);
+  kStyle.Write(settings, Style);
 }

@@ -1,7 +1,7 @@
 #include "mainactions.h"
 
+#include "commands/filecommands.h"
 #include "commands/selection.h"
-#include "filecommands.h"
 #include "mainform.h"
 #include "views/charsetview.h"
 

@@ -1,11 +1,8 @@
 #include "mainform.h"
 
+#include "dialogrequests.h"
 #include "dialogs/about.h"
 #include "dialogs/charspacedlg.h"
-#include "dialogs/importfontdlg.h"
-#include "dialogs/inprocess.h"
-#include "dialogs/newfontdlg.h"
-#include "dialogs/parameterdlg.h"
 #include "dialogs/styleselectdlg.h"
 #include "historyfilelist.h"
 #include "mainformtexts.h"
@@ -17,6 +14,7 @@
 #include "views/fontlist.h"
 #include "views/glyphpreview.h"
 #include "views/kerningview.h"
+#include "windowdialogs.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -111,26 +109,27 @@ QAction* NewAction(QObject* window, const char* name, const char* caption, const
 
 }  // namespace
 
-TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
+TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& windowDialogs, FontRequests* requests,
+                     QWidget* parent)
     : QMainWindow(parent),
       fsettings(settings),
-      fdialogs(dialogs),
+      fwindowDialogs(windowDialogs),
       fguard(dialogs),
       fsession(fdocument, dialogs),
       fselection(fsession),
       fpictures(fsession, dialogs),
-      fprinting(dialogs),
+      fprinting(windowDialogs),
       fAbout(new TAbout(this)),
       fInProcess(new TInProcess(this)),
-      fImportFontDLG(new TImportFontDLG(settings, *fInProcess, this)),
-      fNewFontDLG(new TNewFontDLG(this)),
-      fStyleSelectDLG(new TStyleSelectDLG(fstyles, this)),
-      ffiles(fsession, dialogs, *fNewFontDLG, *fImportFontDLG, *this),
+      fprogress(*fInProcess, *this),
+      fownRequests(requests ? nullptr : std::make_unique<TDialogRequests>(settings, windowDialogs, *this)),
+      frequests(requests ? *requests : *fownRequests),
+      fcharSpace(settings),
+      fStyleSelectDLG(new TStyleSelectDLG(fstyles.StyleNames(), this)),
+      ffiles(fsession, dialogs, frequests, fprogress),
       fHistoryList(new TKVHistoryFileList(this)),
-      fParameterDLG(new TParameterDLG(dialogs, this)),
-      fCharSpaceDlg(new TCharSpaceDlg(settings, this)),
       fexport(fdocument, dialogs),
-      ffontOperations(fsession, dialogs, *fParameterDLG, *fCharSpaceDlg, *fInProcess, *this) {
+      ffontOperations(fsession, dialogs, frequests, fcharSpace, fprogress) {
   Q_INIT_RESOURCE(glyphwright);
   setObjectName("MainForm");
   setWindowTitle(kInitialCaption);
@@ -138,7 +137,8 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent)
   setAcceptDrops(true);
   resize(kClientSize);
   const WindowSettings stored = WindowSettings::Read(settings);
-  fStyleSelectDLG->SetStyle(stored.Style);
+  fstyles.Accept(stored.Style);
+  FollowStyleChoices(*fStyleSelectDLG, fstyles);
   CreateActions();
   ConnectCharSpace();
   ApplyStoredOptions(stored);
@@ -404,8 +404,8 @@ QWidget* TMainForm::CreateKerningSpacingPage() {
 
 void TMainForm::ConnectCharSpace() {
   QAction* charSpace = Action(ActionId::CharSpace);
-  charSpace->setText(CharSpaceCaption(fCharSpaceDlg->space()));
-  connect(fCharSpaceDlg, &TCharSpaceDlg::spaceChanged, charSpace,
+  charSpace->setText(CharSpaceCaption(fcharSpace.Value()));
+  connect(&fcharSpace, &CharSpace::Changed, charSpace,
           [charSpace](int space) { charSpace->setText(CharSpaceCaption(space)); });
 }
 
@@ -550,16 +550,16 @@ void TMainForm::ShowNewFont() {
 
 QMenu* TMainForm::createPopupMenu() { return nullptr; }
 
-const QString& TMainForm::Style() const { return fStyleSelectDLG->Style(); }
+const QString& TMainForm::Style() const { return fstyles.AcceptedStyle(); }
 
 void TMainForm::ShowAboutBox() {
   CenterForm(*this, *fAbout);
-  fdialogs.Execute(*fAbout);
+  fwindowDialogs.Execute(*fAbout);
 }
 
 void TMainForm::SelectStyle() {
   CenterForm(*this, *fStyleSelectDLG);
-  fdialogs.Execute(*fStyleSelectDLG);
+  fwindowDialogs.Execute(*fStyleSelectDLG);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {

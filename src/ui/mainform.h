@@ -1,13 +1,15 @@
 #pragma once
 
+#include "charspace.h"
 #include "commandguard.h"
 #include "commands/exportcommand.h"
+#include "commands/filecommands.h"
+#include "commands/fontoperations.h"
 #include "commands/glyphpictures.h"
 #include "commands/selection.h"
+#include "dialogs/inprocess.h"
 #include "document.h"
 #include "editsession.h"
-#include "filecommands.h"
-#include "fontoperations.h"
 #include "mainactions.h"
 #include "styles.h"
 #include "views/printing.h"
@@ -18,6 +20,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -26,18 +29,15 @@ class QTabWidget;
 class QToolBar;
 class Settings;
 class TAbout;
-class TCharSpaceDlg;
 class TCharsetView;
+class TDialogRequests;
 class TEditorCanvas;
 class TFontList;
-class TImportFontDLG;
-class TInProcess;
 class TKerningView;
 class TKVHistoryFileList;
-class TNewFontDLG;
-class TParameterDLG;
 class TStyleSelectDLG;
 class UserDialogs;
+class WindowDialogs;
 
 // The main window: the shell that owns the document and the editing session,
 // the actions, menus, tool bars, pages and status bar, and wires them to the
@@ -46,7 +46,9 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  TMainForm(Settings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
+  // The font commands ask requests; without them, the window's own dialogs answer.
+  TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& windowDialogs, FontRequests* requests = nullptr,
+            QWidget* parent = nullptr);
   ~TMainForm() override;
 
   FontDocument& Document() { return fdocument; }
@@ -55,13 +57,11 @@ class TMainForm : public QMainWindow {
   TSelectionCommands& Selection() { return fselection; }
   TGlyphPictureCommands& Pictures() { return fpictures; }
   TPrintCommand& Printing() { return fprinting; }
-  TNewFontDLG& NewFontDLG() { return *fNewFontDLG; }
-  TImportFontDLG& ImportFontDLG() { return *fImportFontDLG; }
   TInProcess& InProcess() { return *fInProcess; }
   TAbout& About() { return *fAbout; }
   TStyleSelectDLG& StyleSelectDLG() { return *fStyleSelectDLG; }
-  TParameterDLG& ParameterDLG() { return *fParameterDLG; }
-  TCharSpaceDlg& CharSpaceDlg() { return *fCharSpaceDlg; }
+  const TStyleManager& Styles() const { return fstyles; }
+  CharSpace& Space() { return fcharSpace; }
   TExportCommand& Exporter() { return fexport; }
   TFontOperations& FontOperations() { return ffontOperations; }
   TCharsetView& CharsetView() { return *fCharsetView; }
@@ -131,7 +131,7 @@ class TMainForm : public QMainWindow {
   void StoreCharButtonClick();
 
   Settings& fsettings;
-  UserDialogs& fdialogs;
+  WindowDialogs& fwindowDialogs;
   CommandGuard fguard;
   FontDocument fdocument;
   EditSession fsession;
@@ -143,13 +143,13 @@ class TMainForm : public QMainWindow {
   TStyleManager fstyles;
   TAbout* fAbout = nullptr;
   TInProcess* fInProcess = nullptr;
-  TImportFontDLG* fImportFontDLG = nullptr;
-  TNewFontDLG* fNewFontDLG = nullptr;
+  TInProcessOver fprogress;
+  std::unique_ptr<TDialogRequests> fownRequests;
+  FontRequests& frequests;
+  CharSpace fcharSpace;
   TStyleSelectDLG* fStyleSelectDLG = nullptr;
   TFileCommands ffiles;
   TKVHistoryFileList* fHistoryList = nullptr;
-  TParameterDLG* fParameterDLG;
-  TCharSpaceDlg* fCharSpaceDlg;
   TExportCommand fexport;
   TFontOperations ffontOperations;
   ViewChecks fview;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "userdialogs.h"
+#include "windowdialogs.h"
 
 // Real message boxes and file dialogs.
-class QtUserDialogs : public UserDialogs {
+class QtUserDialogs : public UserDialogs, public WindowDialogs {
  public:
   DialogAnswer AskYesNo(const QString& text) override;
   DialogAnswer AskYesNoCancel(const QString& text) override;

@@ -129,3 +129,9 @@ bool TStyleManager::Activate(const QString& name) {
   }
   return false;
 }
+
+void TStyleManager::Accept(const QString& name) { faccepted = name == factive || Activate(name) ? name : factive; }
+
+void TStyleManager::Discard() {
+  if (factive != faccepted) Activate(faccepted);
+}

@@ -60,10 +60,18 @@ class TStyleManager {
   const QString& ActiveStyle() const { return factive; }
   // Only an exact name counts; false and nothing changes for any other.
   bool Activate(const QString& name);
+  // The accepted look, as opposed to the one previewed on screen.
+  const QString& AcceptedStyle() const { return faccepted; }
+  // Only an exact name is taken and activated; any other accepts the look
+  // that is active.
+  void Accept(const QString& name);
+  // Back to the accepted look.
+  void Discard();
 
  private:
   QString fsystemStyle;
   QPalette fsystemPalette;
   QString fsystemStyleSheet;
   QString factive = QString::fromLatin1(kSystemStyleName);
+  QString faccepted = QString::fromLatin1(kSystemStyleName);
 };

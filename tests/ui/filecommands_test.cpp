@@ -1,12 +1,14 @@
 #include "ui/mainformfixture.h"
 
+#include "editor/editsetup.h"
 #include "formats/exporttable.h"
-#include "ui/editsetup.h"
 
 #include "changelistbox.h"
-#include "dialogs/importfontdlg.h"
-#include "dialogs/newfontdlg.h"
+#include "commands/fontimport.h"
+#include "dialogs/inprocess.h"
+#include "fontrequests.h"
 #include "historyfilelist.h"
+#include "kvgauge.h"
 #include "qimagecanvas.h"
 
 #include <sys/stat.h>
@@ -14,6 +16,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,12 +60,7 @@ class FileCommandsTest : public MainFormTest {
   }
 
   void ExpectNewFontDialog(int width, int height, bool accepted) {
-    fdialogs.ExpectDialog([=](QDialog& dialog) {
-      auto& newFont = dynamic_cast<TNewFontDLG&>(dialog);
-      newFont.SetFontWidth(width);
-      newFont.SetFontHeight(height);
-      return accepted;
-    });
+    fdialogs.ExpectNewFont(accepted ? std::optional(NewFontAnswer{false, width, height}) : std::nullopt);
   }
 };
 
@@ -237,40 +235,15 @@ TEST_F(FileCommandsTest, CancelledNewFontDialogKeepsTheFont) {
   EXPECT_TRUE(Document().SaveRequest());
 }
 
-TEST_F(FileCommandsTest, NewFontDialogShowsTheSizesOfItsLastUse) {
-  Start();
-  ExpectNewFontDialog(5, 12, true);
-  Trigger("NewFont");
-  QSize shown;
-  fdialogs.ExpectDialog([&shown](QDialog& dialog) {
-    auto& newFont = dynamic_cast<TNewFontDLG&>(dialog);
-    shown = QSize(newFont.FontWidth(), newFont.FontHeight());
-    return false;
-  });
-  Trigger("NewFont");
-  EXPECT_EQ(shown, QSize(5, 12));
-  EXPECT_EQ(Document().EditFont().FontWidth(), 5);
-  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
-}
-
 class NewImportedFontTest : public FileCommandsTest {
  protected:
-  // New font: the installed-font choice, then the import dialog, which imports
-  // DejaVu Sans Mono at the given height or is cancelled.
+  static TImportChoice Mono(int height) { return {QStringLiteral("DejaVu Sans Mono"), QFont::Normal, false, height}; }
+
+  // New font: the installed-font choice, then DejaVu Sans Mono at the given
+  // height, or the import is cancelled.
   void ExpectImport(int height, bool imported) {
-    fdialogs.ExpectDialog([](QDialog& dialog) {
-      dynamic_cast<TNewFontDLG&>(dialog).ImportBtn()->click();
-      return true;
-    });
-    fdialogs.ExpectDialog([=](QDialog& dialog) {
-      auto& import = dynamic_cast<TImportFontDLG&>(dialog);
-      const auto found = import.FontList()->findItems(QStringLiteral("DejaVu Sans Mono"), Qt::MatchExactly);
-      EXPECT_EQ(found.size(), 1);
-      import.FontList()->SetItemIndex(import.FontList()->row(found.value(0)));
-      import.Hoehe()->setValue(height);
-      if (imported) import.ImportButton()->click();
-      return imported;
-    });
+    fdialogs.ExpectNewFont(NewFontAnswer{true});
+    fdialogs.ExpectImportFont(imported ? std::optional(Mono(height)) : std::nullopt);
   }
 };
 
@@ -282,7 +255,7 @@ TEST_F(NewImportedFontTest, TheImportedFontReplacesTheFontUnnamedAndChanged) {
   Trigger("NewFont");
   EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Import WINDOWS®-Font"));
   const TFontHandler& font = Document().EditFont();
-  const int width = form.ImportFontDLG().maxwidth();
+  const int width = MaxWidth(CellFont(Mono(12)));
   EXPECT_EQ(font.FontWidth(), width);
   EXPECT_EQ(font.FontHeight(), 12);
   EXPECT_EQ(font.GetCharSize(' '), width);
@@ -293,11 +266,12 @@ TEST_F(NewImportedFontTest, TheImportedFontReplacesTheFontUnnamedAndChanged) {
   EXPECT_EQ(form.StatusText(4), QStringLiteral("Font geändert"));
   EXPECT_FALSE(Session().CharRequest());
   EXPECT_EQ(Session().CharBMP().size(), QSize(width, 12));
-
-  // A later import in the dialog leaves the copy the window took alone.
-  form.ImportFontDLG().Hoehe()->setValue(20);
-  form.ImportFontDLG().ImportButton()->click();
-  EXPECT_EQ(Document().EditFont().FontHeight(), 12);
+  // The progress window went through every code and showed the last rendering.
+  EXPECT_EQ(form.InProcess().Label1()->text(), QStringLiteral("DejaVu Sans Mono"));
+  EXPECT_EQ(form.InProcess().Label2()->text(), QStringLiteral("Generiere..."));
+  EXPECT_EQ(form.InProcess().Gauge1()->Progress(), 255);
+  EXPECT_FALSE(form.InProcess().Image1()->pixmap().isNull());
+  EXPECT_FALSE(form.InProcess().isVisible());
 }
 
 TEST_F(NewImportedFontTest, ACancelledImportKeepsTheFontButClearsTheEditor) {

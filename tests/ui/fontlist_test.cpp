@@ -1,8 +1,8 @@
 #include "ui/mainformfixture.h"
 
+#include "editor/editsetup.h"
+#include "editor/questiontexts.h"
 #include "qimagecanvas.h"
-#include "ui/editsetup.h"
-#include "ui/questiontexts.h"
 #include "views/fontlist.h"
 
 #include <QPushButton>

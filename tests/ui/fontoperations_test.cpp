@@ -1,12 +1,10 @@
 #include "ui/mainformfixture.h"
 
-#include "dialogs/charspacedlg.h"
 #include "dialogs/inprocess.h"
-#include "dialogs/parameterdlg.h"
+#include "editor/editsetup.h"
+#include "editor/questiontexts.h"
 #include "kvgauge.h"
 #include "qimagecanvas.h"
-#include "ui/editsetup.h"
-#include "ui/questiontexts.h"
 #include "views/picturebox.h"
 
 #include <QButtonGroup>
@@ -56,24 +54,16 @@ class FontOperationsTest : public MainFormTest {
 
   const TFontHandler& Font() { return Document().EditFont(); }
 
-  // The parameter dialog: notes what it showed, then takes the given values
-  // and presses OK (or Abbrechen when cancel is set).
+  // The parameter request answered with the given values, or cancelled.
   void ExpectParameterDialog(const Parameters& chosen, bool cancel = false) {
-    fdialogs.ExpectDialog([=, this](QDialog& dialog) {
-      auto& parameters = dynamic_cast<TParameterDLG&>(dialog);
-      fshown = {parameters.WidthEdit()->value(), parameters.HeightEdit()->value(), parameters.BaseEdit()->value(),
-                parameters.HorizGroup()->checkedId(), parameters.VertGroup()->checkedId()};
-      parameters.WidthEdit()->setValue(chosen.width);
-      parameters.HeightEdit()->setValue(chosen.height);
-      parameters.BaseEdit()->setValue(chosen.base);
-      parameters.HorizGroup()->button(chosen.horizontal)->click();
-      parameters.VertGroup()->button(chosen.vertical)->click();
-      if (cancel)
-        parameters.reject();
-      else
-        parameters.accept();
-      return parameters.result() == QDialog::Accepted;
-    });
+    fdialogs.ExpectFontParameters(cancel ? std::nullopt
+                                         : std::optional(FontParameters{chosen.width, chosen.height, chosen.base,
+                                                                        16 * chosen.horizontal + chosen.vertical}));
+  }
+  // What the last parameter request offered.
+  Parameters Shown() const {
+    const FontParameters& offered = fdialogs.Asked().back().Parameters;
+    return {offered.Width, offered.Height, offered.Base, offered.Position / 16, offered.Position % 16};
   }
 
   void SetEditorPixel(int x, int y) {
@@ -88,8 +78,6 @@ class FontOperationsTest : public MainFormTest {
     SetEditorPixel(3, 3);
     Session().SetCharRequest(true);
   }
-
-  Parameters fshown{};
 };
 
 TEST_F(FontOperationsTest, GrowingCentredAndAtTheBottomRebuildsFontEditorAndViews) {
@@ -102,9 +90,9 @@ TEST_F(FontOperationsTest, GrowingCentredAndAtTheBottomRebuildsFontEditorAndView
   });
   ExpectParameterDialog({12, 10, 9, kCentred, kBottom});
   Trigger("ChangeParameter");
-  EXPECT_EQ(fshown.width, 8);
-  EXPECT_EQ(fshown.height, 8);
-  EXPECT_EQ(fshown.base, 7);
+  EXPECT_EQ(Shown().width, 8);
+  EXPECT_EQ(Shown().height, 8);
+  EXPECT_EQ(Shown().base, 7);
   ASSERT_EQ(Font().FontWidth(), 12);
   ASSERT_EQ(Font().FontHeight(), 10);
   EXPECT_TRUE(Font().GetPixel(65, 2, 2));
@@ -150,29 +138,13 @@ TEST_F(FontOperationsTest, CancelKeepsTheFontAndTheDialogShowsTheLastPlacementNe
   Trigger("ChangeParameter");
   ExpectParameterDialog({16, 16, 7, kRight, kTop}, true);
   Trigger("ChangeParameter");
-  EXPECT_EQ(fshown.horizontal, kCentred);
-  EXPECT_EQ(fshown.vertical, kBottom);
+  EXPECT_EQ(Shown().horizontal, kCentred);
+  EXPECT_EQ(Shown().vertical, kBottom);
   EXPECT_EQ(Font().FontWidth(), 10);
   // The cancelled choice is not kept either.
   ExpectParameterDialog({10, 12, 7, kLeft, kTop}, true);
   Trigger("ChangeParameter");
-  EXPECT_EQ(fshown.horizontal, kCentred);
-}
-
-TEST_F(FontOperationsTest, TheBaselineNeverExceedsTheNewHeight) {
-  StartWithFont();
-  fdialogs.ExpectDialog([](QDialog& dialog) {
-    auto& parameters = dynamic_cast<TParameterDLG&>(dialog);
-    parameters.HeightEdit()->setValue(12);
-    parameters.BaseEdit()->setValue(12);
-    parameters.HeightEdit()->setValue(10);
-    EXPECT_EQ(parameters.BaseEdit()->maximum(), 10);
-    parameters.accept();
-    return true;
-  });
-  Trigger("ChangeParameter");
-  EXPECT_EQ(Font().FontHeight(), 10);
-  EXPECT_EQ(Font().BaseLine(), 10);
+  EXPECT_EQ(Shown().horizontal, kCentred);
 }
 
 TEST_F(FontOperationsTest, TheSameSizeRebuildsTheFontWithoutItsZones) {
@@ -188,7 +160,7 @@ TEST_F(FontOperationsTest, TheSameSizeRebuildsTheFontWithoutItsZones) {
 
 TEST_F(FontOperationsTest, AutomaticWidthsFollowTheInkAndTheFreeSpace) {
   StartWithFont();
-  Form().CharSpaceDlg().Setspace(0);
+  Form().Space().Set(0);
   EditGlyph66();
   fdialogs.ExpectYesNo(DialogAnswer::Yes);
   fdialogs.ExpectYesNo(DialogAnswer::Yes);
@@ -322,28 +294,18 @@ TEST_F(FontOperationsTest, WidthOfTheEditedGlyphFromItsInk) {
 TEST_F(FontOperationsTest, FreeSpaceIsChosenUpToTheCellWidthStoredAndShownInTheCaption) {
   StartWithFont();
   EXPECT_EQ(Form().Action("CharSpace")->text(), QStringLiteral("1 Pixel minimaler Freiraum nach dem Zeichen ..."));
-  fdialogs.ExpectDialog([](QDialog& dialog) {
-    auto& space = dynamic_cast<TCharSpaceDlg&>(dialog);
-    EXPECT_EQ(space.SpaceEdit()->maximum(), 8);
-    EXPECT_EQ(space.SpaceEdit()->value(), 1);
-    space.SpaceEdit()->setValue(20);
-    EXPECT_EQ(space.SpaceEdit()->value(), 8);
-    space.SpaceEdit()->setValue(2);
-    space.accept();
-    return true;
-  });
+  fdialogs.ExpectCharSpace(2);
   Trigger("CharSpace");
   EXPECT_EQ(fdialogs.Asked().back().Text, QStringLiteral("Freiraum nach Zeichen"));
+  EXPECT_EQ(fdialogs.Asked().back().Space, 1);
+  EXPECT_EQ(fdialogs.Asked().back().MaxSpace, 8);
   EXPECT_EQ(Form().Action("CharSpace")->text(), QStringLiteral("2 Pixel minimaler Freiraum nach dem Zeichen ..."));
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "Space", ""), QStringLiteral("2"));
 
-  fdialogs.ExpectDialog([](QDialog& dialog) {
-    dynamic_cast<TCharSpaceDlg&>(dialog).SpaceEdit()->setValue(5);
-    dialog.reject();
-    return false;
-  });
+  fdialogs.ExpectCharSpace(std::nullopt);
   Trigger("CharSpace");
-  EXPECT_EQ(Form().CharSpaceDlg().space(), 2);
+  EXPECT_EQ(fdialogs.Asked().back().Space, 2);
+  EXPECT_EQ(Form().Space().Value(), 2);
   Stop();
 
   Start();

@@ -1,9 +1,9 @@
 #include "commands/glyphpictures.h"
 
 #include "commands/picturefiles.h"
+#include "editor/editsetup.h"
 #include "editor/metafilesamples.h"
 #include "qimagecanvas.h"
-#include "ui/editsetup.h"
 #include "ui/mainformfixture.h"
 
 #include <QFile>

@@ -212,7 +212,7 @@ TEST_F(MainFormTest, StandardFileKeysRunTheirCommandsAndNoTwoActionsShareAKey) {
       {"NewFont", QKeySequence("Ctrl+N"),
        [this] {
          fdialogs.ExpectYesNoCancel(DialogAnswer::No);
-         fdialogs.ExpectDialog([](QDialog&) { return false; });
+         fdialogs.ExpectNewFont(std::nullopt);
        }},
       {"OpenFont", QKeySequence("Ctrl+O"), [this] { fdialogs.ExpectYesNoCancel(DialogAnswer::Cancel); }},
       {"SaveFont", QKeySequence("Ctrl+S"), [this] { fdialogs.ExpectSaveFile(QString()); }},
@@ -307,7 +307,7 @@ TEST_F(MainFormTest, StoredStyleStartsTheProgramInItAndIsWrittenBack) {
   fsettings.WriteString(kDesignSection, "Style", "Carbon");
   TMainForm& form = Start();
   EXPECT_EQ(form.Style(), QStringLiteral("Carbon"));
-  EXPECT_EQ(form.StyleSelectDLG().Manager().ActiveStyle(), QStringLiteral("Carbon"));
+  EXPECT_EQ(form.Styles().ActiveStyle(), QStringLiteral("Carbon"));
   EXPECT_EQ(Child<TChangeListBox>("StylesList")->currentItem()->text(), QStringLiteral("Carbon"));
   ASSERT_TRUE(form.close());
   EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Carbon"));
@@ -316,7 +316,7 @@ TEST_F(MainFormTest, StoredStyleStartsTheProgramInItAndIsWrittenBack) {
 TEST_F(MainFormTest, AStoredStyleDifferingInCaseStartsInTheSystemLookAndStoresIt) {
   fsettings.WriteString(kDesignSection, "Style", "carbon");
   TMainForm& form = Start();
-  EXPECT_EQ(form.StyleSelectDLG().Manager().ActiveStyle(), QStringLiteral("Windows"));
+  EXPECT_EQ(form.Styles().ActiveStyle(), QStringLiteral("Windows"));
   ASSERT_TRUE(form.close());
   EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Windows"));
 }

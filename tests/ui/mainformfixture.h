@@ -2,7 +2,7 @@
 
 #include "mainform.h"
 #include "settings.h"
-#include "ui/scripteddialogs.h"
+#include "ui/scriptedwindowdialogs.h"
 
 #include <gtest/gtest.h>
 #include <QClipboard>
@@ -22,7 +22,7 @@ class MainFormTest : public ::testing::Test {
   TMainForm& Start() {
     // Another test's copy must not offer a picture to paste.
     QGuiApplication::clipboard()->clear();
-    fform = std::make_unique<TMainForm>(fsettings, fdialogs);
+    fform = std::make_unique<TMainForm>(fsettings, fdialogs, fdialogs, &fdialogs);
     return *fform;
   }
   // Destroys the window without closing it (which writes the recent files).
@@ -71,6 +71,6 @@ class MainFormTest : public ::testing::Test {
 
   QTemporaryDir fdir;
   Settings fsettings{fdir.filePath("settings.ini")};
-  ScriptedDialogs fdialogs;
+  ScriptedWindowDialogs fdialogs;
   std::unique_ptr<TMainForm> fform;
 };

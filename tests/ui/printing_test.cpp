@@ -2,7 +2,7 @@
 
 #include "model/fonthandler.h"
 #include "ui/mainformfixture.h"
-#include "ui/scripteddialogs.h"
+#include "ui/scriptedwindowdialogs.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
@@ -148,7 +148,7 @@ class PrintToPdfTest : public ::testing::Test {
   }
 
   QTemporaryDir fdir;
-  ScriptedDialogs fdialogs;
+  ScriptedWindowDialogs fdialogs;
 };
 
 TEST_F(PrintToPdfTest, TheEightByEightExamplePrintsTitleFooterAndTheCrispPictureOnOnePage) {

@@ -1,6 +1,6 @@
 #include "ui/mainformfixture.h"
 
-#include "ui/editsetup.h"
+#include "editor/editsetup.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "ui/mainformfixture.h"
 
 #include "changelistbox.h"
+#include "editor/editsetup.h"
 #include "qimagecanvas.h"
 #include "render/charsetpicture.h"
 #include "render/kerningpicture.h"
-#include "ui/editsetup.h"
 #include "views/charsetview.h"
 #include "views/kerningview.h"
 #include "views/picturebox.h"

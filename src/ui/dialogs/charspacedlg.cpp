@@ -1,7 +1,6 @@
 #include "dialogs/charspacedlg.h"
 
 #include "model/fonthandler.h"
-#include "settings.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,25 +9,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-namespace {
-
-const QString kSpaceKey = QStringLiteral("Space");
-constexpr int kDefaultSpace = 1;
-
-}  // namespace
-
 QString CharSpaceCaption(int space) {
   return QStringLiteral("%1 Pixel minimaler Freiraum nach dem Zeichen ...").arg(space);
 }
 
-TCharSpaceDlg::TCharSpaceDlg(Settings& settings, QWidget* parent)
-    : QDialog(parent), fsettings(settings), fSpaceEdit(new QSpinBox) {
+TCharSpaceDlg::TCharSpaceDlg(QWidget* parent) : QDialog(parent), fSpaceEdit(new QSpinBox) {
   setObjectName("CharSpaceDlg");
   setWindowTitle(QStringLiteral("Freiraum nach Zeichen"));
-  // A stored value outside what any cell allows is taken to the nearest sensible one.
-  fspace = std::clamp(settings.ReadInteger(kOptionsSection, kSpaceKey, kDefaultSpace), 0, kMaxCellSize);
   fSpaceEdit->setObjectName("SpaceEdit");
   fSpaceEdit->setRange(0, kMaxCellSize);
   auto* text = new QLabel(QStringLiteral("minimaler &Freiraum, der nach eine Zeichen\n verbleiben soll"));
@@ -43,7 +30,7 @@ TCharSpaceDlg::TCharSpaceDlg(Settings& settings, QWidget* parent)
   ok->setObjectName("C");
   ok->setDefault(true);
   buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &TCharSpaceDlg::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -53,19 +40,9 @@ TCharSpaceDlg::TCharSpaceDlg(Settings& settings, QWidget* parent)
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TCharSpaceDlg::Setspace(int value) {
-  fspace = value;
-  emit spaceChanged(value);
+void TCharSpaceDlg::SetSpace(int space, int maxSpace) {
+  fSpaceEdit->setMaximum(maxSpace);
+  fSpaceEdit->setValue(space);
 }
 
-void TCharSpaceDlg::showEvent(QShowEvent* event) {
-  fSpaceEdit->setMaximum(fMaxFontsize);
-  fSpaceEdit->setValue(fspace);
-  QDialog::showEvent(event);
-}
-
-void TCharSpaceDlg::accept() {
-  Setspace(fSpaceEdit->value());
-  fsettings.WriteInteger(kOptionsSection, kSpaceKey, fspace);
-  QDialog::accept();
-}
+int TCharSpaceDlg::Space() const { return fSpaceEdit->value(); }

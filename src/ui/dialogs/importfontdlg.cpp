@@ -1,15 +1,11 @@
 #include "dialogs/importfontdlg.h"
 
 #include "changelistbox.h"
-#include "dialogs/inprocess.h"
-#include "settings.h"
-#include "waitcursor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,8 +17,6 @@
 
 namespace {
 
-const QString kDemoTextKey = QStringLiteral("Demotext");
-const QString kDefaultDemoText = QStringLiteral("AaBbCc ÄäÖöÜüß 123");
 // Weight (index + 1) x 100, as Qt numbers them.
 const QStringList kStyles = {"THIN",     "EXTRALIGHT", "LIGHT",     "NORMAL", "MEDIUM",
                              "SEMIBOLD", "BOLD",       "EXTRABOLD", "BLACK"};
@@ -45,9 +39,8 @@ QGroupBox* Section(const QString& caption, QLayout* layout) {
 
 }  // namespace
 
-TImportFontDLG::TImportFontDLG(Settings& settings, TInProcess& progress, QWidget* parent)
+TImportFontDLG::TImportFontDLG(const QString& demoText, QWidget* parent)
     : QDialog(parent),
-      fsettings(settings),
       fFontList(new TChangeListBox),
       fStyleCombo(new QComboBox),
       fKursivBox(new QCheckBox(QStringLiteral("Kursiv"))),
@@ -56,8 +49,7 @@ TImportFontDLG::TImportFontDLG(Settings& settings, TInProcess& progress, QWidget
       fWidthOut(new QLabel(QStringLiteral("Breite maximal 64"))),
       fDemoTextIn(new QLineEdit),
       fDemoTextOut(new QLabel),
-      fImportButton(new QPushButton(QStringLiteral("Importieren"))),
-      fprogress(progress) {
+      fImportButton(new QPushButton(QStringLiteral("Importieren"))) {
   setObjectName("ImportFontDLG");
   setWindowTitle(QStringLiteral("Import WINDOWS®-Font"));
 
@@ -87,11 +79,11 @@ TImportFontDLG::TImportFontDLG(Settings& settings, TInProcess& progress, QWidget
   connect(fKursivBox, &QCheckBox::toggled, this, &TImportFontDLG::FontListChange);
   connect(fHoehe, &QSpinBox::valueChanged, this, &TImportFontDLG::FontListChange);
   connect(fDemoTextIn, &QLineEdit::textChanged, this, &TImportFontDLG::FontListChange);
-  fDemoTextIn->setText(fsettings.ReadString(kOptionsSection, kDemoTextKey, kDefaultDemoText));
+  fDemoTextIn->setText(demoText);
   FontListChange();
 }
 
-TImportFontDLG::~TImportFontDLG() = default;
+QString TImportFontDLG::DemoText() const { return fDemoTextIn->text(); }
 
 QWidget* TImportFontDLG::CreateFaceBox() {
   // Not "FontList": that names the main window's glyph list, whose child this dialog is.
@@ -164,19 +156,5 @@ void TImportFontDLG::FontListChange() {
 void TImportFontDLG::ImportButtonClick() {
   // A height still being typed counts, brought into the range.
   fHoehe->interpretText();
-  {
-    const WaitCursor hourglass;
-    const QWidget& over = parentWidget() ? *parentWidget() : *this;
-    TInProcessRun run(fprogress, over, QFontInfo(fDemoTextOut->font()).family(), QStringLiteral("Generiere..."));
-    fImportFont = ImportInstalledFont(Choice(), [&run](int code, const QImage& rendering) {
-      run.Step(code);
-      run.ShowPicture(rendering);
-    });
-  }
   accept();
-}
-
-void TImportFontDLG::done(int result) {
-  fsettings.WriteString(kOptionsSection, kDemoTextKey, fDemoTextIn->text());
-  QDialog::done(result);
 }

@@ -5,33 +5,25 @@
 
 #include <QDialog>
 
-#include <memory>
-
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class Settings;
 class TChangeListBox;
-class TInProcess;
 
-// Makes a new font from an installed font face: face, weight, italics,
-// height and code mapping, with a preview of a demo text. Created once and
-// reused: its choices stay between uses, the demo text between runs. The
-// import shows its progress in the progress window, centred over the
-// dialog's parent.
+// Chooses the installed font face a new font is made from: face, weight,
+// italics, height and code mapping, with a preview of a demo text. Created
+// once and reused: its choices stay between uses.
 class TImportFontDLG : public QDialog {
   Q_OBJECT
 
  public:
-  TImportFontDLG(Settings& settings, TInProcess& progress, QWidget* parent = nullptr);
-  ~TImportFontDLG() override;
+  // Starts with the given demo text.
+  explicit TImportFontDLG(const QString& demoText, QWidget* parent = nullptr);
 
-  // The result of the last import; null before the first. A later import
-  // replaces it.
-  const TFontHandler* ImportFont() const { return fImportFont.get(); }
+  QString DemoText() const;
   // The cell width an import takes, from the current choices.
   int maxwidth() const { return fmaxwidth; }
   TImportChoice Choice() const;
@@ -46,9 +38,6 @@ class TImportFontDLG : public QDialog {
   QLabel* DemoTextOut() const { return fDemoTextOut; }
   QPushButton* ImportButton() const { return fImportButton; }
 
-  // Stores the demo text whichever way the dialog closes.
-  void done(int result) override;
-
  private:
   QWidget* CreateFaceBox();
   QWidget* CreateStyleBox();
@@ -57,7 +46,6 @@ class TImportFontDLG : public QDialog {
   void FontListChange();
   void ImportButtonClick();
 
-  Settings& fsettings;
   TChangeListBox* fFontList;
   QComboBox* fStyleCombo;
   QCheckBox* fKursivBox;
@@ -68,6 +56,4 @@ class TImportFontDLG : public QDialog {
   QLabel* fDemoTextOut;
   QPushButton* fImportButton;
   int fmaxwidth = kMaxCellSize;
-  std::unique_ptr<TFontHandler> fImportFont;
-  TInProcess& fprogress;
 };

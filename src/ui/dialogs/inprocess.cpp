@@ -88,10 +88,3 @@ void TInProcess::Finish() { hide(); }
 
 // No close button, and no other way to close it part way.
 void TInProcess::closeEvent(QCloseEvent* event) { event->ignore(); }
-
-TInProcessRun::TInProcessRun(TInProcess& window, const QWidget& over, const QString& name, const QString& action)
-    : fwindow(window) {
-  fwindow.Start(over, name, action);
-}
-
-TInProcessRun::~TInProcessRun() { fwindow.Finish(); }

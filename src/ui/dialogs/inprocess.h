@@ -1,5 +1,7 @@
 #pragma once
 
+#include "progressdisplay.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -10,8 +12,7 @@ class TKVGauge;
 // file or font name, an action text, a 64 x 64 picture and a gauge running
 // from 0 to 255. It has no close button; whoever starts it ends it.
 //
-// Use it through TInProcessRun, which shows the window for the life of one
-// operation and hides it again however the operation ends.
+// The commands use it through TInProcessOver.
 class TInProcess : public QWidget {
   Q_OBJECT
 
@@ -46,17 +47,17 @@ class TInProcess : public QWidget {
   TKVGauge* fGauge1;
 };
 
-// Shows the progress window while it lives.
-class TInProcessRun {
+// The progress window of the commands, centred over the main window.
+class TInProcessOver : public ProgressDisplay {
  public:
-  TInProcessRun(TInProcess& window, const QWidget& over, const QString& name, const QString& action);
-  ~TInProcessRun();
-  TInProcessRun(const TInProcessRun&) = delete;
-  TInProcessRun& operator=(const TInProcessRun&) = delete;
+  TInProcessOver(TInProcess& window, const QWidget& over) : fwindow(window), fover(over) {}
 
-  void Step(int step) { fwindow.Step(step); }
-  void ShowPicture(const QImage& picture) { fwindow.ShowPicture(picture); }
+  void Start(const QString& name, const QString& action) override { fwindow.Start(fover, name, action); }
+  void Step(int step) override { fwindow.Step(step); }
+  void ShowPicture(const QImage& picture) override { fwindow.ShowPicture(picture); }
+  void Finish() override { fwindow.Finish(); }
 
  private:
   TInProcess& fwindow;
+  const QWidget& fover;
 };

@@ -1,7 +1,6 @@
 #include "dialogs/parameterdlg.h"
 
 #include "model/fonthandler.h"
-#include "userdialogs.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -17,11 +16,6 @@
 
 namespace {
 
-const QString kShrinkQuestion = QStringLiteral(
-    "Sie wollen die Zeichengröße verringern.\r"
-    "Dabei kann es zu Infomationsverlusten kommen.\r"
-    "Soll die Aktion dennoch ausgeführt werden?");
-
 constexpr int kPlacementRadix = 16;
 
 QSpinBox* CreateSizeEdit(const char* name) {
@@ -33,9 +27,8 @@ QSpinBox* CreateSizeEdit(const char* name) {
 
 }  // namespace
 
-TParameterDLG::TParameterDLG(UserDialogs& dialogs, QWidget* parent)
+TParameterDLG::TParameterDLG(QWidget* parent)
     : QDialog(parent),
-      fdialogs(dialogs),
       fWidthEdit(CreateSizeEdit("WidthEdit")),
       fHeightEdit(CreateSizeEdit("HeightEdit")),
       fBaseEdit(CreateSizeEdit("BaseEdit")) {
@@ -58,7 +51,7 @@ TParameterDLG::TParameterDLG(UserDialogs& dialogs, QWidget* parent)
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &TParameterDLG::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* columns = new QHBoxLayout;
@@ -85,27 +78,18 @@ QWidget* TParameterDLG::CreatePlacement(const char* name, const QString& title, 
   return box;
 }
 
-void TParameterDLG::showEvent(QShowEvent* event) {
-  fWidthEdit->setValue(ffontwidth);
-  fHeightEdit->setValue(ffontheight);
+void TParameterDLG::SetParameters(const FontParameters& shown) {
+  fWidthEdit->setValue(shown.Width);
+  fHeightEdit->setValue(shown.Height);
   fBaseEdit->setMaximum(fHeightEdit->value());
-  fBaseEdit->setValue(ffontbase);
-  fHorizGroup->button(fposition / kPlacementRadix)->setChecked(true);
-  fVertGroup->button(fposition % kPlacementRadix)->setChecked(true);
-  QDialog::showEvent(event);
+  fBaseEdit->setValue(shown.Base);
+  fHorizGroup->button(shown.Position / kPlacementRadix)->setChecked(true);
+  fVertGroup->button(shown.Position % kPlacementRadix)->setChecked(true);
+}
+
+FontParameters TParameterDLG::Parameters() const {
+  return {fWidthEdit->value(), fHeightEdit->value(), std::min(fBaseEdit->value(), fHeightEdit->value()),
+          kPlacementRadix * fHorizGroup->checkedId() + fVertGroup->checkedId()};
 }
 
 void TParameterDLG::HeightEditChange(int height) { fBaseEdit->setMaximum(height); }
-
-void TParameterDLG::accept() {
-  const bool shrinks = fWidthEdit->value() < ffontwidth || fHeightEdit->value() < ffontheight;
-  if (shrinks && fdialogs.AskYesNo(kShrinkQuestion) != DialogAnswer::Yes) {
-    reject();
-    return;
-  }
-  fposition = kPlacementRadix * fHorizGroup->checkedId() + fVertGroup->checkedId();
-  ffontwidth = fWidthEdit->value();
-  ffontheight = fHeightEdit->value();
-  ffontbase = std::min(fBaseEdit->value(), fHeightEdit->value());
-  QDialog::accept();
-}

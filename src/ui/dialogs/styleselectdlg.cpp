@@ -1,16 +1,15 @@
 #include "dialogs/styleselectdlg.h"
 
 #include "changelistbox.h"
+#include "styles.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TStyleSelectDLG::TStyleSelectDLG(TStyleManager& manager, QWidget* parent)
+TStyleSelectDLG::TStyleSelectDLG(const QStringList& names, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
-      fmanager(manager),
-      fstyle(fmanager.ActiveStyle()),
       fStylesList(new TChangeListBox),
       fSelectBtn(new QPushButton(QStringLiteral("Übernehmen"))),
       fCancelBtn(new QPushButton(QStringLiteral("Verwerfen"))) {
@@ -18,7 +17,7 @@ TStyleSelectDLG::TStyleSelectDLG(TStyleManager& manager, QWidget* parent)
   setWindowTitle(QStringLiteral("Erscheinungsbild anpassen"));
   fStylesList->setObjectName("StylesList");
   fStylesList->setAccessibleName(QStringLiteral("Erscheinungsbilder"));
-  fStylesList->addItems(fmanager.StyleNames());
+  fStylesList->addItems(names);
   fSelectBtn->setObjectName("SelectBtn");
   fSelectBtn->setDefault(true);
   fCancelBtn->setObjectName("CancelBtn");
@@ -31,32 +30,25 @@ TStyleSelectDLG::TStyleSelectDLG(TStyleManager& manager, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fStylesList);
   layout->addWidget(buttons);
-  ShowAccepted();
 }
 
-void TStyleSelectDLG::SetStyle(const QString& value) {
-  fstyle = fmanager.Activate(value) ? value : fmanager.ActiveStyle();
-  ShowAccepted();
-}
-
-void TStyleSelectDLG::ShowAccepted() {
-  const QList<QListWidgetItem*> found = fStylesList->findItems(fstyle, Qt::MatchExactly | Qt::MatchCaseSensitive);
+void TStyleSelectDLG::ShowStyle(const QString& name) {
+  const QList<QListWidgetItem*> found = fStylesList->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
   const QSignalBlocker quiet(fStylesList);
   fStylesList->SetItemIndex(found.isEmpty() ? -1 : fStylesList->row(found.first()));
 }
 
 void TStyleSelectDLG::StylesListChange() {
-  if (const QListWidgetItem* item = fStylesList->currentItem()) fmanager.Activate(item->text());
+  if (const QListWidgetItem* item = fStylesList->currentItem()) emit PreviewRequested(item->text());
 }
 
 void TStyleSelectDLG::SelectBtnClick() {
-  if (const QListWidgetItem* item = fStylesList->currentItem()) fstyle = item->text();
+  if (const QListWidgetItem* item = fStylesList->currentItem()) emit StyleAccepted(item->text());
   accept();
 }
 
 void TStyleSelectDLG::CancelBtnClick() {
-  if (fmanager.ActiveStyle() != fstyle) fmanager.Activate(fstyle);
-  ShowAccepted();
+  emit PreviewsDiscarded();
   QDialog::reject();
 }
 
@@ -65,4 +57,16 @@ void TStyleSelectDLG::reject() { CancelBtnClick(); }
 void TStyleSelectDLG::closeEvent(QCloseEvent* event) {
   QDialog::done(QDialog::Rejected);
   event->accept();
+}
+
+void FollowStyleChoices(TStyleSelectDLG& dialog, TStyleManager& manager) {
+  QObject::connect(&dialog, &TStyleSelectDLG::PreviewRequested, &dialog,
+                   [&manager](const QString& name) { manager.Activate(name); });
+  QObject::connect(&dialog, &TStyleSelectDLG::StyleAccepted, &dialog,
+                   [&manager](const QString& name) { manager.Accept(name); });
+  QObject::connect(&dialog, &TStyleSelectDLG::PreviewsDiscarded, &dialog, [&dialog, &manager] {
+    manager.Discard();
+    dialog.ShowStyle(manager.AcceptedStyle());
+  });
+  dialog.ShowStyle(manager.AcceptedStyle());
 }

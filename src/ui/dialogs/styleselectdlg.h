@@ -1,34 +1,35 @@
 #pragma once
 
-#include "styles.h"
-
 #include <QDialog>
+#include <QStringList>
 
 class QPushButton;
 class TChangeListBox;
+class TStyleManager;
 
-// Chooses the look of the whole program, previewing each choice at once.
-// "Übernehmen" accepts the previewed look, "Verwerfen" (or Escape) returns to
-// the accepted one; closing by the window frame does neither.
+// Chooses the look of the whole program from the listed names: each choice
+// in the list asks for a preview at once. "Übernehmen" accepts the chosen
+// look, "Verwerfen" (or Escape) discards the previews; closing by the window
+// frame does neither.
 class TStyleSelectDLG : public QDialog {
   Q_OBJECT
 
  public:
-  // The manager outlives the dialog.
-  explicit TStyleSelectDLG(TStyleManager& manager, QWidget* parent = nullptr);
+  explicit TStyleSelectDLG(const QStringList& names, QWidget* parent = nullptr);
 
-  // The accepted look, as opposed to the one previewed on screen.
-  const QString& Style() const { return fstyle; }
-  // Only an exact name is taken and activated; any other accepts the look
-  // that is active. The list shows the accepted name.
-  void SetStyle(const QString& value);
+  // Selects the name in the list without asking for a preview.
+  void ShowStyle(const QString& name);
 
-  const TStyleManager& Manager() const { return fmanager; }
   TChangeListBox* StylesList() const { return fStylesList; }
   QPushButton* SelectBtn() const { return fSelectBtn; }
   QPushButton* CancelBtn() const { return fCancelBtn; }
 
   void reject() override;
+
+ signals:
+  void PreviewRequested(const QString& name);
+  void StyleAccepted(const QString& name);
+  void PreviewsDiscarded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -37,11 +38,12 @@ class TStyleSelectDLG : public QDialog {
   void StylesListChange();
   void SelectBtnClick();
   void CancelBtnClick();
-  void ShowAccepted();
 
-  TStyleManager& fmanager;
-  QString fstyle;
   TChangeListBox* fStylesList;
   QPushButton* fSelectBtn;
   QPushButton* fCancelBtn;
 };
+
+// The manager previews, accepts and discards what the dialog asks for; the
+// dialog shows the accepted look.
+void FollowStyleChoices(TStyleSelectDLG& dialog, TStyleManager& manager);

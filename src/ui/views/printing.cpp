@@ -3,10 +3,10 @@
 #include "model/fonthandler.h"
 #include "programinfo.h"
 #include "render/charsetpicture.h"
-#include "userdialogs.h"
 #include "version.h"
 #include "views/picturebox.h"
 #include "waitcursor.h"
+#include "windowdialogs.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -100,7 +100,7 @@ void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontF
   if (!painter.end()) throw std::runtime_error("Der Druckauftrag konnte nicht abgeschlossen werden.");
 }
 
-TPrintCommand::TPrintCommand(UserDialogs& dialogs) : fdialogs(dialogs) {}
+TPrintCommand::TPrintCommand(WindowDialogs& dialogs) : fdialogs(dialogs) {}
 
 TPrintCommand::~TPrintCommand() = default;
 

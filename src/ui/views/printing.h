@@ -9,7 +9,7 @@
 
 class QPrinter;
 class TFontHandler;
-class UserDialogs;
+class WindowDialogs;
 
 // The printable part of a page, in printer pixels.
 struct PrintPage {
@@ -53,12 +53,12 @@ void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontF
 // choice of its last use.
 class TPrintCommand {
  public:
-  explicit TPrintCommand(UserDialogs& dialogs);
+  explicit TPrintCommand(WindowDialogs& dialogs);
   ~TPrintCommand();
 
   void PrintExecute(const TFontHandler& font, const QString& fontFile, bool highlightSize);
 
  private:
-  UserDialogs& fdialogs;
+  WindowDialogs& fdialogs;
   std::unique_ptr<QPrinter> fprinter;
 };

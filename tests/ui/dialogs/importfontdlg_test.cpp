@@ -1,9 +1,6 @@
 #include "dialogs/importfontdlg.h"
 
 #include "changelistbox.h"
-#include "dialogs/inprocess.h"
-#include "kvgauge.h"
-#include "settings.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
@@ -15,11 +12,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 
 namespace {
 
 const QString kMono = QStringLiteral("DejaVu Sans Mono");
+const QString kDemoText = QStringLiteral("AaBbCc ÄäÖöÜüß 123");
 
 class ImportFontDLGTest : public ::testing::Test {
  protected:
@@ -32,14 +29,10 @@ class ImportFontDLGTest : public ::testing::Test {
     ASSERT_EQ(found.size(), 1);
     dialog.FontList()->SetItemIndex(dialog.FontList()->row(found.first()));
   }
-
-  QTemporaryDir fdir;
-  Settings fsettings{fdir.filePath("settings.ini")};
-  TInProcess fprogress;
 };
 
 TEST_F(ImportFontDLGTest, StartsWithTheFirstFaceNormal16PixelsAndTheDemoText) {
-  TImportFontDLG dialog(fsettings, fprogress);
+  TImportFontDLG dialog(kDemoText);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Import WINDOWS®-Font"));
   QStringList faces;
   for (int i = 0; i < dialog.FontList()->count(); ++i) faces << dialog.FontList()->item(i)->text();
@@ -56,11 +49,10 @@ TEST_F(ImportFontDLGTest, StartsWithTheFirstFaceNormal16PixelsAndTheDemoText) {
   EXPECT_EQ(dialog.DemoTextIn()->text(), QStringLiteral("AaBbCc ÄäÖöÜüß 123"));
   EXPECT_EQ(dialog.DemoTextOut()->text(), dialog.DemoTextIn()->text());
   EXPECT_EQ(dialog.WidthOut()->text(), QStringLiteral("Maximale Breite %1").arg(dialog.maxwidth()));
-  EXPECT_EQ(dialog.ImportFont(), nullptr);
 }
 
 TEST_F(ImportFontDLGTest, StylesGiveTheWeightsOneToNineHundred) {
-  TImportFontDLG dialog(fsettings, fprogress);
+  TImportFontDLG dialog(kDemoText);
   const char* names[] = {"THIN", "EXTRALIGHT", "LIGHT", "NORMAL", "MEDIUM", "SEMIBOLD", "BOLD", "EXTRABOLD", "BLACK"};
   for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(dialog.StyleCombo()->itemText(i).toStdString(), names[i]);
@@ -71,7 +63,7 @@ TEST_F(ImportFontDLGTest, StylesGiveTheWeightsOneToNineHundred) {
 }
 
 TEST_F(ImportFontDLGTest, EveryChoicePreviewsAtOnceAndRecomputesTheWidth) {
-  TImportFontDLG dialog(fsettings, fprogress);
+  TImportFontDLG dialog(kDemoText);
   SelectFace(dialog, kMono);
   dialog.Hoehe()->setValue(32);
   const QFont preview = dialog.DemoTextOut()->font();
@@ -89,56 +81,42 @@ TEST_F(ImportFontDLGTest, EveryChoicePreviewsAtOnceAndRecomputesTheWidth) {
   EXPECT_EQ(dialog.DemoTextOut()->text(), QStringLiteral("Hallo"));
 }
 
-TEST_F(ImportFontDLGTest, ImportBuildsAFontOfMaxWidthByTheHeightAndCloses) {
-  TImportFontDLG dialog(fsettings, fprogress);
+TEST_F(ImportFontDLGTest, ImportAcceptsAndGivesTheChoice) {
+  TImportFontDLG dialog(kDemoText);
   SelectFace(dialog, kMono);
+  dialog.StyleCombo()->setCurrentIndex(6);
+  dialog.KursivBox()->click();
+  dialog.ANSICheck()->click();
   dialog.Hoehe()->setValue(20);
   dialog.ImportButton()->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  ASSERT_NE(dialog.ImportFont(), nullptr);
-  EXPECT_EQ(dialog.ImportFont()->FontWidth(), dialog.maxwidth());
-  EXPECT_EQ(dialog.ImportFont()->FontHeight(), 20);
-  // The progress window went through every code and showed the last rendering.
-  EXPECT_EQ(fprogress.Label1()->text(), kMono);
-  EXPECT_EQ(fprogress.Label2()->text(), QStringLiteral("Generiere..."));
-  EXPECT_EQ(fprogress.Gauge1()->Progress(), 255);
-  EXPECT_FALSE(fprogress.Image1()->pixmap().isNull());
-  EXPECT_FALSE(fprogress.isVisible());
-
-  // A second import replaces the first.
-  dialog.Hoehe()->setValue(10);
-  dialog.ImportButton()->click();
-  EXPECT_EQ(dialog.ImportFont()->FontHeight(), 10);
+  const TImportChoice choice = dialog.Choice();
+  EXPECT_EQ(choice.Face, kMono);
+  EXPECT_EQ(choice.Weight, 700);
+  EXPECT_TRUE(choice.Italic);
+  EXPECT_EQ(choice.Height, 20);
+  EXPECT_FALSE(choice.Ansi);
 }
 
 TEST_F(ImportFontDLGTest, AHeightTypedBelowEightImportsAtEightAndShowsIt) {
-  TImportFontDLG dialog(fsettings, fprogress);
+  TImportFontDLG dialog(kDemoText);
   SelectFace(dialog, kMono);
   dialog.Hoehe()->findChild<QLineEdit*>()->setText(QStringLiteral("5"));
   dialog.ImportButton()->click();
   EXPECT_EQ(dialog.Hoehe()->value(), 8);
-  ASSERT_NE(dialog.ImportFont(), nullptr);
-  EXPECT_EQ(dialog.ImportFont()->FontHeight(), 8);
+  EXPECT_EQ(dialog.Choice().Height, 8);
 }
 
-TEST_F(ImportFontDLGTest, TheDemoTextIsStoredWhicheverWayTheDialogCloses) {
-  {
-    TImportFontDLG dialog(fsettings, fprogress);
-    dialog.DemoTextIn()->setText(QStringLiteral("Probe"));
-    dialog.reject();
-    EXPECT_EQ(dialog.ImportFont(), nullptr);
-  }
-  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "Demotext", ""), QStringLiteral("Probe"));
-  TImportFontDLG again(fsettings, fprogress);
-  EXPECT_EQ(again.DemoTextIn()->text(), QStringLiteral("Probe"));
-  EXPECT_EQ(again.DemoTextOut()->text(), QStringLiteral("Probe"));
-  again.DemoTextIn()->setText(QStringLiteral("Zweite"));
-  again.ImportButton()->click();
-  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "Demotext", ""), QStringLiteral("Zweite"));
+TEST_F(ImportFontDLGTest, ShowsTheDemoTextItIsGivenAndGivesTheEditedOne) {
+  TImportFontDLG dialog(QStringLiteral("Probe"));
+  EXPECT_EQ(dialog.DemoTextIn()->text(), QStringLiteral("Probe"));
+  EXPECT_EQ(dialog.DemoTextOut()->text(), QStringLiteral("Probe"));
+  dialog.DemoTextIn()->setText(QStringLiteral("Zweite"));
+  EXPECT_EQ(dialog.DemoText(), QStringLiteral("Zweite"));
 }
 
 TEST_F(ImportFontDLGTest, EveryControlCanBeReachedAndNamed) {
-  TImportFontDLG dialog(fsettings, fprogress);
+  TImportFontDLG dialog(kDemoText);
   for (QWidget* control :
        std::initializer_list<QWidget*>{dialog.FontList(), dialog.StyleCombo(), dialog.KursivBox(), dialog.ANSICheck(),
                                        dialog.Hoehe(), dialog.DemoTextIn(), dialog.ImportButton()}) {

@@ -13,6 +13,7 @@ TEST(InProcess, ShowsNameActionAndAGaugeOverTheGlyphCodesWithoutACloseButton) {
   QWidget window;
   window.resize(600, 400);
   TInProcess progress;
+  TInProcessOver display(progress, window);
   EXPECT_EQ(progress.windowTitle(), QStringLiteral("Font konvertieren"));
   EXPECT_FALSE(progress.windowFlags().testFlag(Qt::WindowCloseButtonHint));
   EXPECT_EQ(progress.Label2()->text(), QStringLiteral("Generiere..."));
@@ -24,7 +25,7 @@ TEST(InProcess, ShowsNameActionAndAGaugeOverTheGlyphCodesWithoutACloseButton) {
   EXPECT_EQ(gauge.ProgressImageStyle(), TKVGauge::ImageStyle::Stretched);
   EXPECT_EQ(gauge.focusPolicy(), Qt::NoFocus);
   {
-    TInProcessRun run(progress, window, QStringLiteral("/fonts/lcd.fnt"), QStringLiteral("Konvertiere..."));
+    ProgressRun run(display, QStringLiteral("/fonts/lcd.fnt"), QStringLiteral("Konvertiere..."));
     EXPECT_TRUE(progress.isVisible());
     EXPECT_EQ(progress.Label1()->text(), QStringLiteral("/fonts/lcd.fnt"));
     EXPECT_EQ(progress.Label2()->text(), QStringLiteral("Konvertiere..."));
@@ -40,21 +41,23 @@ TEST(InProcess, ShowsNameActionAndAGaugeOverTheGlyphCodesWithoutACloseButton) {
 TEST(InProcess, AnOperationThatFailsPartWayStillHidesTheWindowAndTheNextRunStartsAtZero) {
   QWidget window;
   TInProcess progress;
+  TInProcessOver display(progress, window);
   try {
-    TInProcessRun run(progress, window, QStringLiteral("x"), QStringLiteral("y"));
+    ProgressRun run(display, QStringLiteral("x"), QStringLiteral("y"));
     run.Step(200);
     throw std::runtime_error("failed");
   } catch (const std::runtime_error&) {
   }
   EXPECT_FALSE(progress.isVisible());
-  TInProcessRun again(progress, window, QStringLiteral("x"), QStringLiteral("y"));
+  ProgressRun again(display, QStringLiteral("x"), QStringLiteral("y"));
   EXPECT_EQ(progress.Gauge1()->Progress(), 0);
 }
 
 TEST(InProcess, ThePictureShowsTheTopLeftOfALargerImage) {
   QWidget window;
   TInProcess progress;
-  TInProcessRun run(progress, window, QStringLiteral("DejaVu Sans"), QStringLiteral("Generiere..."));
+  TInProcessOver display(progress, window);
+  ProgressRun run(display, QStringLiteral("DejaVu Sans"), QStringLiteral("Generiere..."));
   QImage rendering(70, 70, QImage::Format_RGB32);
   rendering.fill(Qt::black);
   run.ShowPicture(rendering);

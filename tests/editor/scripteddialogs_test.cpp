@@ -1,8 +1,7 @@
-#include "ui/scripteddialogs.h"
+#include "editor/scripteddialogs.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
-#include <QDialog>
 
 namespace {
 
@@ -50,20 +49,29 @@ TEST(ScriptedDialogs, FileChoiceTakesTheScriptedPathAndRecordsTheOffer) {
   EXPECT_EQ(open.FileName, "alt.fnt");
 }
 
-TEST(ScriptedDialogs, DialogScriptFillsInTheDialogAndDecidesTheResult) {
+TEST(ScriptedDialogs, RequestsRecordWhatTheyOfferAndGiveTheScriptedAnswer) {
   ScriptedDialogs dialogs;
-  dialogs.ExpectDialog([](QDialog& dialog) {
-    dialog.setObjectName("ausgefuellt");
-    return true;
-  });
-  dialogs.ExpectDialog([](QDialog&) { return false; });
+  dialogs.ExpectNewFont(NewFontAnswer{false, 12, 10});
+  dialogs.ExpectImportFont(std::nullopt);
+  dialogs.ExpectFontParameters(FontParameters{20, 24, 18, 0x12});
+  dialogs.ExpectCharSpace(3);
 
-  QDialog dialog;
-  dialog.setWindowTitle("Neue Font erstellen");
-  EXPECT_TRUE(dialogs.Execute(dialog));
-  EXPECT_EQ(dialog.objectName(), "ausgefuellt");
-  EXPECT_FALSE(dialogs.Execute(dialog));
-  EXPECT_EQ(dialogs.LastText(), "Neue Font erstellen");
+  const auto newFont = dialogs.AskNewFont();
+  ASSERT_TRUE(newFont);
+  EXPECT_FALSE(newFont->Import);
+  EXPECT_EQ(newFont->Width, 12);
+  EXPECT_EQ(newFont->Height, 10);
+  EXPECT_FALSE(dialogs.AskImportFont());
+  const auto parameters = dialogs.AskFontParameters({8, 8, 7, 0x01});
+  ASSERT_TRUE(parameters);
+  EXPECT_EQ(parameters->Height, 24);
+  EXPECT_EQ(parameters->Position, 0x12);
+  EXPECT_EQ(dialogs.Asked()[2].Parameters.Base, 7);
+  EXPECT_EQ(dialogs.Asked()[2].Parameters.Position, 0x01);
+  EXPECT_EQ(dialogs.AskCharSpace(1, 8), 3);
+  EXPECT_EQ(dialogs.Asked()[3].Space, 1);
+  EXPECT_EQ(dialogs.Asked()[3].MaxSpace, 8);
+  EXPECT_EQ(dialogs.LastText(), "Freiraum nach Zeichen");
 }
 
 TEST(ScriptedDialogs, UnexpectedQuestionFailsTheTestWithItsText) {

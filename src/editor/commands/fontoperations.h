@@ -2,14 +2,13 @@
 
 #include <functional>
 
+class CharSpace;
 class EditSession;
 class FontDocument;
+class FontRequests;
+class ProgressDisplay;
 class QString;
-class QWidget;
-class TCharSpaceDlg;
 class TFontHandler;
-class TInProcess;
-class TParameterDLG;
 class UserDialogs;
 
 // The commands that act on the whole font (cell size, all widths, leading
@@ -17,11 +16,13 @@ class UserDialogs;
 // The font-wide ones that overwrite manual work ask first.
 class TFontOperations {
  public:
-  // Dialogs and the progress window are centred over the window.
-  TFontOperations(EditSession& session, UserDialogs& dialogs, TParameterDLG& parameterDlg, TCharSpaceDlg& charSpaceDlg,
-                  TInProcess& inProcess, QWidget& window);
+  // The automatic widths leave space after the ink; a new cell size shows
+  // its progress on progress.
+  TFontOperations(EditSession& session, UserDialogs& dialogs, FontRequests& requests, CharSpace& space,
+                  ProgressDisplay& progress);
 
-  // New cell size and baseline; the old glyphs are placed as the dialog says.
+  // New cell size and baseline; the old glyphs are placed as the user says.
+  // A smaller cell is confirmed first.
   void ChangeParameterExecute();
   void CalculateFontSizesExecute();
   void ResetCharSizeExecute();
@@ -46,8 +47,9 @@ class TFontOperations {
   EditSession& fsession;
   FontDocument& fdocument;
   UserDialogs& fdialogs;
-  TParameterDLG& fparameterDlg;
-  TCharSpaceDlg& fcharSpaceDlg;
-  TInProcess& finProcess;
-  QWidget& fwindow;
+  FontRequests& frequests;
+  CharSpace& fspace;
+  ProgressDisplay& fprogress;
+  // Offered again next time, once a change was made with it.
+  int fplacement = 0;
 };

@@ -1,15 +1,16 @@
-#include "filecommands.h"
+#include "commands/filecommands.h"
 
-#include "dialogs/importfontdlg.h"
-#include "dialogs/newfontdlg.h"
 #include "document.h"
 #include "editsession.h"
+#include "fontrequests.h"
 #include "formats/readertable.h"
 #include "model/fontimport.h"
 #include "model/ioerror.h"
-#include "placement.h"
+#include "progressdisplay.h"
+#include "waitcursor.h"
 
 #include <QFile>
+#include <QFontInfo>
 
 namespace {
 
@@ -48,8 +49,8 @@ FileChoice FntChoice(const QString& title, const QStringList& filters, int filte
 
 }  // namespace
 
-TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg,
-                             TImportFontDLG& importFontDlg, QWidget& window)
+TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, FontRequests& requests,
+                             ProgressDisplay& progress)
     : FontOpenDialog(FntChoice(QStringLiteral("Fontdatei öffnen"), ReaderFilters(ReaderDialog::Open), 1)),
       FontSaveDialog(FntChoice(QStringLiteral("Font speichern"),
                                {QStringLiteral("Typ1 <kelvaront>-Fontfile (*.FNT *.fnt)"),
@@ -59,9 +60,8 @@ TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFon
       fsession(session),
       fdocument(session.Document()),
       fdialogs(dialogs),
-      fnewFontDlg(newFontDlg),
-      fimportFontDlg(importFontDlg),
-      fwindow(window) {
+      frequests(requests),
+      fprogress(progress) {
   ImportDialog.Title = QStringLiteral("Import OEM-Font");
   ImportDialog.Filters = ReaderFilters(ReaderDialog::Import);
 }
@@ -156,10 +156,9 @@ void TFileCommands::OpenFontFile(const QString& name) {
 
 void TFileCommands::NewFontExecute() {
   if (!SaveFontChecked(true)) return;
-  CenterForm(fwindow, fnewFontDlg);
-  if (fdialogs.Execute(fnewFontDlg)) {
-    if (fnewFontDlg.NewType() == 0) {
-      AdoptUnnamedFont(std::make_unique<TFontHandler>(fnewFontDlg.FontWidth(), fnewFontDlg.FontHeight()));
+  if (const auto answer = frequests.AskNewFont()) {
+    if (!answer->Import) {
+      AdoptUnnamedFont(std::make_unique<TFontHandler>(answer->Width, answer->Height));
       fdocument.SetSaveRequest(false);
     } else {
       NewImportedFont();
@@ -176,17 +175,26 @@ void TFileCommands::AdoptUnnamedFont(std::unique_ptr<TFontHandler> font) {
 }
 
 void TFileCommands::NewImportedFont() {
-  CenterForm(fwindow, fimportFontDlg);
-  if (!fdialogs.Execute(fimportFontDlg) || !fimportFontDlg.ImportFont()) {
+  const auto choice = frequests.AskImportFont();
+  if (!choice) {
     // The font stays; the editor starts afresh all the same.
     fsession.ResetForNewFont();
     return;
   }
-  const TFontHandler& imported = *fimportFontDlg.ImportFont();
+  const std::unique_ptr<TFontHandler> imported = RenderInstalledFont(*choice);
   fdocument.Setfilename(QString());
-  fdocument.Setfonttype(imported.fonttype());
-  fdocument.AssignFont(imported);
+  fdocument.Setfonttype(imported->fonttype());
+  fdocument.AssignFont(*imported);
   fdocument.SetSaveRequest(true);
+}
+
+std::unique_ptr<TFontHandler> TFileCommands::RenderInstalledFont(const TImportChoice& choice) {
+  const WaitCursor hourglass;
+  ProgressRun run(fprogress, QFontInfo(CellFont(choice)).family(), QStringLiteral("Generiere..."));
+  return ImportInstalledFont(choice, [&run](int code, const QImage& rendering) {
+    run.Step(code);
+    run.ShowPicture(rendering);
+  });
 }
 
 void TFileCommands::ImportActionExecute() {

@@ -8,18 +8,17 @@
 
 class EditSession;
 class FontDocument;
-class QWidget;
+class FontRequests;
+class ProgressDisplay;
 class TFontHandler;
-class TImportFontDLG;
-class TNewFontDLG;
+struct TImportChoice;
 
 // The commands of the "Datei" menu that replace or save the font. The
 // document announces a new font; the views and the editor follow it.
 class TFileCommands {
  public:
-  // Dialogs are centred over the window.
-  TFileCommands(EditSession& session, UserDialogs& dialogs, TNewFontDLG& newFontDlg, TImportFontDLG& importFontDlg,
-                QWidget& window);
+  // An installed font is rendered with its progress shown on progress.
+  TFileCommands(EditSession& session, UserDialogs& dialogs, FontRequests& requests, ProgressDisplay& progress);
 
   // Stores a pending glyph and saves unsaved changes, asking first when ask is
   // set; false when the caller must not go on.
@@ -52,13 +51,14 @@ class TFileCommands {
   void WriteFont();
   // Takes over a font that has no file yet.
   void AdoptUnnamedFont(std::unique_ptr<TFontHandler> font);
-  // Asks for an installed font and takes over what it imports.
+  // Asks for an installed font and takes over what it renders.
   void NewImportedFont();
+  // Renders every glyph of the chosen face, showing the progress.
+  std::unique_ptr<TFontHandler> RenderInstalledFont(const TImportChoice& choice);
 
   EditSession& fsession;
   FontDocument& fdocument;
   UserDialogs& fdialogs;
-  TNewFontDLG& fnewFontDlg;
-  TImportFontDLG& fimportFontDlg;
-  QWidget& fwindow;
+  FontRequests& frequests;
+  ProgressDisplay& fprogress;
 };

@@ -1,10 +1,10 @@
 #include "editsession.h"
 
 #include "document.h"
+#include "editor/editsetup.h"
+#include "editor/questiontexts.h"
+#include "editor/scripteddialogs.h"
 #include "qimagecanvas.h"
-#include "ui/editsetup.h"
-#include "ui/questiontexts.h"
-#include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

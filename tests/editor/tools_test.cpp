@@ -1,9 +1,9 @@
 #include "document.h"
+#include "editor/editsetup.h"
+#include "editor/scripteddialogs.h"
 #include "editsession.h"
 #include "tools/editormouse.h"
 #include "tools/glyphshapes.h"
-#include "ui/editsetup.h"
-#include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,11 @@
-#include "fontoperations.h"
+#include "commands/fontoperations.h"
 
-#include "dialogs/charspacedlg.h"
-#include "dialogs/inprocess.h"
-#include "dialogs/parameterdlg.h"
+#include "charspace.h"
 #include "document.h"
 #include "editsession.h"
+#include "fontrequests.h"
 #include "model/fontresize.h"
-#include "placement.h"
+#include "progressdisplay.h"
 #include "qimagecanvas.h"
 #include "userdialogs.h"
 #include "waitcursor.h"
@@ -25,6 +24,10 @@ const QString kRemoveColumnsQuestion = QStringLiteral(
     "Sie haben die Funktion \"Leerspalten vor allen Zeichen entfernen\" gewählt.\r"
     "Diese Funktion kann nicht rückgängig gemacht werden!\r"
     "Wollen sie die Funktion dennoch ausführen?");
+const QString kShrinkQuestion = QStringLiteral(
+    "Sie wollen die Zeichengröße verringern.\r"
+    "Dabei kann es zu Infomationsverlusten kommen.\r"
+    "Soll die Aktion dennoch ausgeführt werden?");
 const QString kConverting = QStringLiteral("Konvertiere...");
 
 // The glyph in the editor is glyph 0 of the scratch font.
@@ -32,30 +35,29 @@ constexpr int kEdited = 0;
 
 }  // namespace
 
-TFontOperations::TFontOperations(EditSession& session, UserDialogs& dialogs, TParameterDLG& parameterDlg,
-                                 TCharSpaceDlg& charSpaceDlg, TInProcess& inProcess, QWidget& window)
+TFontOperations::TFontOperations(EditSession& session, UserDialogs& dialogs, FontRequests& requests, CharSpace& space,
+                                 ProgressDisplay& progress)
     : fsession(session),
       fdocument(session.Document()),
       fdialogs(dialogs),
-      fparameterDlg(parameterDlg),
-      fcharSpaceDlg(charSpaceDlg),
-      finProcess(inProcess),
-      fwindow(window) {}
+      frequests(requests),
+      fspace(space),
+      fprogress(progress) {}
 
-int TFontOperations::Space() const { return fcharSpaceDlg.space(); }
+int TFontOperations::Space() const { return fspace.Value(); }
 
 void TFontOperations::ChangeParameterExecute() {
   const TFontHandler& font = fdocument.EditFont();
-  fparameterDlg.Setfontwidth(font.FontWidth());
-  fparameterDlg.Setfontheight(font.FontHeight());
-  fparameterDlg.Setfontbase(font.BaseLine());
-  CenterForm(fwindow, fparameterDlg);
-  if (!fdialogs.Execute(fparameterDlg)) return;
+  const auto chosen = frequests.AskFontParameters({font.FontWidth(), font.FontHeight(), font.BaseLine(), fplacement});
+  if (!chosen) return;
+  const bool shrinks = chosen->Width < font.FontWidth() || chosen->Height < font.FontHeight();
+  if (shrinks && fdialogs.AskYesNo(kShrinkQuestion) != DialogAnswer::Yes) return;
+  fplacement = chosen->Position;
   const WaitCursor wait;
-  TInProcessRun progress(finProcess, fwindow, fdocument.filename(), kConverting);
+  ProgressRun progress(fprogress, fdocument.filename(), kConverting);
   // The editor and the views follow the new font through the document.
-  fdocument.ChangeFont(ResizeFont(font, fparameterDlg.fontwidth(), fparameterDlg.fontheight(), fparameterDlg.fontbase(),
-                                  fparameterDlg.position(), [&](int c) { progress.Step(c); }));
+  fdocument.ChangeFont(ResizeFont(font, chosen->Width, chosen->Height, chosen->Base, chosen->Position,
+                                  [&](int c) { progress.Step(c); }));
 }
 
 void TFontOperations::ChangeEveryGlyph(const QString& question, const std::function<void(TFontHandler&, int c)>& change,
@@ -120,7 +122,5 @@ void TFontOperations::RemoveFontLeftColsExecute() {
 }
 
 void TFontOperations::CharSpaceExecute() {
-  fcharSpaceDlg.SetMaxFontsize(fdocument.EditFont().FontWidth());
-  CenterForm(fwindow, fcharSpaceDlg);
-  fdialogs.Execute(fcharSpaceDlg);
+  if (const auto space = frequests.AskCharSpace(Space(), fdocument.EditFont().FontWidth())) fspace.Set(*space);
 }

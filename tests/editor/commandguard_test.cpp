@@ -1,7 +1,7 @@
 #include "commandguard.h"
 
+#include "editor/scripteddialogs.h"
 #include "model/ioerror.h"
-#include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 #include <QAction>
