@@ -1,6 +1,6 @@
 #include "document.h"
+#include "editor/scripteddialogs.h"
 #include "editsession.h"
-#include "ui/scripteddialogs.h"
 
 #include <gtest/gtest.h>
 
