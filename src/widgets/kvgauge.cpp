@@ -188,7 +188,8 @@ QImage TKVGauge::Picture() const {
   {
     QPainter painter(&picture);
     painter.fillRect(picture.rect(), palette().window());
-    const int right = width() - 1, bottom = height() - 1;
+    const int right = width() - 1;
+    const int bottom = height() - 1;
     painter.setPen(palette().dark().color());
     painter.drawLine(0, 0, right, 0);
     painter.drawLine(0, 0, 0, bottom);

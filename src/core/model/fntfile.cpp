@@ -88,7 +88,7 @@ void TFontHandler::ParseType23(const ByteArray& image, int type) {
     auto* pixels = ffont.data() + static_cast<std::size_t>(c) * fcharsize;
     fkerning[c].Reset();
     if (type == 2) {
-      std::copy_n(image.begin() + pos, fcharsize, pixels);
+      std::copy_n(image.data() + pos, fcharsize, pixels);
       pos += fcharsize;
       SetCharSize(c, image[pos++]);
       continue;
@@ -99,7 +99,7 @@ void TFontHandler::ParseType23(const ByteArray& image, int type) {
       zone->X = image[pos++];
       zone->Y = image[pos++];
     }
-    std::copy_n(image.begin() + pos, fcharsize, pixels);
+    std::copy_n(image.data() + pos, fcharsize, pixels);
     pos += fcharsize;
   }
   ffontvalid = true;

@@ -13,7 +13,7 @@ inline constexpr std::string_view kFntType2Id{"\x19<kelvaront>-FONT 002    \0", 
 inline constexpr std::string_view kFntType3Id{"\x19<kelvaront>-FONT 003    \0", 26};
 inline constexpr std::size_t kFntHeaderSize = 32;
 // The largest FNT file: a 64 x 64 font of type 3, 9 bytes besides each glyph's pixels.
-inline constexpr std::size_t kFntMaxFileSize = kFntHeaderSize + 256 * (8 * 64 + 9);
+inline constexpr std::size_t kFntMaxFileSize = kFntHeaderSize + std::size_t{256} * (8 * 64 + 9);
 
 constexpr std::string_view FntIdentification(int type) {
   return type == 1 ? kFntType1Id : type == 2 ? kFntType2Id : kFntType3Id;

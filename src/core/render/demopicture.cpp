@@ -61,7 +61,8 @@ void DotMatrixDemo::CellRow(int gridRow, int cellY, std::uint8_t* out) const {
   const int py = (cellY - 1) / kPitch;
   const int j = (cellY - 1) % kPitch;
   for (int col = 0; col < kGrid; ++col) {
-    std::uint8_t* cell = out + kMargin + (fcellWidth + kCellGap) * col;
+    const int cellLeft = kMargin + (fcellWidth + kCellGap) * col;
+    std::uint8_t* cell = out + cellLeft;
     std::fill(cell, cell + fcellWidth, Black);
     if (cellY == 0 || j == kPitch - 1) continue;
     const int c = kGrid * gridRow + col;

@@ -130,7 +130,7 @@ void WriteBmp(const std::string& filename, const IndexedImageSource& image) {
   std::vector<std::uint8_t> pixels(rowSize, 0);
   for (int y = image.height - 1; y >= 0; --y) {
     image.row(y, indices.data());
-    for (int x = 0; x < image.width; ++x) {
+    for (std::size_t x = 0; x < indices.size(); ++x) {
       const TColor colour = image.palette[indices[x]];
       pixels[3 * x] = static_cast<std::uint8_t>(colour);  // blue, green, red
       pixels[3 * x + 1] = static_cast<std::uint8_t>(colour >> 8);
