@@ -5,12 +5,12 @@
 
 #include <fcntl.h>
 #include <pthread.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -44,20 +44,31 @@ class SignalsHeld {
   sigset_t fprevious;
 };
 
-// Keeps two commits of files that belong together from interleaving.
-class FolderLock {
- public:
-  explicit FolderLock(int folder) : ffolder(folder) {
-    while (::flock(ffolder, LOCK_EX) != 0 && errno == EINTR) {
-    }
-  }
-  ~FolderLock() { ::flock(ffolder, LOCK_UN); }
-  FolderLock(const FolderLock&) = delete;
-  FolderLock& operator=(const FolderLock&) = delete;
+bool SameFolder(const OutputFile* a, const OutputFile* b) {
+  struct stat first {};
+  struct stat second {};
+  return ::fstat(a->Folder(), &first) == 0 && ::fstat(b->Folder(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
 
- private:
-  int ffolder;
-};
+// The files the journal of a commit of several can bring in place: those
+// replaced by renaming in the first file's folder. Copies into old files
+// cannot be taken back or done again.
+std::vector<JournaledFile> JournaledFiles(const std::vector<OutputFile*>& files) {
+  std::vector<JournaledFile> journaled;
+  for (const OutputFile* file : files) {
+    std::optional<JournaledFile> entry = file->Journaled();
+    if (entry && SameFolder(file, files.front())) journaled.push_back(std::move(*entry));
+  }
+  return journaled;
+}
+
+// Each folder once, after every kept old file is gone.
+void SyncFolders(const std::vector<OutputFile*>& files) {
+  for (auto file = files.begin(); file != files.end(); ++file)
+    if (std::none_of(files.begin(), file, [&](const OutputFile* earlier) { return SameFolder(earlier, *file); }))
+      (*file)->SyncFolder();
+}
 
 }  // namespace
 
@@ -120,17 +131,22 @@ void CommitTogether(std::initializer_list<SafeFileWriter*> writers) {
   const bool together = files.size() > 1;
   const SignalsHeld held;
   const FolderLock lock(files.front()->Folder());
+  std::optional<CommitJournal> journal;
   std::size_t replaced = 0;
   try {
-    for (OutputFile* file : files) file->Link();
-    for (; replaced < files.size(); ++replaced) files[replaced]->Replace(together);
+    for (OutputFile* file : files) file->Link(together);
+    if (const std::vector<JournaledFile> journaled = JournaledFiles(files); journaled.size() > 1)
+      journal.emplace(files.front()->Folder(), journaled);
+    for (; replaced < files.size(); ++replaced) files[replaced]->Replace();
   } catch (...) {
     while (replaced > 0) files[--replaced]->Restore();
     for (OutputFile* file : files) file->Discard();
     throw;
   }
   for (SafeFileWriter* writer : writers) writer->fcommitted = true;
-  for (OutputFile* file : files) file->Settle();
+  if (journal) journal->Close();
+  for (OutputFile* file : files) file->DropKept();
+  SyncFolders(files);
 }
 
 void WriteFileSafely(const std::string& path, const ByteArray& data) {

@@ -28,7 +28,8 @@ std::string OutputFileName(const std::string& name, std::string_view extension);
 class OutputFile;
 
 // Writes a file so that a failed write never destroys the file that was there
-// and an interrupted one leaves no temporary file behind: the content goes to
+// and an interrupted one leaves no temporary file behind (a killed one's are
+// removed by the next write of the target): the content goes to
 // a temporary file in the target's folder, flushed to disk, and replaces the
 // target only on Commit. Symbolic links are written through, and the saved
 // file keeps the old one's mode, owner and hard links. A character device or
@@ -58,7 +59,8 @@ class SafeFileWriter {
 
 // Commits files that belong together: either every target gets its new
 // content or, when one fails, each keeps its old one. Two such commits into
-// the same folder never interleave.
+// the same folder never interleave. A commit killed halfway is completed or
+// undone by the next writer of one of its files.
 void CommitTogether(std::initializer_list<SafeFileWriter*> writers);
 
 // Writes data to path through a SafeFileWriter.

@@ -56,6 +56,19 @@ void CopyContent(int from, int to) {
   }
 }
 
+// The existing file to replace, if any; throws for what cannot be replaced.
+std::optional<struct stat> ReplaceableFile(const std::string& target) {
+  struct stat info {};
+  if (::stat(target.c_str(), &info) != 0) {
+    if (errno != ENOENT) ThrowErrno();
+    return std::nullopt;
+  }
+  if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
+  if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile();
+  if (IsWriteProtected(target, info)) throw IoError(EACCES);
+  return info;
+}
+
 }  // namespace
 
 bool IsWrittenThrough(const struct stat& info) { return S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode); }
@@ -80,23 +93,24 @@ void WriteAll(int fd, const void* data, std::size_t size) {
 OutputFile::OutputFile(const std::string& target) {
   RequireFileName(target);
   struct stat info {};
-  if (::stat(target.c_str(), &info) == 0) {
-    if (S_ISDIR(info.st_mode)) throw IoError(EISDIR);
-    if (IsWrittenThrough(info)) {
-      OpenWriteThrough(target);
-      return;
-    }
-    if (!S_ISREG(info.st_mode)) throw IoError::NotRegularFile();
-    if (IsWriteProtected(target, info)) throw IoError(EACCES);
-    fexisting = info;
-  } else if (errno != ENOENT) {
-    ThrowErrno();
+  if (::stat(target.c_str(), &info) == 0 && IsWrittenThrough(info)) {
+    OpenWriteThrough(target);
+    return;
   }
+  // Refused before anything in the folder changes.
+  ReplaceableFile(target);
+  OpenFolder(target);
+  CleanUpAfterKilledWrites(ffolder.get(), fname);
+  // Finishing a killed commit may have put another file in place.
+  fexisting = ReplaceableFile(target);
+  CreateTemporary();
+}
+
+void OutputFile::OpenFolder(const std::string& target) {
   const std::filesystem::path file = FollowLinks(target);
   RequireFileName(file.string());
   fname = file.filename().string();
   ffolder = OpenFile(AT_FDCWD, file.has_parent_path() ? file.parent_path().c_str() : ".", O_RDONLY | O_DIRECTORY);
-  CreateTemporary();
 }
 
 void OutputFile::OpenWriteThrough(const std::string& target) {
@@ -159,20 +173,30 @@ void OutputFile::Finish() {
   ffinished = true;
 }
 
-void OutputFile::Link() {
-  if (fkind != Kind::Replace || ftemp) return;
+void OutputFile::Link(bool keepOld) {
+  if (fkind != Kind::Replace) return;
+  if (keepOld && fexisting) fold.emplace(ffolder.get(), TemporaryNameFor(ffolder.get(), fname));
+  if (ftemp) return;
   ftemp.emplace(ffolder.get(), TemporaryNameFor(ffolder.get(), fname));
   const std::string self = "/proc/self/fd/" + std::to_string(ffile.get());
+  CommitStep();
   if (::linkat(AT_FDCWD, self.c_str(), ffolder.get(), ftemp->Name().c_str(), AT_SYMLINK_FOLLOW) == 0) return;
   const int error = errno;
   ftemp.reset();
   throw IoError(error);
 }
 
-void OutputFile::Replace(bool keepOld) {
+std::optional<JournaledFile> OutputFile::Journaled() const {
+  struct stat info {};
+  if (fkind != Kind::Replace || ::fstat(ffile.get(), &info) != 0) return std::nullopt;
+  return JournaledFile{fname, ftemp->Name(), fold ? fold->Name() : std::string(), info.st_ino};
+}
+
+void OutputFile::Replace() {
   if (fkind == Kind::WriteThrough) return;
   if (fkind == Kind::InPlace) return WriteInPlace();
-  if (keepOld && fexisting) KeepOld();
+  if (fold) KeepOld();
+  CommitStep();
   if (::renameat(ffolder.get(), ftemp->Name().c_str(), ffolder.get(), fname.c_str()) != 0) ThrowErrno();
   ftemp->Release();
   freplaced = true;
@@ -180,7 +204,7 @@ void OutputFile::Replace(bool keepOld) {
 
 // A second name for the old file; without hard links it cannot be kept.
 void OutputFile::KeepOld() {
-  fold.emplace(ffolder.get(), TemporaryNameFor(ffolder.get(), fname));
+  CommitStep();
   if (::linkat(ffolder.get(), fname.c_str(), ffolder.get(), fold->Name().c_str(), 0) != 0) fold.reset();
 }
 
@@ -206,7 +230,12 @@ void OutputFile::WriteInPlace() {
   if (::ftruncate(target.get(), size) != 0 || ::fsync(target.get()) != 0) ThrowErrno();
 }
 
-void OutputFile::Settle() {
+void OutputFile::DropKept() {
+  if (!fold) return;
+  CommitStep();
   fold.reset();
+}
+
+void OutputFile::SyncFolder() {
   if (fkind == Kind::Replace && ::fsync(ffolder.get()) != 0) ThrowErrno();
 }

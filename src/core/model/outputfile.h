@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/commitjournal.h"
 #include "model/filedescriptor.h"
 #include "model/tempnames.h"
 
@@ -33,20 +34,24 @@ class OutputFile {
   // The steps of a commit, in this order, after Finish.
   int Folder() const { return ffolder.get(); }
   bool WritesInPlace() const { return fkind == Kind::InPlace; }
-  void Link();
   // keepOld: keep the old file under a temporary name so that Restore can
   // bring it back.
-  void Replace(bool keepOld);
+  void Link(bool keepOld);
+  // What a journal of the commit records; none for a file not replaced by
+  // renaming.
+  std::optional<JournaledFile> Journaled() const;
+  void Replace();
   void Restore() noexcept;
   // Removes the temporary file's name after a failed commit.
   void Discard() noexcept { ftemp.reset(); }
-  // Drops the kept old file and flushes the folder to disk.
-  void Settle();
+  void DropKept();
+  void SyncFolder();
 
  private:
   enum class Kind { Replace, InPlace, WriteThrough };
 
   void OpenWriteThrough(const std::string& target);
+  void OpenFolder(const std::string& target);
   void CreateTemporary();
   void TakeOverOwnerAndMode();
   void KeepOld();

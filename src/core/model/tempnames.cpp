@@ -1,11 +1,13 @@
 #include "model/tempnames.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <csignal>
 #include <cstring>
@@ -64,6 +66,25 @@ int Hold(int folder, const std::string& name) {
   return -1;
 }
 
+// The target's name, shortened where the folder's name limit needs it, with
+// the suffix after it.
+std::string NameWithSuffix(int folder, const std::string& target, const std::string& suffix) {
+  const long limit = ::fpathconf(folder, _PC_NAME_MAX);
+  const std::size_t room = (limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX) - suffix.size();
+  std::size_t keep = std::min(target.size(), room);
+  // Cut between characters, not inside one.
+  while (keep > 0 && keep < target.size() && (static_cast<unsigned char>(target[keep]) & 0xC0) == 0x80) --keep;
+  return target.substr(0, keep) + suffix;
+}
+
+// Decimal digits only, as the names are written.
+template <typename Number>
+bool IsNumber(std::string_view text, Number& value) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
 }  // namespace
 
 TemporaryName::TemporaryName(int folder, std::string name)
@@ -80,13 +101,47 @@ void TemporaryName::Release() {
   freleased = true;
 }
 
-std::string TemporaryNameFor(int folder, const std::string& target) {
+std::string TemporaryNameFor(int folder, const std::string& target, std::string_view kind) {
   static std::atomic<unsigned> counter{0};
-  const std::string suffix = ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-  const long limit = ::fpathconf(folder, _PC_NAME_MAX);
-  const std::size_t room = (limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX) - suffix.size();
-  std::size_t keep = std::min(target.size(), room);
-  // Cut between characters, not inside one.
-  while (keep > 0 && keep < target.size() && (static_cast<unsigned char>(target[keep]) & 0xC0) == 0x80) --keep;
-  return target.substr(0, keep) + suffix;
+  return NameWithSuffix(folder, target,
+                        ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + std::string(kind));
+}
+
+pid_t TemporaryNameOwner(int folder, const std::string& name, const std::string& target, std::string_view kind) {
+  if (!name.ends_with(kind)) return 0;
+  const std::size_t numbersEnd = name.size() - kind.size();
+  const std::size_t mark = name.rfind(".~", numbersEnd);
+  if (mark == std::string::npos) return 0;
+  const std::string_view numbers = std::string_view(name).substr(mark + 2, numbersEnd - mark - 2);
+  const std::size_t dash = numbers.find('-');
+  pid_t process = 0;
+  unsigned number = 0;
+  if (dash == std::string_view::npos || !IsNumber(numbers.substr(0, dash), process) ||
+      !IsNumber(numbers.substr(dash + 1), number) || process <= 0)
+    return 0;
+  return NameWithSuffix(folder, target, name.substr(mark)) == name ? process : 0;
+}
+
+bool HasEnded(pid_t process) { return ::kill(process, 0) == -1 && errno == ESRCH; }
+
+std::vector<std::string> FolderNames(int folder) {
+  std::vector<std::string> names;
+  // A descriptor of its own, so that listing does not move the folder's.
+  const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listed < 0) return names;
+  DIR* entries = ::fdopendir(listed);
+  if (entries == nullptr) {
+    ::close(listed);
+    return names;
+  }
+  while (const dirent* entry = ::readdir(entries)) names.emplace_back(entry->d_name);
+  ::closedir(entries);
+  return names;
+}
+
+void RemoveLeftoverNames(int folder, const std::string& target) {
+  for (const std::string& name : FolderNames(folder)) {
+    const pid_t owner = TemporaryNameOwner(folder, name, target);
+    if (owner != 0 && HasEnded(owner)) ::unlinkat(folder, name.c_str(), 0);
+  }
 }
