@@ -102,7 +102,8 @@ std::optional<bool> ViewCheckOf(ActionId id, const ViewChecks& view) {
 bool IsEnabled(ActionId id, const CommandState& state) {
   switch (id) {
     case ActionId::SaveFont:
-      return state.SaveRequest;
+      // Saving stores a drawn glyph first, so a drawing alone is worth saving.
+      return state.SaveRequest || state.CharRequest;
     case ActionId::Undo:
       return state.CanUndo;
     case ActionId::Redo:

@@ -79,6 +79,7 @@ const ActionDeclaration& Declaration(ActionId id);
 // What the enabled and checked states of the actions follow.
 struct CommandState {
   bool SaveRequest = false;
+  bool CharRequest = false;
   bool CanUndo = false;
   bool CanRedo = false;
   bool MarkCommands = false;

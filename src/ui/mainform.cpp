@@ -216,6 +216,7 @@ void TMainForm::CreateActions() {
 void TMainForm::RefreshActions() {
   CommandState state;
   state.SaveRequest = fdocument.SaveRequest();
+  state.CharRequest = fsession.CharRequest();
   state.CanUndo = fsession.CanUndo();
   state.CanRedo = fsession.CanRedo();
   state.MarkCommands = fsession.MarkCommandsEnabled();
@@ -448,6 +449,7 @@ void TMainForm::ConnectSession() {
   connect(&fsession, &EditSession::NewFontReady, this, &TMainForm::ShowNewFont);
   connect(&fsession, &EditSession::CharRequestChanged, this, [this](bool changed) {
     SetStatus(kCharPanel, changed ? CharChangedText(std::max(FontList->ItemIndex(), 0)) : QString());
+    RefreshActions();
   });
   connect(&fsession, &EditSession::EditSizeChanged, this,
           [this](int size) { SetStatus(kSizePanel, EditSizeText(size)); });

@@ -1,6 +1,7 @@
 #include "ui/mainformfixture.h"
 
 #include "editor/editsetup.h"
+#include "editor/questiontexts.h"
 #include "formats/exporttable.h"
 
 #include "changelistbox.h"
@@ -457,6 +458,45 @@ TEST_F(FileCommandsTest, ClosingWithAPendingGlyphAsksAboutItThenAboutTheFont) {
   fdialogs.ExpectYesNoCancel(DialogAnswer::No);
   EXPECT_TRUE(form.close());
   EXPECT_TRUE(fsettings.ValueExists(kOptionsSection, "XPOS"));
+}
+
+TEST_F(FileCommandsTest, ADrawnGlyphAloneEnablesSaveWhichAsksAboutItAsClosingDoesAndWritesTheFile) {
+  struct Row {
+    DialogAnswer answer;
+    QPoint drawn;
+    bool stored;
+  };
+  // Declined, the glyph stays out, but the font counts as changed and is written all the same.
+  const Row rows[] = {{DialogAnswer::Yes, {2, 3}, true}, {DialogAnswer::No, {5, 6}, false}};
+  TMainForm& form = Start();
+  const QString path = Path("drawn.fnt");
+  WriteFontFile(path, 3, 8, 12);
+  fdialogs.ExpectOpenFile(path);
+  Trigger("OpenFont");
+  for (const Row& row : rows) {
+    Session().EditPicture(
+        [&](QImage& picture) { QImageCanvas(picture).SetPixel(row.drawn.x(), row.drawn.y(), Session().SetColor()); });
+    EXPECT_EQ(form.StatusText(3), QStringLiteral("Zeichen 00 geändert"));
+    EXPECT_EQ(form.StatusText(4), QString());
+    EXPECT_TRUE(form.Action("SaveFont")->isEnabled());
+
+    ASSERT_TRUE(QFile::remove(path));
+    fdialogs.ExpectYesNo(row.answer);
+    Trigger("SaveFont");
+    fdialogs.VerifyAllAnswered();
+    EXPECT_EQ(fdialogs.LastText(), kStoreQuestion);
+    TFontHandler saved(1, 1);
+    saved.LoadFont(path.toStdString());
+    ASSERT_TRUE(saved.Fontvalid());
+    EXPECT_EQ(saved.GetPixel(0, row.drawn.x(), row.drawn.y()), row.stored);
+    EXPECT_TRUE(saved.GetPixel(65, 0, 0));
+    EXPECT_EQ(Document().EditFont().GetPixel(0, row.drawn.x(), row.drawn.y()), row.stored);
+    EXPECT_FALSE(Document().SaveRequest());
+    EXPECT_FALSE(Session().CharRequest());
+    EXPECT_EQ(form.StatusText(3), QString());
+    EXPECT_EQ(form.StatusText(4), QString());
+    EXPECT_FALSE(form.Action("SaveFont")->isEnabled());
+  }
 }
 
 TEST_F(FileCommandsTest, FailedFirstSaveForgetsTheChosenNameAndType) {

@@ -447,6 +447,12 @@ TEST_F(MainFormTest, StatusPanelsFollowTheState) {
   Document().SetSaveRequest(false);
   EXPECT_EQ(form.StatusText(4), QString());
   EXPECT_FALSE(form.Action("SaveFont")->isEnabled());
+  Session().SetCharRequest(true);
+  EXPECT_EQ(form.StatusText(3), QStringLiteral("Zeichen 00 geändert"));
+  EXPECT_TRUE(form.Action("SaveFont")->isEnabled());
+  Session().SetCharRequest(false);
+  EXPECT_EQ(form.StatusText(3), QString());
+  EXPECT_FALSE(form.Action("SaveFont")->isEnabled());
   Document().SetBaseLine(-2);
   EXPECT_EQ(form.StatusText(2), QStringLiteral("BaseLine = -2"));
   EXPECT_EQ(Document().EditFont().BaseLine(), -2);

@@ -32,6 +32,7 @@ class TFileCommands {
   // given on the command line) the way a chosen one is opened.
   void OpenFileChecked(const QString& path);
   void NewFontExecute();
+  // Asks about a drawn glyph as closing does, then saves without asking about the font.
   void SaveFontExecute();
   void SaveFontAsExecute();
   // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header), or
