@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-terminus xfonts-terminus console-setup-linux xfonts-utils pcf2bdf
   nasm binutils-m68k-linux-gnu binutils-avr
-  clang-14 libclang-rt-14-dev clang-format clang-tidy-14
+  clang-14 libclang-rt-14-dev clang-format clang-tidy-14 python3
   strace
   xvfb xauth imagemagick poppler-utils
   qt6-translations-l10n

@@ -93,16 +93,11 @@ for reader in bdf psf gfx; do
   fuzz $reader $reader "$(largest_seed "$corpus/$reader")" "${GLYPH_FUZZ_READER_SECONDS:-10}"
 done
 
-# Reads the ci build's compile commands, as its generated moc and ui headers
-# exist only after that build, but without gcc's precompiled header, which
-# clang cannot load. The checks are in .clang-tidy; any finding fails.
+# Over the ci build's compile commands, as its generated moc and ui headers
+# exist only after that build. The checks are in .clang-tidy; any finding fails.
 run_clang_tidy() {
   echo "== clang-tidy, after ${SECONDS} s"
-  mkdir -p build/ci/tidy
-  sed -E 's# -Winvalid-pch -include [^ ]*/cmake_pch\.hxx##' build/ci/compile_commands.json >build/ci/tidy/compile_commands.json
-  find src -name '*.cpp' -print0 |
-    xargs -0 -P2 -n4 clang-tidy-14 -p build/ci/tidy --quiet --header-filter="^$PWD/src/" 2>&1 |
-    { grep -v -E '^[0-9]+ (warnings?|errors?)( and [0-9]+ errors?)? generated\.$' || true; }
+  python3 scripts/tidy.py build/ci
 }
 
 for preset in ci asan; do

@@ -22,7 +22,7 @@ struct EditorGeometry {
   QPoint CellA(QPoint box) const { return {(box.x() - kField + 1) / DotSize, (box.y() - kField + 1) / DotSize}; }
   // The cell of a dot together with the gap after it.
   QPoint CellB(QPoint box) const { return {(box.x() - kField) / DotSize, (box.y() - kField) / DotSize}; }
-  bool InField(QPoint box) const { return box.x() >= kField && box.y() >= kField; }
+  static bool InField(QPoint box) { return box.x() >= kField && box.y() >= kField; }
   bool InGlyph(QPoint cell) const {
     return cell.x() >= 0 && cell.y() >= 0 && cell.x() < Cells.width() && cell.y() < Cells.height();
   }

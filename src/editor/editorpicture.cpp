@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -44,7 +45,9 @@ QImage DotTile(int dotSize) {
   QPainter painter(&tile);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(Qt::white));
-  const qreal radius = (dotSize / 2) / 2.0;
+  // Half of the dot rounded down first, so the corners match the dot grid.
+  const int halfDot = dotSize / 2;
+  const qreal radius = halfDot / 2.0;
   painter.drawRoundedRect(QRectF(0, 0, dotSize - 1, dotSize - 1), radius, radius);
   return tile;
 }
@@ -80,7 +83,8 @@ void TEditorPicture::BuildDotMask(QSize box, QSize cells) {
     for (int y = 0; y < fDotSize; ++y) {
       const QRgb* dot = Row(tile, y);
       QRgb* row = Row(fCharMask, r * fDotSize + y);
-      for (int c = 0; c < cells.width(); ++c) std::copy_n(dot, fDotSize, row + c * fDotSize);
+      for (int c = 0; c < cells.width(); ++c)
+        std::copy_n(dot, fDotSize, row + static_cast<std::ptrdiff_t>(c) * fDotSize);
     }
   }
   for (int y = 1; y < fDotSize; ++y)
@@ -138,7 +142,7 @@ void TEditorPicture::ComposeRows(QRgb background) {
     if (my == fieldHeight) std::fill(scaled.begin(), scaled.end(), background);
     if (my < fieldHeight && dy == 0) {
       const QRgb* cells = Row(fcells, my / d);
-      for (int c = 0; c < columns; ++c) std::fill_n(scaled.begin() + c * d, d, cells[c]);
+      for (int c = 0; c < columns; ++c) std::fill_n(scaled.begin() + static_cast<std::ptrdiff_t>(c) * d, d, cells[c]);
     }
     std::fill_n(row, kField, background);
     AndRow(Row(fCharMask, my), scaled.data(), row + kField, maskWidth);

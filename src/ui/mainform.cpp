@@ -125,7 +125,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& wi
       fownRequests(requests ? nullptr : std::make_unique<TDialogRequests>(settings, windowDialogs, *this)),
       frequests(requests ? *requests : *fownRequests),
       fcharSpace(settings),
-      fStyleSelectDLG(new TStyleSelectDLG(fstyles.StyleNames(), this)),
+      fStyleSelectDLG(new TStyleSelectDLG(TStyleManager::StyleNames(), this)),
       ffiles(fsession, dialogs, frequests, fprogress),
       fHistoryList(new TKVHistoryFileList(this)),
       fexport(fdocument, dialogs),
@@ -231,6 +231,7 @@ void TMainForm::RefreshActions() {
   for (const auto& [tool, action] : ftoolActions) show(action, StateOf(tool, state));
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const): it checks the window's own actions.
 void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
   Action(ActionId::HighlightSize)->setChecked(stored.HighLightSize);
   Action(ActionId::AutoLoadChar)->setChecked(stored.AutoLoadChar);
@@ -292,6 +293,7 @@ QToolBar* TMainForm::CreateMenuBar() {
 
 std::vector<QAction*> TMainForm::Actions(const std::vector<ActionId>& entries) const {
   std::vector<QAction*> actions;
+  actions.reserve(entries.size());
   for (const ActionId entry : entries) actions.push_back(entry == kSeparator ? nullptr : Action(entry));
   return actions;
 }

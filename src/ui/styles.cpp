@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -104,7 +105,7 @@ TStyleManager::TStyleManager()
 
 TStyleManager::~TStyleManager() { Activate(QString::fromLatin1(kSystemStyleName)); }
 
-QStringList TStyleManager::StyleNames() const {
+QStringList TStyleManager::StyleNames() {
   QStringList names{QString::fromLatin1(kSystemStyleName)};
   for (const Theme& theme : kThemes) names << QString::fromUtf8(theme.Name);
   return names;
@@ -119,15 +120,14 @@ bool TStyleManager::Activate(const QString& name) {
     factive = name;
     return true;
   }
-  for (const Theme& theme : kThemes) {
-    if (name != QLatin1String(theme.Name)) continue;
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(ThemePalette(theme.Colors));
-    qApp->setStyleSheet(ThemeStyleSheet(theme.Colors));
-    factive = name;
-    return true;
-  }
-  return false;
+  const auto theme = std::find_if(kThemes.begin(), kThemes.end(),
+                                  [&name](const Theme& each) { return name == QLatin1String(each.Name); });
+  if (theme == kThemes.end()) return false;
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setPalette(ThemePalette(theme->Colors));
+  qApp->setStyleSheet(ThemeStyleSheet(theme->Colors));
+  factive = name;
+  return true;
 }
 
 void TStyleManager::Accept(const QString& name) { faccepted = name == factive || Activate(name) ? name : factive; }

@@ -56,7 +56,7 @@ class TStyleManager {
   TStyleManager& operator=(const TStyleManager&) = delete;
 
   // "Windows" first, then the themes.
-  QStringList StyleNames() const;
+  static QStringList StyleNames();
   const QString& ActiveStyle() const { return factive; }
   // Only an exact name counts; false and nothing changes for any other.
   bool Activate(const QString& name);

@@ -8,7 +8,7 @@ namespace {
 
 TEST(StylesTest, TheSystemLookAndNineThemesUnderTheirNames) {
   TStyleManager manager;
-  EXPECT_EQ(manager.StyleNames(),
+  EXPECT_EQ(TStyleManager::StyleNames(),
             QStringList({"Windows", "Aqua Light Slate", "Carbon", "Iceberg Classico", "Lavender Classico", "Luna",
                          "Obsidian", "Silver", "Slate Classico", "Turquoise Gray"}));
   EXPECT_EQ(manager.ActiveStyle(), QStringLiteral("Windows"));

@@ -20,7 +20,10 @@ struct InkBox {
 };
 
 InkBox InkBoxOf(const TFontHandler& font, int c) {
-  int left = font.FontWidth(), right = -1, top = font.FontHeight(), bottom = -1;
+  int left = font.FontWidth();
+  int right = -1;
+  int top = font.FontHeight();
+  int bottom = -1;
   for (int y = 0; y < font.FontHeight(); ++y)
     for (int x = 0; x < font.FontWidth(); ++x)
       if (font.GetPixel(c, x, y)) {

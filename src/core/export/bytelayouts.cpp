@@ -107,7 +107,7 @@ ByteArray GetFontByFormat(const TFontHandler& font, int aformat) {
   const ByteLayout layout = LayoutOfFormat(aformat);
   if (!font.Fontvalid()) return {};
   ByteArray out;
-  out.reserve(kFntHeaderSize + kGlyphCount * (LayoutBytesPerGlyph(font, layout) + 1));
+  out.reserve(kFntHeaderSize + static_cast<std::size_t>(kGlyphCount) * (LayoutBytesPerGlyph(font, layout) + 1));
   out.assign(kFntType2Id.begin(), kFntType2Id.end());
   AppendWord(out, font.BaseLine());
   AppendWord(out, font.FontWidth());

@@ -83,7 +83,7 @@ std::string_view ExportExtension(int number) {
 }
 
 std::optional<ExportEntry> FindExportEntry(std::string_view numberOrName) {
-  const auto found = std::find_if(kEntries.begin(), kEntries.end(), [&](const ExportEntry& entry) {
+  const auto* const found = std::find_if(kEntries.begin(), kEntries.end(), [&](const ExportEntry& entry) {
     return entry.name == numberOrName || std::to_string(entry.number) == numberOrName;
   });
   if (found == kEntries.end()) return std::nullopt;

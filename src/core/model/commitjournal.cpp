@@ -85,12 +85,11 @@ bool Plausible(int folder, const std::string& journal, const std::vector<Journal
 }
 
 bool RollForward(int folder, const std::vector<JournaledFile>& files) {
-  for (const JournaledFile& file : files) {
-    if (InPlace(folder, file)) continue;
+  return std::all_of(files.begin(), files.end(), [folder](const JournaledFile& file) {
+    if (InPlace(folder, file)) return true;
     CommitStep();
-    if (::renameat(folder, file.temporary.c_str(), folder, file.target.c_str()) != 0) return false;
-  }
-  return true;
+    return ::renameat(folder, file.temporary.c_str(), folder, file.target.c_str()) == 0;
+  });
 }
 
 void RollBack(int folder, const std::vector<JournaledFile>& files) {

@@ -25,8 +25,8 @@ TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialog
     : fdocument(document), fdialogs(dialogs) {
   ExportDialog.Title = QStringLiteral("Font exportieren");
   for (const ExportEntry& entry : ExportEntries()) {
-    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.caption.data(), entry.caption.size()),
-                                                          QString::fromLatin1(entry.mask.data(), entry.mask.size()));
+    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.caption),
+                                                          QString::fromLatin1(entry.mask));
     ExportDialog.FilterExts << DialogExtension(entry.number);
   }
   ExportDialog.FilterIndex = 1;

@@ -56,7 +56,7 @@ void TGlyphPictureCommands::ImportPicture(const QString& path) {
 
 bool TGlyphPictureCommands::IsPictureFileName(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  for (const PictureFormat& format : ReadablePictureFormats())
-    if (format.Extensions.contains(suffix)) return true;
-  return false;
+  const std::vector<PictureFormat> formats = ReadablePictureFormats();
+  return std::any_of(formats.begin(), formats.end(),
+                     [&suffix](const PictureFormat& format) { return format.Extensions.contains(suffix); });
 }

@@ -13,7 +13,7 @@
 namespace {
 
 // Far above any picture worth cropping to a glyph cell.
-constexpr std::uintmax_t kMaxPictureFileSize = 64 * 1024 * 1024;
+constexpr std::uintmax_t kMaxPictureFileSize = std::uintmax_t{64} * 1024 * 1024;
 
 struct RasterFormat {
   const char* plugin;
@@ -95,8 +95,7 @@ QStringList PictureFilters(const std::vector<PictureFormat>& formats) {
 
 QImage LoadPicture(const QString& path, QSize limit) {
   const QByteArray data = ReadPictureFile(path);
-  const QImage picture =
-      DetectMetafile(data) != MetafileKind::None ? RenderMetafile(data, limit) : ReadRaster(data, limit);
+  QImage picture = DetectMetafile(data) != MetafileKind::None ? RenderMetafile(data, limit) : ReadRaster(data, limit);
   if (picture.isNull()) Unreadable(path, QStringLiteral("unbekanntes oder beschädigtes Bildformat"));
   return picture;
 }

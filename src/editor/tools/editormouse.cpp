@@ -5,7 +5,7 @@
 namespace {
 
 ToolPoint PointAt(QPoint box, const EditorGeometry& geometry) {
-  return {geometry.CellA(box), geometry.CellB(box), geometry.InField(box)};
+  return {geometry.CellA(box), geometry.CellB(box), EditorGeometry::InField(box)};
 }
 
 }  // namespace
@@ -32,6 +32,7 @@ void EditorMouse::Press(QPoint box, ToolButton button, const EditorGeometry& geo
   fsession.EndPlacedBlock();
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const): a move changes the active tool, which this owns.
 void EditorMouse::Move(QPoint box, const EditorGeometry& geometry) {
   if (factive.tool) factive.tool->Move(PointAt(box, geometry));
 }

@@ -28,7 +28,7 @@ class TAbout : public QDialog {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QWidget* CreateIconPanel();
+  static QWidget* CreateIconPanel();
   void VersionClick() { accept(); }
 
   TKVLabel* fVersion;

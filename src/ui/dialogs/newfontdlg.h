@@ -25,7 +25,7 @@ class TNewFontDLG : public QDialog {
 
  private:
   void ImportBtnClick(int tag);
-  QWidget* CreateNote();
+  static QWidget* CreateNote();
 
   QRadioButton* fNewBtn;
   QRadioButton* fImportBtn;

@@ -26,7 +26,8 @@ class TParameterDLG : public QDialog {
   QButtonGroup* VertGroup() const { return fVertGroup; }
 
  private:
-  QWidget* CreatePlacement(const char* name, const QString& title, const QStringList& choices, QButtonGroup*& group);
+  static QWidget* CreatePlacement(const char* name, const QString& title, const QStringList& choices,
+                                  QButtonGroup*& group);
   void HeightEditChange(int height);
 
   QSpinBox* fWidthEdit;

@@ -22,7 +22,7 @@ class StyleChoice {
  public:
   StyleChoice() { FollowStyleChoices(fdialog, fmanager); }
   TStyleManager fmanager;
-  TStyleSelectDLG fdialog{fmanager.StyleNames()};
+  TStyleSelectDLG fdialog{TStyleManager::StyleNames()};
 };
 
 QColor WindowColor() { return QApplication::palette().color(QPalette::Window); }
