@@ -36,9 +36,9 @@ class ScriptedDialogs : public UserDialogs, public FontRequests {
     // The message text, the file dialog's title or the dialog's window title.
     QString Text;
     // The file choice as it was offered (file dialogs only).
-    FileChoice File;
+    FileChoice File{};
     // What a font parameter or free space request offered.
-    FontParameters Parameters;
+    FontParameters Parameters{};
     int Space = 0;
     int MaxSpace = 0;
   };
@@ -79,10 +79,10 @@ class ScriptedDialogs : public UserDialogs, public FontRequests {
   struct Answer {
     DialogKind Kind;
     DialogAnswer Reply = DialogAnswer::Cancel;
-    QString Path;
+    QString Path{};
     int FilterIndex = 1;
     // The answer of a request, or a script that answers it.
-    std::any Value;
+    std::any Value{};
   };
 
   void Expect(Answer answer) { fanswers.push_back(std::move(answer)); }
