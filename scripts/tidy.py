@@ -115,7 +115,8 @@ def main():
         batches = sorted((batch for batches in partitions for batch in batches), key=len, reverse=True)
         outputs = list(pool.map(lambda files: check(files, commands, workdir), batches))
     findings = [line for output in outputs for line in output]
-    print(*findings, sep="\n")
+    if findings:
+        print(*findings, sep="\n")
     return 1 if findings else 0
 
 
