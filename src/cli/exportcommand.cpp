@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: glyphwright-cli export --entry E [--highlight-size on|off] FONT OUT, or export --list";
 
-struct ExportOptions {
+struct ExportArguments {
   ExportEntry entry{};
   bool highlightSize = true;  // as the program starts
   std::vector<std::string> files;
@@ -32,8 +32,8 @@ bool ParseSwitch(const std::string& text) {
   throw CliError("--highlight-size must be on or off, not '" + text + "'");
 }
 
-ExportOptions ParseOptions(const std::vector<std::string>& args) {
-  ExportOptions options;
+ExportArguments ParseOptions(const std::vector<std::string>& args) {
+  ExportArguments options;
   bool entryGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
@@ -81,7 +81,7 @@ void ListEntries(std::ostream& out) {
 
 void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   if (args.size() == 1 && args[0] == "--list") return ListEntries(out);
-  const ExportOptions options = ParseOptions(args);
+  const ExportArguments options = ParseOptions(args);
   const std::string& target = options.files[1];
   try {
     RequireFileName(target);
@@ -91,7 +91,7 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   const ImportedFont input = LoadFontFile(options.files[0]);
   const TFontHandler& font = *input.font;
   try {
-    ExportEntryFile(font, options.entry.number, target, options.highlightSize);
+    ExportEntryFile(font, options.entry.number, target, {.highlightSize = options.highlightSize});
   } catch (const IoError& error) {
     throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
                    DescribeIoError(error));

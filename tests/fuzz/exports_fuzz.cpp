@@ -22,7 +22,7 @@ bool IsPicture(const ExportEntry& entry) { return entry.number <= 2; }
 // a FontError (the GFX limits). Output goes to /dev/null, written through.
 void Export(const TFontHandler& font, const ExportEntry& entry, bool highlightSize) {
   try {
-    ExportEntryFile(font, entry.number, "/dev/null", highlightSize);
+    ExportEntryFile(font, entry.number, "/dev/null", {.highlightSize = highlightSize});
   } catch (const GfxLimitError&) {
     if (entry.number != 18 && entry.number != 19) __builtin_trap();
   }

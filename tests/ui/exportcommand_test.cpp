@@ -81,7 +81,7 @@ TEST_F(ExportTest, EveryEntryWritesWhatTheConverterWritesUnderTheEntrysExtension
     fdialogs.ExpectSaveFile(Path("out/" + name), entry.number);
     Trigger("Export");
     const std::string reference = converted.filePath(name).toStdString();
-    ExportEntryFile(Document().EditFont(), entry.number, reference, true);
+    ExportEntryFile(Document().EditFont(), entry.number, reference, {.highlightSize = true});
     for (const std::string& file : ExportedFiles(reference, entry.number)) {
       const QString fileName = QFileInfo(QString::fromStdString(file)).fileName();
       const QByteArray written = Bytes(Path("out/" + fileName));
@@ -106,8 +106,8 @@ TEST_F(ExportTest, DemoPictureFollowsHighlightSize) {
   Trigger("HighlightSize");
   fdialogs.ExpectSaveFile(Path("out/plain.bmp"), 2);
   Trigger("Export");
-  ExportEntryFile(Document().EditFont(), 2, Path("off.bmp").toStdString(), false);
-  ExportEntryFile(Document().EditFont(), 2, Path("on.bmp").toStdString(), true);
+  ExportEntryFile(Document().EditFont(), 2, Path("off.bmp").toStdString(), {.highlightSize = false});
+  ExportEntryFile(Document().EditFont(), 2, Path("on.bmp").toStdString(), {.highlightSize = true});
   EXPECT_EQ(Bytes(Path("out/plain.bmp")), Bytes(Path("off.bmp")));
   EXPECT_NE(Bytes(Path("off.bmp")), Bytes(Path("on.bmp")));
 }

@@ -329,8 +329,8 @@ TEST_F(FileCommandsTest, BdfPsfAndGfxFontsImportAsUnnamedChangedFonts) {
   source.SetBaseLine(7);
   // A GFX header keeps no empty rows above the highest ink.
   source.SetPixel(66, 0, 0, true);
-  ExportEntryFile(source, 22, Path("font.bdf").toStdString(), false);
-  ExportEntryFile(source, 19, Path("font.h").toStdString(), false);
+  ExportEntryFile(source, 22, Path("font.bdf").toStdString(), {.highlightSize = false});
+  ExportEntryFile(source, 19, Path("font.h").toStdString(), {.highlightSize = false});
   QByteArray psf("\x36\x04\x00\x09", 4);
   psf.append(QByteArray(256 * 9, '\0'));
   psf[4 + 65 * 9 + 3] = static_cast<char>(0x20);  // glyph 65, row 3: column 2

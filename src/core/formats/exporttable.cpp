@@ -13,26 +13,33 @@
 namespace {
 
 template <DemoFileFormat Format>
-void WriteDemo(const TFontHandler& font, const std::string& filename, bool highlightSize) {
-  WriteDotMatrixDemo(font, highlightSize, filename, Format);
+ExportNotes WriteDemo(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  WriteDotMatrixDemo(font, options.highlightSize, filename, Format);
+  return {};
 }
 
 template <int Format>
-void WriteAssembler(const TFontHandler& font, const std::string& filename, bool) {
+ExportNotes WriteAssembler(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
   ExportAssembler(font, filename, Format);
+  return {};
 }
 
 template <GfxCodes Codes>
-void WriteGfx(const TFontHandler& font, const std::string& filename, bool) {
+ExportNotes WriteGfx(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
   ExportGFX(font, filename, Codes);
+  return {};
 }
 
 template <TftCoding Coding>
-void WriteTft(const TFontHandler& font, const std::string& filename, bool) {
+ExportNotes WriteTft(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
   ExportTFT(font, filename, Coding);
+  return {};
 }
 
-void WriteBdf(const TFontHandler& font, const std::string& filename, bool) { ExportBDF(font, filename); }
+ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
+  ExportBDF(font, filename);
+  return {};
+}
 
 constexpr std::array<ExportEntry, 22> kEntries = {{
     {1, "png", "Dot-Matrix-Demo (PNG)", "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
@@ -106,15 +113,16 @@ std::vector<std::string> ExportedFiles(const std::string& chosen, int number) {
   return files;
 }
 
-void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize) {
+ExportNotes ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen,
+                            const ExportOptions& options) {
   const ExportEntry& entry = RequireEntry(number);
   // Checked before the extension is replaced, which would give "outdir/" a name.
   RequireFileName(chosen);
-  entry.writer(font, ExportFileName(chosen, number), highlightSize);
+  return entry.writer(font, ExportFileName(chosen, number), options);
 }
 
 void ExportFont(const TFontHandler& font, const std::string& filename, int filetype) {
   const int number = filetype + kFileTypeOffset;
   if (number < kFileTypeOffset) return;
-  if (const ExportEntry* entry = EntryOf(number)) entry->writer(font, filename, false);
+  if (const ExportEntry* entry = EntryOf(number)) entry->writer(font, filename, {});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/codepages.h"
 #include "model/fonthandler.h"
 
 #include <optional>
@@ -8,8 +9,20 @@
 #include <string_view>
 #include <vector>
 
-// Writes the font to filename; highlightSize matters to the demo pictures only.
-using ExportWriter = void (*)(const TFontHandler& font, const std::string& filename, bool highlightSize);
+// What the user chooses beside the entry.
+struct ExportOptions {
+  bool highlightSize = false;            // matters to the demo pictures only
+  CodePage codePage = CodePage::Latin1;  // matters to the formats that speak Unicode
+};
+
+// What an export tells the user beside the file it wrote.
+struct ExportNotes {
+  int unmappedCodes = 0;  // glyphs left out: the code page has no character for their code
+};
+
+// Writes the font to filename.
+using ExportWriter = ExportNotes (*)(const TFontHandler& font, const std::string& filename,
+                                     const ExportOptions& options);
 
 // One entry of the export dialog. Users script against the numbers and short
 // names, so they never change.
@@ -41,7 +54,8 @@ std::vector<std::string> ExportedFiles(const std::string& chosen, int number);
 
 // Writes the entry's export of the font to ExportFileName(chosen, number).
 // Throws std::invalid_argument for a number without an entry.
-void ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen, bool highlightSize);
+ExportNotes ExportEntryFile(const TFontHandler& font, int number, const std::string& chosen,
+                            const ExportOptions& options);
 
 // The file writers by file type, which is the entry number less three: 0..14
 // the assembler includes, 15 and 16 the GFX headers, 17 and 18 the TFT_eSPI

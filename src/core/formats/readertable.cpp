@@ -11,15 +11,22 @@
 
 namespace {
 
+// A reader of a format whose codes are bytes already.
+template <ImportedFont (*Read)(const ByteArray&)>
+ImportedFont ReadBytes(const ByteArray& data, CodePage) {
+  return Read(data);
+}
+
 // The texts are the program's German ones.
 constexpr std::array<FontReader, 5> kReaders = {{
-    {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadFnt},
-    {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr, ReadDosFont},
-    {"BDF", "BDF-Font (*.bdf *.BDF *.bdf.gz)", ReaderDialog::Import, kMaxFontFileSize, IsBdfFile, ReadBdf},
+    {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
+    {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr,
+     ReadBytes<ReadDosFont>},
+    {"BDF", "BDF-Font (*.bdf *.BDF *.bdf.gz)", ReaderDialog::Import, kMaxFontFileSize, IsBdfFile, ReadBytes<ReadBdf>},
     {"PSF", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)", ReaderDialog::Import, kMaxFontFileSize, IsPsfFile,
-     ReadPsf},
+     ReadBytes<ReadPsf>},
     {"GFX header", "GFX-Header für Arduino (*.h *.H)", ReaderDialog::Import, kMaxFontFileSize, IsGfxHeader,
-     ReadGfxHeader},
+     ReadBytes<ReadGfxHeader>},
 }};
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/codepages.h"
 #include "model/fileio.h"
 #include "model/importedfont.h"
 
@@ -21,7 +22,9 @@ struct FontReader {
   // Whether the data is in this format; null for a format without any mark,
   // which is read only when the user chooses its filter.
   bool (*recognise)(const ByteArray& data);
-  ImportedFont (*read)(const ByteArray& data);
+  // The code page maps the code points of formats that speak Unicode back
+  // to codes; the others ignore it.
+  ImportedFont (*read)(const ByteArray& data, CodePage codePage);
 };
 
 // Every reader, recognisers tried in this order.

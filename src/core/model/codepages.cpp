@@ -28,6 +28,13 @@ char EncodeWindows1252Char(char32_t ch) {
   return '?';
 }
 
+constexpr std::array<std::string_view, 3> kCodePageNames = {"latin1", "cp1252", "cp437"};
+
+// The five bytes Windows-1252 leaves unassigned.
+bool IsWindows1252Gap(std::uint8_t code) {
+  return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+}
+
 bool ContinuationBytesFollow(std::string_view utf8, std::size_t lead, int extra) {
   if (lead + static_cast<std::size_t>(extra) >= utf8.size()) return false;
   for (int k = 1; k <= extra; ++k)
@@ -89,4 +96,35 @@ std::string Utf32ToUtf8(std::u32string_view text) {
     }
   }
   return out;
+}
+
+std::optional<char32_t> CodePointOf(CodePage page, std::uint8_t code) {
+  switch (page) {
+    case CodePage::Latin1:
+      return code;
+    case CodePage::Windows1252:
+      if (IsWindows1252Gap(code)) return std::nullopt;
+      return Windows1252ToUnicode(code);
+    case CodePage::Cp437:
+      return Cp437ToUnicode(code);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::uint8_t> CodeOf(CodePage page, char32_t codePoint) {
+  if (page == CodePage::Latin1) {
+    if (codePoint > 0xFF) return std::nullopt;
+    return static_cast<std::uint8_t>(codePoint);
+  }
+  for (int code = 0; code < 256; ++code)
+    if (CodePointOf(page, static_cast<std::uint8_t>(code)) == codePoint) return static_cast<std::uint8_t>(code);
+  return std::nullopt;
+}
+
+std::string_view CodePageName(CodePage page) { return kCodePageNames.at(static_cast<std::size_t>(page)); }
+
+std::optional<CodePage> FindCodePage(std::string_view name) {
+  for (std::size_t i = 0; i < kCodePageNames.size(); ++i)
+    if (kCodePageNames[i] == name) return static_cast<CodePage>(i);
+  return std::nullopt;
 }

@@ -37,5 +37,5 @@ void TExportCommand::ExportExecute(bool highlightSize) {
   ExportDialog.FileName = PresetName(fdocument.filename());
   if (!fdialogs.ChooseSaveFile(ExportDialog)) return;
   ExportEntryFile(fdocument.EditFont(), ExportDialog.FilterIndex,
-                  QFile::encodeName(ExportDialog.FileName).toStdString(), highlightSize);
+                  QFile::encodeName(ExportDialog.FileName).toStdString(), {.highlightSize = highlightSize});
 }

@@ -92,7 +92,7 @@ class ExportEntryFiles : public ::testing::TestWithParam<EntryOutput> {};
 TEST_P(ExportEntryFiles, WritesItsFormatUnderItsExtension) {
   const EntryOutput& expected = GetParam();
   TempDir dir;
-  ExportEntryFile(WorkedExampleFont(), expected.number, dir.File("font.txt"), true);
+  ExportEntryFile(WorkedExampleFont(), expected.number, dir.File("font.txt"), {.highlightSize = true});
   EXPECT_EQ(dir.Names(), expected.files);
   // The converter names these files when writing them fails.
   std::vector<std::string> named;
@@ -173,7 +173,8 @@ TEST(ExportEntryFile, NamesWithoutAFilePartAreRefusedAndWriteNothing) {
   std::filesystem::create_directory(dir.Path() / "outdir");
   for (const int entry : {1, 3, 18, 20})
     for (const std::string& name : {std::string(), dir.File("outdir/"), dir.File("."), dir.File("..")})
-      EXPECT_THROW(ExportEntryFile(WorkedExampleFont(), entry, name, true), IoError) << entry << " '" << name << "'";
+      EXPECT_THROW(ExportEntryFile(WorkedExampleFont(), entry, name, {.highlightSize = true}), IoError)
+          << entry << " '" << name << "'";
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"outdir"});
   EXPECT_TRUE(std::filesystem::is_empty(dir.Path() / "outdir"));
 }
@@ -182,7 +183,7 @@ TEST(ExportEntryFile, LongNamesAreWritten) {
   TempDir dir;
   const std::string base = std::string(246, 'x');
   for (const int entry : {1, 2, 3, 13, 18, 21})
-    ExportEntryFile(WorkedExampleFont(), entry, dir.File(base + ".fnt"), true);
+    ExportEntryFile(WorkedExampleFont(), entry, dir.File(base + ".fnt"), {.highlightSize = true});
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{base + ".S", base + ".bmp", base + ".c", base + ".h", base + ".inc",
                                                    base + ".png"}));
 }

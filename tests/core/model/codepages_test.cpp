@@ -35,4 +35,26 @@ TEST(CodePages, Utf8RoundTripAndBrokenInput) {
   EXPECT_EQ(Utf8ToUtf32("\xE2\x82z"), U"\uFFFD\uFFFDz");
 }
 
+TEST(CodePages, CodesMapToCodePointsAndBackInEveryPage) {
+  for (const CodePage page : {CodePage::Latin1, CodePage::Windows1252, CodePage::Cp437}) {
+    EXPECT_EQ(FindCodePage(CodePageName(page)), page);
+    int mapped = 0;
+    for (int c = 0; c < 256; ++c) {
+      const auto code = static_cast<std::uint8_t>(c);
+      const std::optional<char32_t> point = CodePointOf(page, code);
+      if (!point) continue;
+      ++mapped;
+      EXPECT_EQ(CodeOf(page, *point), code) << CodePageName(page) << " " << c;
+    }
+    EXPECT_EQ(mapped, page == CodePage::Windows1252 ? 251 : 256) << CodePageName(page);
+  }
+  EXPECT_EQ(CodePointOf(CodePage::Latin1, 0x80), U'\u0080');
+  EXPECT_EQ(CodePointOf(CodePage::Windows1252, 0x80), U'€');
+  EXPECT_EQ(CodePointOf(CodePage::Windows1252, 0x81), std::nullopt);
+  EXPECT_EQ(CodePointOf(CodePage::Cp437, 0x8E), U'Ä');
+  EXPECT_EQ(CodeOf(CodePage::Latin1, U'€'), std::nullopt);
+  EXPECT_EQ(CodeOf(CodePage::Cp437, U'é'), 0x82);
+  EXPECT_EQ(FindCodePage("utf8"), std::nullopt);
+}
+
 }  // namespace

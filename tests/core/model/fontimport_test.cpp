@@ -102,7 +102,7 @@ TEST_F(FontImport, RefusesWhatItCannotRead) {
       {"an FNT file one byte short", fnt, "the FNT file is incomplete, or its cell is not 1 to 64 pixels"},
   };
   for (const Case& k : cases) {
-    const Refusal refusal = RefusalOf(ImportFont, k.data);
+    const Refusal refusal = RefusalOf([](const ByteArray& data) { return ImportFont(data); }, k.data);
     EXPECT_THAT(refusal.english, HasSubstr(k.english)) << k.what;
     EXPECT_FALSE(refusal.german.empty()) << k.what;
   }
@@ -124,7 +124,7 @@ TEST_F(FontImport, RefusesFilesBeyondTheSizeLimit) {
   }
   const std::string bomb = fdir.File("bomb.gz");
   ASSERT_EQ(RunCommand("head -c " + std::to_string(kMaxFontFileSize + 1) + " /dev/zero | gzip -c > '" + bomb + "'"), 0);
-  EXPECT_THAT(RefusalOf(ImportFont, ReadWholeFile(bomb)).english,
+  EXPECT_THAT(RefusalOf([](const ByteArray& data) { return ImportFont(data); }, ReadWholeFile(bomb)).english,
               HasSubstr("the data unpacks to more than " + std::to_string(kMaxFontFileSize) + " bytes"));
 }
 
