@@ -70,8 +70,9 @@ constexpr std::array<ExportEntry, 22> kEntries = {{
 constexpr int kFileTypeOffset = 3;
 
 const ExportEntry* EntryOf(int number) {
-  const bool known = number >= 1 && number <= static_cast<int>(kEntries.size());
-  return known ? &kEntries[static_cast<std::size_t>(number - 1)] : nullptr;
+  const auto* const found = std::find_if(kEntries.begin(), kEntries.end(),
+                                         [number](const ExportEntry& entry) { return entry.number == number; });
+  return found != kEntries.end() ? found : nullptr;
 }
 
 const ExportEntry& RequireEntry(int number) {

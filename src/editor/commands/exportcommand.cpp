@@ -19,6 +19,9 @@ QString PresetName(const QString& filename) {
   return file.dir().filePath(file.completeBaseName());
 }
 
+// The entry of a dialog filter (counted from 1).
+int EntryNumber(int filterIndex) { return ExportEntries()[static_cast<std::size_t>(filterIndex - 1)].number; }
+
 }  // namespace
 
 TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialogs)
@@ -33,9 +36,9 @@ TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialog
 }
 
 void TExportCommand::ExportExecute(bool highlightSize) {
-  ExportDialog.DefaultExt = DialogExtension(ExportDialog.FilterIndex);
+  ExportDialog.DefaultExt = DialogExtension(EntryNumber(ExportDialog.FilterIndex));
   ExportDialog.FileName = PresetName(fdocument.filename());
   if (!fdialogs.ChooseSaveFile(ExportDialog)) return;
-  ExportEntryFile(fdocument.EditFont(), ExportDialog.FilterIndex,
+  ExportEntryFile(fdocument.EditFont(), EntryNumber(ExportDialog.FilterIndex),
                   QFile::encodeName(ExportDialog.FileName).toStdString(), {.highlightSize = highlightSize});
 }
