@@ -2,10 +2,12 @@
 
 #include "clierror.h"
 #include "export/gfxexport.h"
+#include "export/u8g2export.h"
 #include "fontio.h"
 #include "formats/exporttable.h"
 #include "model/ioerror.h"
 
+#include <algorithm>
 #include <iomanip>
 #include <sstream>
 
@@ -65,6 +67,18 @@ std::string DescribeGfxLimit(const GfxLimitError& error, const TFontHandler& fon
   return reason.str();
 }
 
+std::string DescribeU8g2Limit(const U8g2LimitError& error, const TFontHandler& font) {
+  std::ostringstream reason;
+  if (error.reason() == U8g2LimitError::Reason::BaseLine)
+    reason << "its baseline " << error.value() << " does not fit (" << std::max(font.FontHeight() - 128, -128)
+           << " to 127 needed)";
+  else
+    reason << "glyph " << error.value() << " (0x" << std::hex << std::uppercase << std::setw(2) << std::setfill('0')
+           << error.value() << std::dec << ") needs " << error.bytes()
+           << " bytes, more than the 255 bytes u8g2 holds per glyph";
+  return reason.str();
+}
+
 std::string QuotedNames(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names) text += (text.empty() ? "'" : " and '") + name + "'";
@@ -97,5 +111,7 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
                    DescribeIoError(error));
   } catch (const GfxLimitError& error) {
     throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, font));
+  } catch (const U8g2LimitError& error) {
+    throw CliError("cannot export '" + options.files[0] + "' as a u8g2 font: " + DescribeU8g2Limit(error, font));
   }
 }

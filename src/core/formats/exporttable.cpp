@@ -4,6 +4,7 @@
 #include "export/bdfexport.h"
 #include "export/gfxexport.h"
 #include "export/tftexport.h"
+#include "export/u8g2export.h"
 #include "render/demopicture.h"
 
 #include <algorithm>
@@ -41,7 +42,11 @@ ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, cons
   return {};
 }
 
-constexpr std::array<ExportEntry, 22> kEntries = {{
+ExportNotes WriteU8g2(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  return {.unmappedCodes = ExportU8g2(font, filename, options.codePage)};
+}
+
+constexpr std::array<ExportEntry, 23> kEntries = {{
     {1, "png", "Dot-Matrix-Demo (PNG)", "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
     {2, "bmp", "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
     {3, "db", "DB - Include (intel)", "*.inc", ".inc", WriteAssembler<0>, {}},
@@ -64,6 +69,7 @@ constexpr std::array<ExportEntry, 22> kEntries = {{
     {20, "tft", "TFT_eSPI Font (uncompressed)", "*.c", ".inc", WriteTft<TftCoding::Plain>, kTftFileExtensions},
     {21, "tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
     {22, "bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", WriteBdf, {}},
+    {23, "u8g2", "u8g2 Font (*.h)", "*.h", ".h", WriteU8g2, {}},
 }};
 
 // The file types of ExportFont start with the first entry after the pictures.

@@ -6,6 +6,7 @@
 #include "model/fontimport.h"
 #include "model/gfxfont.h"
 #include "model/psffont.h"
+#include "model/u8g2font.h"
 
 #include <array>
 
@@ -18,7 +19,7 @@ ImportedFont ReadBytes(const ByteArray& data, CodePage) {
 }
 
 // The texts are the program's German ones.
-constexpr std::array<FontReader, 5> kReaders = {{
+constexpr std::array<FontReader, 6> kReaders = {{
     {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
     {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr,
      ReadBytes<ReadDosFont>},
@@ -27,6 +28,8 @@ constexpr std::array<FontReader, 5> kReaders = {{
      ReadBytes<ReadPsf>},
     {"GFX header", "GFX-Header für Arduino (*.h *.H)", ReaderDialog::Import, kMaxFontFileSize, IsGfxHeader,
      ReadBytes<ReadGfxHeader>},
+    {"u8g2 font", "u8g2-Font-Quelltext (*.c *.h)", ReaderDialog::Import, kMaxFontFileSize, IsU8g2Source,
+     ReadU8g2Source},
 }};
 
 }  // namespace

@@ -1,9 +1,10 @@
-// Exported GFX headers and TFT_eSPI pairs are compiled with g++ into a small
+// Exported GFX headers, TFT_eSPI pairs and u8g2 fonts are compiled with g++ into a small
 // program that draws every glyph the way the library does, and the drawn
 // pixels are compared with the font.
 
 #include "export/gfxexport.h"
 #include "export/tftexport.h"
+#include "export/u8g2export.h"
 #include "exporttestsupport.h"
 #include "workedexamplefont.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -122,6 +124,256 @@ int main() {
 }
 )";
 
+// u8g2's font structures and its decoder (u8g2.h, u8g2_font.c) as u8g2
+// builds them with Unicode and without rotation and clipping, reporting
+// pixels instead of drawing them. The font line reports the ascent of 'A',
+// the descent of 'g' and the largest glyph height; every glyph is drawn on
+// the baseline, as u8g2_DrawGlyph puts it in its default position.
+constexpr const char* kU8g2Driver = R"(#include <cstdint>
+#include <cstdio>
+#define U8G2_FONT_SECTION(name)
+#include "@FILE@.h"
+
+typedef uint16_t u8g2_uint_t;
+typedef struct {
+  uint8_t glyph_cnt;
+  uint8_t bbx_mode;
+  uint8_t bits_per_0;
+  uint8_t bits_per_1;
+  uint8_t bits_per_char_width;
+  uint8_t bits_per_char_height;
+  uint8_t bits_per_char_x;
+  uint8_t bits_per_char_y;
+  uint8_t bits_per_delta_x;
+  int8_t max_char_width;
+  int8_t max_char_height;
+  int8_t x_offset;
+  int8_t y_offset;
+  int8_t ascent_A;
+  int8_t descent_g;
+  int8_t ascent_para;
+  int8_t descent_para;
+  uint16_t start_pos_upper_A;
+  uint16_t start_pos_lower_a;
+  uint16_t start_pos_unicode;
+} u8g2_font_info_t;
+typedef struct {
+  const uint8_t *decode_ptr;
+  u8g2_uint_t target_x;
+  u8g2_uint_t target_y;
+  int8_t x;
+  int8_t y;
+  int8_t glyph_width;
+  int8_t glyph_height;
+  uint8_t decode_bit_pos;
+} u8g2_font_decode_t;
+typedef struct {
+  const uint8_t *font;
+  u8g2_font_decode_t font_decode;
+  u8g2_font_info_t font_info;
+} u8g2_t;
+
+#define u8x8_pgm_read(adr) (*(const uint8_t *)(adr))
+#define U8G2_FONT_DATA_STRUCT_SIZE 23
+static int report = 0;
+
+static uint8_t u8g2_font_get_byte(const uint8_t *font, uint8_t offset) {
+  font += offset;
+  return u8x8_pgm_read(font);
+}
+
+static uint16_t u8g2_font_get_word(const uint8_t *font, uint8_t offset) {
+  uint16_t pos;
+  font += offset;
+  pos = u8x8_pgm_read(font);
+  font++;
+  pos <<= 8;
+  pos += u8x8_pgm_read(font);
+  return pos;
+}
+
+static void u8g2_read_font_info(u8g2_font_info_t *font_info, const uint8_t *font) {
+  font_info->glyph_cnt = u8g2_font_get_byte(font, 0);
+  font_info->bbx_mode = u8g2_font_get_byte(font, 1);
+  font_info->bits_per_0 = u8g2_font_get_byte(font, 2);
+  font_info->bits_per_1 = u8g2_font_get_byte(font, 3);
+  font_info->bits_per_char_width = u8g2_font_get_byte(font, 4);
+  font_info->bits_per_char_height = u8g2_font_get_byte(font, 5);
+  font_info->bits_per_char_x = u8g2_font_get_byte(font, 6);
+  font_info->bits_per_char_y = u8g2_font_get_byte(font, 7);
+  font_info->bits_per_delta_x = u8g2_font_get_byte(font, 8);
+  font_info->max_char_width = u8g2_font_get_byte(font, 9);
+  font_info->max_char_height = u8g2_font_get_byte(font, 10);
+  font_info->x_offset = u8g2_font_get_byte(font, 11);
+  font_info->y_offset = u8g2_font_get_byte(font, 12);
+  font_info->ascent_A = u8g2_font_get_byte(font, 13);
+  font_info->descent_g = u8g2_font_get_byte(font, 14);
+  font_info->ascent_para = u8g2_font_get_byte(font, 15);
+  font_info->descent_para = u8g2_font_get_byte(font, 16);
+  font_info->start_pos_upper_A = u8g2_font_get_word(font, 17);
+  font_info->start_pos_lower_a = u8g2_font_get_word(font, 19);
+  font_info->start_pos_unicode = u8g2_font_get_word(font, 21);
+}
+
+static uint8_t u8g2_font_decode_get_unsigned_bits(u8g2_font_decode_t *f, uint8_t cnt) {
+  uint8_t val;
+  uint8_t bit_pos = f->decode_bit_pos;
+  uint8_t bit_pos_plus_cnt;
+  val = u8x8_pgm_read(f->decode_ptr);
+  val >>= bit_pos;
+  bit_pos_plus_cnt = bit_pos;
+  bit_pos_plus_cnt += cnt;
+  if (bit_pos_plus_cnt >= 8) {
+    uint8_t s = 8;
+    s -= bit_pos;
+    f->decode_ptr++;
+    val |= u8x8_pgm_read(f->decode_ptr) << (s);
+    bit_pos_plus_cnt -= 8;
+  }
+  val &= (1U << cnt) - 1;
+  f->decode_bit_pos = bit_pos_plus_cnt;
+  return val;
+}
+
+static int8_t u8g2_font_decode_get_signed_bits(u8g2_font_decode_t *f, uint8_t cnt) {
+  int8_t v, d;
+  v = (int8_t)u8g2_font_decode_get_unsigned_bits(f, cnt);
+  d = 1;
+  cnt--;
+  d <<= cnt;
+  v -= d;
+  return v;
+}
+
+static void u8g2_DrawHVLine(u8g2_uint_t x, u8g2_uint_t y, u8g2_uint_t len) {
+  for (u8g2_uint_t i = 0; report && i < len; ++i) std::printf("%d %d\n", (int16_t)(x + i), (int16_t)y);
+}
+
+static void u8g2_font_decode_len(u8g2_t *u8g2, uint8_t len, uint8_t is_foreground) {
+  uint8_t cnt;
+  uint8_t rem;
+  uint8_t current;
+  uint8_t lx, ly;
+  u8g2_uint_t x, y;
+  u8g2_font_decode_t *decode = &(u8g2->font_decode);
+  cnt = len;
+  lx = decode->x;
+  ly = decode->y;
+  for (;;) {
+    rem = decode->glyph_width;
+    rem -= lx;
+    current = rem;
+    if (cnt < rem) current = cnt;
+    x = decode->target_x;
+    y = decode->target_y;
+    x += lx;
+    y += ly;
+    if (is_foreground) u8g2_DrawHVLine(x, y, current);
+    if (cnt < rem) break;
+    cnt -= rem;
+    lx = 0;
+    ly++;
+  }
+  lx += cnt;
+  decode->x = lx;
+  decode->y = ly;
+}
+
+static void u8g2_font_setup_decode(u8g2_t *u8g2, const uint8_t *glyph_data) {
+  u8g2_font_decode_t *decode = &(u8g2->font_decode);
+  decode->decode_ptr = glyph_data;
+  decode->decode_bit_pos = 0;
+  decode->glyph_width = u8g2_font_decode_get_unsigned_bits(decode, u8g2->font_info.bits_per_char_width);
+  decode->glyph_height = u8g2_font_decode_get_unsigned_bits(decode, u8g2->font_info.bits_per_char_height);
+}
+
+static int8_t u8g2_font_decode_glyph(u8g2_t *u8g2, const uint8_t *glyph_data) {
+  uint8_t a, b;
+  int8_t x, y;
+  int8_t d;
+  int8_t h;
+  u8g2_font_decode_t *decode = &(u8g2->font_decode);
+  u8g2_font_setup_decode(u8g2, glyph_data);
+  h = u8g2->font_decode.glyph_height;
+  x = u8g2_font_decode_get_signed_bits(decode, u8g2->font_info.bits_per_char_x);
+  y = u8g2_font_decode_get_signed_bits(decode, u8g2->font_info.bits_per_char_y);
+  d = u8g2_font_decode_get_signed_bits(decode, u8g2->font_info.bits_per_delta_x);
+  if (decode->glyph_width > 0) {
+    decode->target_x += x;
+    decode->target_y -= h + y;
+    decode->x = 0;
+    decode->y = 0;
+    for (;;) {
+      a = u8g2_font_decode_get_unsigned_bits(decode, u8g2->font_info.bits_per_0);
+      b = u8g2_font_decode_get_unsigned_bits(decode, u8g2->font_info.bits_per_1);
+      do {
+        u8g2_font_decode_len(u8g2, a, 0);
+        u8g2_font_decode_len(u8g2, b, 1);
+      } while (u8g2_font_decode_get_unsigned_bits(decode, 1) != 0);
+      if (decode->y >= h) break;
+    }
+  }
+  return d;
+}
+
+static const uint8_t *u8g2_font_get_glyph_data(u8g2_t *u8g2, uint16_t encoding) {
+  const uint8_t *font = u8g2->font;
+  font += U8G2_FONT_DATA_STRUCT_SIZE;
+  if (encoding <= 255) {
+    if (encoding >= 'a') {
+      font += u8g2->font_info.start_pos_lower_a;
+    } else if (encoding >= 'A') {
+      font += u8g2->font_info.start_pos_upper_A;
+    }
+    for (;;) {
+      if (u8x8_pgm_read(font + 1) == 0) break;
+      if (u8x8_pgm_read(font) == encoding) {
+        return font + 2;
+      }
+      font += u8x8_pgm_read(font + 1);
+    }
+  } else {
+    uint16_t e;
+    const uint8_t *unicode_lookup_table;
+    font += u8g2->font_info.start_pos_unicode;
+    unicode_lookup_table = font;
+    do {
+      font += u8g2_font_get_word(unicode_lookup_table, 0);
+      e = u8g2_font_get_word(unicode_lookup_table, 2);
+      unicode_lookup_table += 4;
+    } while (e < encoding);
+    for (;;) {
+      e = u8x8_pgm_read(font);
+      e <<= 8;
+      e |= u8x8_pgm_read(font + 1);
+      if (e == 0) break;
+      if (e == encoding) {
+        return font + 3;
+      }
+      font += u8x8_pgm_read(font + 2);
+    }
+  }
+  return NULL;
+}
+
+int main() {
+  u8g2_t u8g2;
+  u8g2.font = @NAME@;
+  u8g2_read_font_info(&u8g2.font_info, u8g2.font);
+  std::printf("font %d %d %d\n", u8g2.font_info.ascent_A, u8g2.font_info.descent_g, u8g2.font_info.max_char_height);
+  for (unsigned e = 1; e < 0xFFFF; ++e) {
+    const uint8_t *glyph = u8g2_font_get_glyph_data(&u8g2, (uint16_t)e);
+    if (glyph == NULL) continue;
+    for (report = 0; report < 2; ++report) {
+      u8g2.font_decode.target_x = 0;
+      u8g2.font_decode.target_y = @BASELINE@;
+      const int8_t advance = u8g2_font_decode_glyph(&u8g2, glyph);
+      if (!report) std::printf("glyph %u %d\n", e, advance);
+    }
+  }
+}
+)";
+
 struct DrawnGlyph {
   int advance = 0;
   PixelSet pixels;
@@ -187,6 +439,7 @@ struct DrawCase {
 };
 using GfxCase = DrawCase<GfxCodes>;
 using TftCase = DrawCase<TftCoding>;
+using U8g2Case = DrawCase<CodePage>;
 
 template <typename Variant>
 std::string CaseName(const ::testing::TestParamInfo<DrawCase<Variant>>& info) {
@@ -335,6 +588,70 @@ INSTANTIATE_TEST_SUITE_P(
                       TftCase{"LargeRunLength", "Large", LargeFont, TftCoding::RunLength},
                       TftCase{"LargePlain", "Large", LargeFont, TftCoding::Plain}),
     CaseName<TftCoding>);
+
+// ---- u8g2
+
+class U8g2Drawn : public ::testing::TestWithParam<U8g2Case> {};
+
+// Every code 1..255 with ink or a width is drawn under its code point with
+// all its ink, also beyond its width; nothing else is in the font.
+TEST_P(U8g2Drawn, DrawsEveryGlyphAsDesigned) {
+  const U8g2Case& test = GetParam();
+  const TFontHandler font = test.font();
+  TempDir dir;
+  ExportU8g2(font, dir.File(test.name + ".h"), test.variant);
+  const DrawnFont drawn =
+      CompileAndDraw(dir, Substituted(kU8g2Driver, {{"@FILE@", test.name},
+                                                    {"@NAME@", "u8g2_font_" + test.name},
+                                                    {"@BASELINE@", std::to_string(font.BaseLine())}}));
+  EXPECT_EQ(drawn.first, font.BaseLine());
+  EXPECT_EQ(drawn.last, font.BaseLine() - font.FontHeight());
+  EXPECT_EQ(drawn.height, font.FontHeight());
+  std::size_t expected = 0;
+  for (int c = 1; c < kGlyphCount; ++c) {
+    const PixelSet ink = InkWithin(font, c, font.FontWidth());
+    const std::optional<char32_t> codePoint = CodePointOf(test.variant, static_cast<std::uint8_t>(c));
+    if (!codePoint || (ink.empty() && font.GetCharSize(c) == 0)) continue;
+    ++expected;
+    const auto glyph = drawn.glyphs.find(static_cast<int>(*codePoint));
+    ASSERT_NE(glyph, drawn.glyphs.end()) << "code " << c;
+    EXPECT_EQ(glyph->second.advance, font.GetCharSize(c)) << "code " << c;
+    EXPECT_EQ(glyph->second.pixels, ink) << "code " << c;
+  }
+  EXPECT_EQ(drawn.glyphs.size(), expected);
+  std::string output;
+  EXPECT_EQ(RunCommand("gcc -x c -std=c99 -fsyntax-only -Wall -Wextra -Werror -include stdint.h "
+                       "'-DU8G2_FONT_SECTION(name)=' '" +
+                           dir.File(test.name + ".h") + "'",
+                       &output),
+            0)
+      << output;
+}
+
+// Many glyphs of one pixel each, so that the Unicode part of cp437 passes
+// one hundred glyphs and needs its jump table.
+TFontHandler DottedFont() {
+  TFontHandler font(9, 11);
+  font.SetBaseLine(9);
+  for (int c = 1; c < kGlyphCount; ++c) {
+    font.SetCharSize(c, 1 + c % 9);
+    font.SetPixel(c, c % 9, c % 11, true);
+  }
+  return font;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fonts, U8g2Drawn,
+    ::testing::Values(U8g2Case{"WorkedExample", "Demo5x10", WorkedExampleFont, CodePage::Latin1},
+                      U8g2Case{"RandomLatin1", "Random", [] { return RandomFont(13, 17, 12, 7); }, CodePage::Latin1},
+                      U8g2Case{"RandomCp1252", "Random", [] { return RandomFont(10, 8, 6, 8); }, CodePage::Windows1252},
+                      U8g2Case{"DottedCp437", "Dotted", DottedFont, CodePage::Cp437},
+                      U8g2Case{"DottedLatin1", "Dotted", DottedFont, CodePage::Latin1},
+                      U8g2Case{"BaselineAtTheBottom", "Bottom", [] { return RandomFont(7, 9, 9, 9); },
+                               CodePage::Latin1},
+                      U8g2Case{"BaselineAtTheTop", "Top", [] { return RandomFont(9, 8, 0, 10); }, CodePage::Cp437},
+                      U8g2Case{"SinglePixels", "Pixels", SinglePixelFont, CodePage::Latin1}),
+    CaseName<CodePage>);
 
 // ---- File names that are no C identifiers
 
