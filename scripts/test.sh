@@ -16,7 +16,7 @@ find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang
 
 seconds=${GLYPH_FUZZ_SECONDS:-20}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports fuzz_bdf fuzz_psf fuzz_gfx glyphwright-cli
+cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports fuzz_bdf fuzz_psf fuzz_gfx fuzz_u8g2 glyphwright-cli
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cli=./build/fuzz/src/glyphwright-cli
@@ -41,7 +41,7 @@ largest_bdf() {
   }'
 }
 seeds_start=$SECONDS
-mkdir -p "$corpus"/{fnt,dos,bdf,gfx,psf}
+mkdir -p "$corpus"/{fnt,dos,bdf,gfx,psf,u8g2}
 largest_bdf >"$corpus/largest.bdf"
 "$cli" convert --type 3 "$corpus/largest.bdf" "$corpus/fnt/largest64x64.fnt"
 cp tests/fixtures/*.fnt "$corpus/fnt"/
@@ -55,6 +55,8 @@ for font in "$corpus"/fnt/*.fnt; do
   gfx=gfx255
   [ "$font" -ef "$corpus/fnt/largest64x64.fnt" ] && gfx=gfx127
   "$cli" export --entry $gfx "$font" "$corpus/gfx/$(basename "$font")"
+  # The 64 x 64 pattern font passes u8g2's glyph size and is refused.
+  "$cli" export --entry u8g2 "$font" "$corpus/u8g2/$(basename "$font")" 2>/dev/null || true
 done
 # A PSF 2 font of 256 glyphs of 64 x 64, the largest cell, from the same
 # bytes; and a few of Debian's packed console fonts.
@@ -89,7 +91,7 @@ fuzz() {
 fuzz fontimage fnt "$fnt_max" "$seconds"
 fuzz dosimport dos $((256 * 65)) "$seconds"
 fuzz exports fnt "$fnt_max" "$seconds"
-for reader in bdf psf gfx; do
+for reader in bdf psf gfx u8g2; do
   fuzz $reader $reader "$(largest_seed "$corpus/$reader")" "${GLYPH_FUZZ_READER_SECONDS:-10}"
 done
 

@@ -71,11 +71,12 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   const Result result = Run({"export", "--list"});
   ASSERT_EQ(result.status, 0);
   const std::string& out = result.out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 22);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), static_cast<long>(ExportEntries().size()));
   EXPECT_NE(out.find(" 1  png              .png  Dot-Matrix-Demo (PNG)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("21  tft-rle          .inc  TFT_eSPI Font (RLE)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("22  bdf              .bdf  BDF - Bitmap Distribution Format (*.bdf)\n"), std::string::npos)
       << out;
+  EXPECT_NE(out.find("23  u8g2             .h  u8g2 Font (*.h)\n"), std::string::npos) << out;
 }
 
 TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
@@ -87,7 +88,7 @@ TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
   };
   const Case cases[] = {
       {{"export", File("font.fnt"), File("o")}, "usage: glyphwright-cli export"},
-      {{"export", "--entry", "23", File("font.fnt"), File("o")}, "unknown export entry '23'"},
+      {{"export", "--entry", "99", File("font.fnt"), File("o")}, "unknown export entry '99'"},
       {{"export", "--entry", "gfx", File("font.fnt"), File("o")}, "unknown export entry 'gfx'"},
       {{"export", "--entry", "1", "--highlight-size", "maybe", File("font.fnt"), File("o")},
        "--highlight-size must be on or off, not 'maybe'"},
@@ -134,6 +135,21 @@ TEST_F(CliExport, GfxLimitsAreReportedInEnglishAndWriteNothing) {
   }
   EXPECT_FALSE(fs::exists(File("out.h")));
   ASSERT_EQ(Status({"export", "--entry", "gfx127", File("large.fnt"), File("out")}), 0);
+}
+
+// A glyph whose record passes u8g2's one-byte size is named in English.
+TEST_F(CliExport, U8g2GlyphSizeIsReportedInEnglishAndWritesNothing) {
+  TFontHandler busy(64, 64);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) busy.SetPixel(65, x, y, (x + y) % 2 == 0);
+  busy.SaveFont(File("busy.fnt"), 3);
+  std::string err;
+  EXPECT_EQ(Status({"export", "--entry", "u8g2", File("busy.fnt"), File("out")}, &err), 1);
+  EXPECT_NE(err.find("cannot export '" + File("busy.fnt") + "' as a u8g2 font: glyph 65 (0x41) needs "),
+            std::string::npos)
+      << err;
+  EXPECT_NE(err.find(" bytes, more than the 255 bytes u8g2 holds per glyph"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(File("out.h")));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "export/gfxexport.h"
+#include "export/u8g2export.h"
 #include "formats/exporttable.h"
 #include "model/fntformat.h"
 #include "model/fonthandler.h"
@@ -19,12 +20,14 @@ constexpr int kLargestDemoCell = 16 * 16;
 bool IsPicture(const ExportEntry& entry) { return entry.number <= 2; }
 
 // Every writer must take any font that parses: write it, or refuse it with
-// a FontError (the GFX limits). Output goes to /dev/null, written through.
+// a FontError (the GFX and u8g2 limits). Output goes to /dev/null, written through.
 void Export(const TFontHandler& font, const ExportEntry& entry, bool highlightSize) {
   try {
     ExportEntryFile(font, entry.number, "/dev/null", {.highlightSize = highlightSize});
   } catch (const GfxLimitError&) {
     if (entry.number != 18 && entry.number != 19) __builtin_trap();
+  } catch (const U8g2LimitError&) {
+    if (entry.name != "u8g2") __builtin_trap();
   }
 }
 

@@ -72,8 +72,10 @@ constexpr std::array<ExportEntry, 23> kEntries = {{
     {23, "u8g2", "u8g2 Font (*.h)", "*.h", ".h", WriteU8g2, {}},
 }};
 
-// The file types of ExportFont start with the first entry after the pictures.
+// The file types of ExportFont start with the first entry after the pictures
+// and end with BDF.
 constexpr int kFileTypeOffset = 3;
+constexpr int kLastFileTypeEntry = 22;
 
 const ExportEntry* EntryOf(int number) {
   const auto* const found = std::find_if(kEntries.begin(), kEntries.end(),
@@ -130,6 +132,6 @@ ExportNotes ExportEntryFile(const TFontHandler& font, int number, const std::str
 
 void ExportFont(const TFontHandler& font, const std::string& filename, int filetype) {
   const int number = filetype + kFileTypeOffset;
-  if (number < kFileTypeOffset) return;
+  if (number < kFileTypeOffset || number > kLastFileTypeEntry) return;
   if (const ExportEntry* entry = EntryOf(number)) entry->writer(font, filename, {});
 }

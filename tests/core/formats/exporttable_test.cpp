@@ -20,7 +20,7 @@ struct EntryText {
   const char* extension;
 };
 
-// The dialog's entries 1..22, as the user sees and picks them and scripts
+// The dialog's entries 1..23, as the user sees and picks them and scripts
 // name them.
 constexpr EntryText kDialogEntries[] = {
     {"png", "Dot-Matrix-Demo (PNG)", "*.png", ".png"},
@@ -45,6 +45,7 @@ constexpr EntryText kDialogEntries[] = {
     {"tft", "TFT_eSPI Font (uncompressed)", "*.c", ".inc"},
     {"tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc"},
     {"bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf"},
+    {"u8g2", "u8g2 Font (*.h)", "*.h", ".h"},
 };
 
 TEST(ExportEntries, EveryEntryInDialogOrder) {
@@ -69,11 +70,11 @@ TEST(ExportEntries, FoundByNumberAndByName) {
       EXPECT_EQ(found->number, entry.number) << key;
     }
   }
-  for (const std::string_view key : {"0", "23", "", "DB", "gfx"}) EXPECT_FALSE(FindExportEntry(key)) << key;
+  for (const std::string_view key : {"0", "99", "", "DB", "gfx"}) EXPECT_FALSE(FindExportEntry(key)) << key;
 }
 
 TEST(ExportEntries, NumbersWithoutAnEntryGetIncludeExtension) {
-  for (const int number : {-1, 0, 23, 1000}) EXPECT_EQ(ExportExtension(number), ".inc") << number;
+  for (const int number : {-1, 0, 99, 1000}) EXPECT_EQ(ExportExtension(number), ".inc") << number;
 }
 
 // What each entry leaves in an empty folder when the user typed font.txt,
@@ -136,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
             21,
             {"font.c", "font.h"},
             "// RLE compressed\r\n\r\nPROGMEM const unsigned char chr_font_20[] = { //  32 = ' '\r\n  0x1D\r\n"},
-        EntryOutput{22, {"font.bdf"}, "STARTFONT 2.1\nFONT -Glyphwright-font-"}));
+        EntryOutput{22, {"font.bdf"}, "STARTFONT 2.1\nFONT -Glyphwright-font-"},
+        EntryOutput{23, {"font.h"}, "\r\n// u8g2_font_font (5 x 10 Pixel) baseline 8, 255 glyphs, 1063 bytes\r\n"}));
 
 TEST(ExportFont, FileTypesOutsideZeroToNineteenWriteNothing) {
   TempDir dir;
