@@ -71,10 +71,13 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   const Result result = Run({"export", "--list"});
   ASSERT_EQ(result.status, 0);
   const std::string& out = result.out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 22);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 24);
   EXPECT_NE(out.find(" 1  png              .png  Dot-Matrix-Demo (PNG)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("21  tft-rle          .inc  TFT_eSPI Font (RLE)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("22  bdf              .bdf  BDF - Bitmap Distribution Format (*.bdf)\n"), std::string::npos)
+      << out;
+  EXPECT_NE(out.find("31  gfx255-compact   .h  GFX Arduino Font kompakt - Include (max.255 Zeichen)\n"),
+            std::string::npos)
       << out;
 }
 
@@ -125,6 +128,9 @@ TEST_F(CliExport, GfxLimitsAreReportedInEnglishAndWriteNothing) {
       {"large.fnt", "gfx255",
        "the bitmap of glyph 129 (0x81) would lie beyond the 65535 bytes a GFX font can address; "
        "export with entry gfx127 instead"},
+      {"large.fnt", "gfx255-compact",
+       "the bitmap of glyph 129 (0x81) would lie beyond the 65535 bytes a GFX font can address; "
+       "export with entry gfx127-compact instead"},
   };
   for (const Case& k : cases) {
     std::string err;
