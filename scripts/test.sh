@@ -55,6 +55,7 @@ for font in "$corpus"/fnt/*.fnt; do
   gfx=gfx255
   [ "$font" -ef "$corpus/fnt/largest64x64.fnt" ] && gfx=gfx127
   "$cli" export --entry $gfx "$font" "$corpus/gfx/$(basename "$font")"
+  "$cli" export --entry $gfx-compact "$font" "$corpus/gfx/$(basename "$font" .fnt)-compact"
 done
 # A PSF 2 font of 256 glyphs of 64 x 64, the largest cell, from the same
 # bytes; and a few of Debian's packed console fonts.
