@@ -22,31 +22,37 @@ TFontHandler DiagonalFont(int firstRow, int rowCount) {
   return font;
 }
 
-// Variant: what the writer takes besides the font and file name.
-template <typename Variant>
-void BM_Export(benchmark::State& state, void (*writer)(const TFontHandler&, const std::string&, Variant),
-               Variant variant, int firstRow, int rowCount) {
+template <typename Write>
+void BM_Export(benchmark::State& state, Write write, const std::string& tag, int firstRow, int rowCount) {
   const TFontHandler font = DiagonalFont(firstRow, rowCount);
-  const std::string path = "/tmp/glyph_bench_export_" + std::to_string(static_cast<int>(variant)) + ".h";
-  for (auto _ : state) writer(font, path, variant);
+  const std::string path = "/tmp/glyph_bench_export_" + tag + ".h";
+  for (auto _ : state) write(font, path);
   for (const char* extension : {".h", ".c"}) {
     const std::string written = path.substr(0, path.size() - 2) + extension;
     std::remove(written.c_str());
   }
 }
 
-void BM_ExportGfx(benchmark::State& state, GfxCodes codes, int firstRow, int rowCount) {
-  BM_Export(state, ExportGFX, codes, firstRow, rowCount);
+void BM_ExportGfx(benchmark::State& state, GfxCodes codes, GfxBitmaps bitmaps, int firstRow, int rowCount) {
+  const auto write = [=](const TFontHandler& font, const std::string& path) { ExportGFX(font, path, codes, bitmaps); };
+  BM_Export(state, write, "gfx", firstRow, rowCount);
 }
 
 void BM_ExportTft(benchmark::State& state, TftCoding coding, int firstRow, int rowCount) {
-  BM_Export(state, ExportTFT, coding, firstRow, rowCount);
+  const auto write = [=](const TFontHandler& font, const std::string& path) { ExportTFT(font, path, coding); };
+  BM_Export(state, write, "tft", firstRow, rowCount);
 }
 
 // The 255-glyph GFX font keeps its bitmaps within 65535 bytes only with
 // 32 inked rows; the full 64 x 64 pattern font is refused there.
-BENCHMARK_CAPTURE(BM_ExportGfx, Gfx127_64x64, GfxCodes::UpTo127, 0, kCell)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_ExportGfx, Gfx255_64x64_32Rows, GfxCodes::UpTo255, 16, 32)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx127_64x64, GfxCodes::UpTo127, GfxBitmaps::FullWidth, 0, kCell)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx255_64x64_32Rows, GfxCodes::UpTo255, GfxBitmaps::FullWidth, 16, 32)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx127Compact_64x64, GfxCodes::UpTo127, GfxBitmaps::Compact, 0, kCell)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportGfx, Gfx255Compact_64x64_32Rows, GfxCodes::UpTo255, GfxBitmaps::Compact, 16, 32)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExportTft, TftPlain_64x64, TftCoding::Plain, 0, kCell)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExportTft, TftRunLength_64x64, TftCoding::RunLength, 0, kCell)->Unit(benchmark::kMillisecond);
 

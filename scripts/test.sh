@@ -55,6 +55,7 @@ for font in "$corpus"/fnt/*.fnt; do
   gfx=gfx255
   [ "$font" -ef "$corpus/fnt/largest64x64.fnt" ] && gfx=gfx127
   "$cli" export --entry $gfx "$font" "$corpus/gfx/$(basename "$font")"
+  "$cli" export --entry $gfx-compact "$font" "$corpus/gfx/$(basename "$font" .fnt)-compact"
   # The 64 x 64 pattern font passes u8g2's glyph size and is refused.
   "$cli" export --entry u8g2 "$font" "$corpus/u8g2/$(basename "$font")" 2>/dev/null || true
 done

@@ -54,7 +54,12 @@ ExportArguments ParseOptions(const std::vector<std::string>& args) {
   return options;
 }
 
-std::string DescribeGfxLimit(const GfxLimitError& error, const TFontHandler& font) {
+// The entry with codes up to 127 that cuts the bitmaps as the chosen one does.
+std::string_view NarrowerGfxEntry(const ExportEntry& chosen) {
+  return chosen.name.ends_with("-compact") ? "gfx127-compact" : "gfx127";
+}
+
+std::string DescribeGfxLimit(const GfxLimitError& error, const TFontHandler& font, const ExportEntry& chosen) {
   const int value = error.value();
   std::ostringstream reason;
   if (error.reason() == GfxLimitError::Reason::BaseLine)
@@ -63,7 +68,7 @@ std::string DescribeGfxLimit(const GfxLimitError& error, const TFontHandler& fon
   else
     reason << "the bitmap of glyph " << value << " (0x" << std::hex << std::uppercase << std::setw(2)
            << std::setfill('0') << value << ") would lie beyond the 65535 bytes a GFX font can address; "
-           << "export with entry gfx127 instead";
+           << "export with entry " << NarrowerGfxEntry(chosen) << " instead";
   return reason.str();
 }
 
@@ -110,7 +115,8 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
     throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
                    DescribeIoError(error));
   } catch (const GfxLimitError& error) {
-    throw CliError("cannot export '" + options.files[0] + "' as a GFX font: " + DescribeGfxLimit(error, font));
+    throw CliError("cannot export '" + options.files[0] +
+                   "' as a GFX font: " + DescribeGfxLimit(error, font, options.entry));
   } catch (const U8g2LimitError& error) {
     throw CliError("cannot export '" + options.files[0] + "' as a u8g2 font: " + DescribeU8g2Limit(error, font));
   }

@@ -77,6 +77,9 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   EXPECT_NE(out.find("22  bdf              .bdf  BDF - Bitmap Distribution Format (*.bdf)\n"), std::string::npos)
       << out;
   EXPECT_NE(out.find("23  u8g2             .h  u8g2 Font (*.h)\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("31  gfx255-compact   .h  GFX Arduino Font kompakt - Include (max.255 Zeichen)\n"),
+            std::string::npos)
+      << out;
 }
 
 TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {
@@ -126,6 +129,9 @@ TEST_F(CliExport, GfxLimitsAreReportedInEnglishAndWriteNothing) {
       {"large.fnt", "gfx255",
        "the bitmap of glyph 129 (0x81) would lie beyond the 65535 bytes a GFX font can address; "
        "export with entry gfx127 instead"},
+      {"large.fnt", "gfx255-compact",
+       "the bitmap of glyph 129 (0x81) would lie beyond the 65535 bytes a GFX font can address; "
+       "export with entry gfx127-compact instead"},
   };
   for (const Case& k : cases) {
     std::string err;

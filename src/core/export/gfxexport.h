@@ -23,5 +23,11 @@ class GfxLimitError : public FontError {
 // The codes a GFX header holds: 1 up to the value.
 enum class GfxCodes { UpTo127 = 127, UpTo255 = 255 };
 
+// How a glyph's bitmap is cut: over its whole width from column 0 (a blank
+// space as one row), or to its ink box (a blank space as an empty box), which
+// draws the same text from fewer bytes.
+enum class GfxBitmaps { FullWidth, Compact };
+
 // Writes the font as an Arduino GFX header.
-void ExportGFX(const TFontHandler& font, const std::string& filename, GfxCodes codes);
+void ExportGFX(const TFontHandler& font, const std::string& filename, GfxCodes codes,
+               GfxBitmaps bitmaps = GfxBitmaps::FullWidth);

@@ -25,11 +25,14 @@ ExportNotes WriteAssembler(const TFontHandler& font, const std::string& filename
   return {};
 }
 
-template <GfxCodes Codes>
+template <GfxCodes Codes, GfxBitmaps Bitmaps = GfxBitmaps::FullWidth>
 ExportNotes WriteGfx(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
-  ExportGFX(font, filename, Codes);
+  ExportGFX(font, filename, Codes, Bitmaps);
   return {};
 }
+
+constexpr ExportWriter kCompactGfx127 = WriteGfx<GfxCodes::UpTo127, GfxBitmaps::Compact>;
+constexpr ExportWriter kCompactGfx255 = WriteGfx<GfxCodes::UpTo255, GfxBitmaps::Compact>;
 
 template <TftCoding Coding>
 ExportNotes WriteTft(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
@@ -46,7 +49,7 @@ ExportNotes WriteU8g2(const TFontHandler& font, const std::string& filename, con
   return {.unmappedCodes = ExportU8g2(font, filename, options.codePage)};
 }
 
-constexpr std::array<ExportEntry, 23> kEntries = {{
+constexpr std::array<ExportEntry, 25> kEntries = {{
     {1, "png", "Dot-Matrix-Demo (PNG)", "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
     {2, "bmp", "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
     {3, "db", "DB - Include (intel)", "*.inc", ".inc", WriteAssembler<0>, {}},
@@ -70,6 +73,8 @@ constexpr std::array<ExportEntry, 23> kEntries = {{
     {21, "tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
     {22, "bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", WriteBdf, {}},
     {23, "u8g2", "u8g2 Font (*.h)", "*.h", ".h", WriteU8g2, {}},
+    {30, "gfx127-compact", "GFX Arduino Font kompakt - Include (max.127 Zeichen)", "*.h", ".h", kCompactGfx127, {}},
+    {31, "gfx255-compact", "GFX Arduino Font kompakt - Include (max.255 Zeichen)", "*.h", ".h", kCompactGfx255, {}},
 }};
 
 // The file types of ExportFont start with the first entry after the pictures

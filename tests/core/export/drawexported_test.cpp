@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <random>
@@ -61,6 +63,7 @@ static void drawChar(const GFXfont *gfxFont, int16_t x, int16_t y, unsigned char
 int main() {
   const GFXfont *font = &Font@NAME@;
   std::printf("font %d %d %d\n", font->first, font->last, font->yAdvance);
+  std::printf("bitmapbytes %zu\n", sizeof(Font@NAME@Bitmaps));
   for (int c = 0; c < 256; ++c) {
     if (c < font->first || c > font->last) continue;
     const GFXglyph *glyph = font->glyph + (c - font->first);
@@ -383,6 +386,7 @@ struct DrawnFont {
   int first = 0;
   int last = 0;
   int height = 0;
+  std::size_t bitmapBytes = 0;
   std::map<int, DrawnGlyph> glyphs;
 };
 
@@ -400,6 +404,8 @@ DrawnFont ParseDrawing(const std::string& output) {
   while (in >> word) {
     if (word == "font") {
       in >> font.first >> font.last >> font.height;
+    } else if (word == "bitmapbytes") {
+      in >> font.bitmapBytes;
     } else if (word == "glyph") {
       int c = 0;
       in >> c;
@@ -488,17 +494,59 @@ TFontHandler LargeFont() {
 
 // ---- Arduino GFX
 
+// The space and a code inside the range blank, a code with ink only beyond
+// its width of 0, and a space of width 0.
+TFontHandler BlankGlyphsFont() {
+  TFontHandler font = WorkedExampleFont();
+  font.SetCharSize('"', 5);
+  PaintGlyph(font, '#', {"#####", "#####"});
+  font.SetCharSize('#', 0);
+  font.SetCharSize('$', 4);
+  PaintGlyph(font, '$', {".....", "..#..", "...#."});
+  return font;
+}
+
+TFontHandler ZeroWidthSpaceFont() {
+  TFontHandler font = BlankGlyphsFont();
+  font.SetCharSize(' ', 0);
+  return font;
+}
+
+std::vector<GfxCase> GfxFonts() {
+  return {GfxCase{"WorkedExample127", "Demo5x10", WorkedExampleFont, GfxCodes::UpTo127},
+          GfxCase{"WorkedExample255", "Demo5x10", WorkedExampleFont, GfxCodes::UpTo255},
+          GfxCase{"BlankGlyphs", "Blank", BlankGlyphsFont, GfxCodes::UpTo127},
+          GfxCase{"ZeroWidthSpace", "ZeroSpace", ZeroWidthSpaceFont, GfxCodes::UpTo127},
+          GfxCase{"Random127", "Random", [] { return RandomFont(13, 17, 12, 1); }, GfxCodes::UpTo127},
+          GfxCase{"Random255", "Random", [] { return RandomFont(13, 17, 12, 2); }, GfxCodes::UpTo255},
+          GfxCase{"BaselineAtTheBottom", "Bottom", [] { return RandomFont(7, 9, 9, 3); }, GfxCodes::UpTo255},
+          GfxCase{"BaselineAtTheTop", "Top", [] { return RandomFont(9, 8, 1, 4); }, GfxCodes::UpTo255},
+          GfxCase{"SinglePixels", "Pixels", SinglePixelFont, GfxCodes::UpTo127},
+          GfxCase{"Up To The 16-Bit Limit", "Large", LargeFont, GfxCodes::UpTo255}};
+}
+
+std::string GfxCaseName(const ::testing::TestParamInfo<GfxCase>& info) {
+  std::string name = info.param.label;
+  name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
+  name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+  return name;
+}
+
+DrawnFont ExportAndDrawGfx(const TempDir& dir, const TFontHandler& font, const std::string& name, GfxCodes codes,
+                           GfxBitmaps bitmaps) {
+  ExportGFX(font, dir.File(name + ".h"), codes, bitmaps);
+  return CompileAndDraw(
+      dir,
+      Substituted(kGfxDriver, {{"@FILE@", name}, {"@NAME@", name}, {"@BASELINE@", std::to_string(font.BaseLine())}}));
+}
+
 class GfxDrawn : public ::testing::TestWithParam<GfxCase> {};
 
 TEST_P(GfxDrawn, DrawsEveryGlyphAsDesigned) {
   const GfxCase& test = GetParam();
   const TFontHandler font = test.font();
   TempDir dir;
-  ExportGFX(font, dir.File(test.name + ".h"), test.variant);
-  const DrawnFont drawn = CompileAndDraw(
-      dir,
-      Substituted(kGfxDriver,
-                  {{"@FILE@", test.name}, {"@NAME@", test.name}, {"@BASELINE@", std::to_string(font.BaseLine())}}));
+  const DrawnFont drawn = ExportAndDrawGfx(dir, font, test.name, test.variant, GfxBitmaps::FullWidth);
   ASSERT_FALSE(drawn.glyphs.empty());
   EXPECT_EQ(drawn.height, font.FontHeight());
   const int maxCode = static_cast<int>(test.variant);
@@ -521,23 +569,42 @@ TEST_P(GfxDrawn, DrawsEveryGlyphAsDesigned) {
   EXPECT_LE(drawn.last, maxCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fonts, GfxDrawn,
-    ::testing::Values(GfxCase{"WorkedExample127", "Demo5x10", WorkedExampleFont, GfxCodes::UpTo127},
-                      GfxCase{"WorkedExample255", "Demo5x10", WorkedExampleFont, GfxCodes::UpTo255},
-                      GfxCase{"Random127", "Random", [] { return RandomFont(13, 17, 12, 1); }, GfxCodes::UpTo127},
-                      GfxCase{"Random255", "Random", [] { return RandomFont(13, 17, 12, 2); }, GfxCodes::UpTo255},
-                      GfxCase{"BaselineAtTheBottom", "Bottom", [] { return RandomFont(7, 9, 9, 3); },
-                              GfxCodes::UpTo255},
-                      GfxCase{"BaselineAtTheTop", "Top", [] { return RandomFont(9, 8, 1, 4); }, GfxCodes::UpTo255},
-                      GfxCase{"SinglePixels", "Pixels", SinglePixelFont, GfxCodes::UpTo127},
-                      GfxCase{"Up To The 16-Bit Limit", "Large", LargeFont, GfxCodes::UpTo255}),
-    [](const auto& info) {
-      std::string name = info.param.label;
-      name.erase(std::remove(name.begin(), name.end(), ' '), name.end());
-      name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
-      return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Fonts, GfxDrawn, ::testing::ValuesIn(GfxFonts()), GfxCaseName);
+
+// The compact header beside the full-width one, both compiled and drawn:
+// every code of the range draws the same pixels and advances the same.
+class GfxCompactDrawn : public ::testing::TestWithParam<GfxCase> {};
+
+TEST_P(GfxCompactDrawn, DrawsWhatTheFullWidthHeaderDrawsFromNoMoreBytes) {
+  const GfxCase& test = GetParam();
+  const TFontHandler font = test.font();
+  // Same file names, so the headers differ only where the layouts do.
+  TempDir fullDir;
+  TempDir compactDir;
+  const DrawnFont full = ExportAndDrawGfx(fullDir, font, test.name, test.variant, GfxBitmaps::FullWidth);
+  const DrawnFont compact = ExportAndDrawGfx(compactDir, font, test.name, test.variant, GfxBitmaps::Compact);
+  ASSERT_FALSE(full.glyphs.empty());
+  EXPECT_EQ(compact.first, full.first);
+  EXPECT_EQ(compact.last, full.last);
+  EXPECT_EQ(compact.height, full.height);
+  ASSERT_EQ(compact.glyphs.size(), full.glyphs.size());
+  for (const auto& [c, glyph] : full.glyphs) {
+    const auto drawn = compact.glyphs.find(c);
+    ASSERT_NE(drawn, compact.glyphs.end()) << "code " << c;
+    EXPECT_EQ(drawn->second.advance, glyph.advance) << "code " << c;
+    EXPECT_EQ(drawn->second.pixels, glyph.pixels) << "code " << c;
+  }
+  EXPECT_LE(compact.bitmapBytes, full.bitmapBytes);
+  const auto fullHeader = std::filesystem::file_size(fullDir.File(test.name + ".h"));
+  const auto compactHeader = std::filesystem::file_size(compactDir.File(test.name + ".h"));
+  EXPECT_LE(compactHeader, fullHeader);
+  RecordProperty("FullWidthBitmapBytes", std::to_string(full.bitmapBytes));
+  RecordProperty("CompactBitmapBytes", std::to_string(compact.bitmapBytes));
+  std::cout << "  " << test.label << ": bitmap array " << full.bitmapBytes << " -> " << compact.bitmapBytes
+            << " bytes, header " << fullHeader << " -> " << compactHeader << " bytes\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, GfxCompactDrawn, ::testing::ValuesIn(GfxFonts()), GfxCaseName);
 
 // ---- TFT_eSPI
 

@@ -66,9 +66,10 @@ TEST(GfxExport, WritesTheWorkedExampleByteForByte) {
   EXPECT_THAT(dir.Names(), ::testing::ElementsAre("Demo5x10.h"));
 }
 
-std::string ExportedText(const TFontHandler& font, GfxCodes codes, const std::string& name = "Font.h") {
+std::string ExportedText(const TFontHandler& font, GfxCodes codes, const std::string& name = "Font.h",
+                         GfxBitmaps bitmaps = GfxBitmaps::FullWidth) {
   TempDir dir;
-  ExportGFX(font, dir.File(name), codes);
+  ExportGFX(font, dir.File(name), codes, bitmaps);
   return ReadBytes(dir.File(name));
 }
 
@@ -199,12 +200,13 @@ TEST(GfxExport, TheNameIsTheFileNameWithoutDirectoryAndLastExtension) {
   EXPECT_THAT(text, HasSubstr("const GFXfont FontMy_Font PROGMEM = {\r\n"));
 }
 
-// A 64 x 64 font with the first `inked` codes from 1 on fully inked and 64 wide.
-TFontHandler LargeFont(int inked) {
+// A 64 x 64 font with the first `inked` codes from 1 on 64 wide and inked in
+// all rows of their first `columns` columns.
+TFontHandler LargeFont(int inked, int columns = 64) {
   TFontHandler font(64, 64);
   for (int c = 1; c <= inked; ++c)
     for (int y = 0; y < 64; ++y)
-      for (int x = 0; x < 64; ++x) font.SetPixel(c, x, y, true);
+      for (int x = 0; x < columns; ++x) font.SetPixel(c, x, y, true);
   return font;
 }
 
@@ -241,6 +243,116 @@ TEST(GfxExport, RefusesAGlyphThatWouldStraddleThe16BitLimit) {
     FAIL() << "a glyph reaching past byte 65535 was exported";
   } catch (const FontError& error) {
     EXPECT_THAT(error.what(), HasSubstr("Zeichen 129 (0x81)"));
+  }
+}
+
+// The compact layout takes the wider cut only when the ink fills the cell.
+struct LimitCase {
+  const char* label;
+  int inkedColumns;
+  GfxBitmaps bitmaps;
+  const char* suggestedEntry;  // nothing when the font fits
+};
+
+void PrintTo(const LimitCase& limit, std::ostream* out) { *out << limit.label; }
+
+class GfxBitmapLimit : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(GfxBitmapLimit, RefusesOnlyBitmapsBeyondThe16BitOffset) {
+  const LimitCase& limit = GetParam();
+  const TFontHandler font = LargeFont(200, limit.inkedColumns);
+  TempDir dir;
+  const std::string path = dir.File("Large.h");
+  WriteBytes(path, "old");
+  if (limit.suggestedEntry == nullptr) {
+    ExportGFX(font, path, GfxCodes::UpTo255, limit.bitmaps);
+    EXPECT_EQ(GlyphTableRows(ReadBytes(path)).size(), 200u);
+    return;
+  }
+  try {
+    ExportGFX(font, path, GfxCodes::UpTo255, limit.bitmaps);
+    FAIL() << "a font past 65535 bitmap bytes was exported";
+  } catch (const GfxLimitError& error) {
+    EXPECT_EQ(error.reason(), GfxLimitError::Reason::BitmapOffset);
+    EXPECT_EQ(error.value(), 129);
+    EXPECT_THAT(error.what(), HasSubstr("Zeichen 129 (0x81)"));
+    EXPECT_THAT(error.what(), HasSubstr(std::string("\"") + limit.suggestedEntry + "\""));
+  }
+  EXPECT_EQ(ReadBytes(path), "old");
+  EXPECT_NO_THROW(ExportGFX(font, path, GfxCodes::UpTo127, limit.bitmaps));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, GfxBitmapLimit,
+                         ::testing::Values(LimitCase{"FullWidthInkedCells", 64, GfxBitmaps::FullWidth,
+                                                     "GFX Arduino Font - Include (max.127 Zeichen)"},
+                                           LimitCase{"FullWidthHalfInked", 32, GfxBitmaps::FullWidth,
+                                                     "GFX Arduino Font - Include (max.127 Zeichen)"},
+                                           LimitCase{"CompactInkedCells", 64, GfxBitmaps::Compact,
+                                                     "GFX Arduino Font kompakt - Include (max.127 Zeichen)"},
+                                           LimitCase{"CompactHalfInked", 32, GfxBitmaps::Compact, nullptr}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ---- The compact layout
+
+std::string CompactText(const TFontHandler& font, GfxCodes codes = GfxCodes::UpTo127) {
+  return ExportedText(font, codes, "Font.h", GfxBitmaps::Compact);
+}
+
+// Each glyph cut to its ink box: '!' one column of seven rows, ',' two rows
+// below the baseline, 'A' an x offset of 2 (its ink beyond the width of 4 left
+// out), 'b' its whole cell; the blank space an empty box that still advances.
+TEST(GfxCompact, CutsTheWorkedExampleToItsInk) {
+  TFontHandler font = WorkedExampleFont();
+  font.SetCharSize('A', 4);
+  PaintGlyph(font, 'A', {".....", ".....", "..#.#", "...#."});
+  const std::string text = CompactText(font);
+  const std::vector<std::string> rows = GlyphTableRows(text);
+  ASSERT_EQ(rows.size(), 98u - 32 + 1);
+  EXPECT_EQ(rows[0], "  {     0,  0,  0,  3,  0,   0}, // 0x20 ' '");
+  EXPECT_EQ(rows['!' - 32], "  {     0,  1,  7,  2,  0,  -8}, // 0x21 '!'");
+  EXPECT_EQ(rows[',' - 32], "  {     1,  2,  2,  3,  0,   0}, // 0x2C ','");
+  EXPECT_EQ(rows['A' - 32], "  {     2,  2,  2,  4,  2,  -6}, // 0x41 'A'");
+  EXPECT_EQ(rows['b' - 32], "  {     3,  5, 10,  5,  0,  -8}  // 0x62 'b'");
+  EXPECT_EQ(rows['"' - 32], rows[0]);
+  EXPECT_THAT(BitmapLinesOf(text, ' '), ::testing::ElementsAre("  // 0x20 ' '", "  "));
+  EXPECT_THAT(BitmapLinesOf(text, '!'), ::testing::ElementsAre("  // 0x21 '!'", "  0xFA, "));
+  EXPECT_THAT(BitmapLinesOf(text, ','), ::testing::ElementsAre("  // 0x2C ','", "  0x60, "));
+  EXPECT_THAT(BitmapLinesOf(text, 'A'), ::testing::ElementsAre("  // 0x41 'A'", "  0x90, "));
+  EXPECT_THAT(BitmapLinesOf(text, 'b'),
+              ::testing::ElementsAre("  // 0x62 'b'", "  0x84, 0x21, 0xE8, 0xC6, 0x3E, 0x01, 0x00, "));
+  // No byte after the last glyph's: 10 bitmap bytes and the allowance of 30.
+  EXPECT_THAT(text, HasSubstr("  // 0x7F '\x7F' not defined\r\n};\r\n"));
+  EXPECT_THAT(text, HasSubstr("// needs 40 bytes of Memory\r\n"));
+  EXPECT_EQ(FontLine(text), "  32, 98, 10 // 0x20=' ' - 0x62='b' ");
+}
+
+// C has no empty arrays, so a font without ink keeps the one closing byte.
+TEST(GfxCompact, AnAllEmptyFontKeepsOneByte) {
+  TFontHandler font(16, 12);
+  font.SetBaseLine(10);
+  const std::string text = CompactText(font);
+  EXPECT_THAT(GlyphTableRows(text), ::testing::ElementsAre("  {     0,  0,  0, 16,  0,   0}  // 0x20 ' '"));
+  EXPECT_THAT(text, HasSubstr("  // 0x7F '\x7F' not defined\r\n  0x00\r\n};\r\n"));
+  EXPECT_THAT(text, HasSubstr("// needs 30 bytes of Memory\r\n"));
+}
+
+// Only the bitmaps and the glyph table differ from the full-width header.
+TEST(GfxCompact, KeepsTheNamesRangeAndFontRecord) {
+  TFontHandler font = WorkedExampleFont();
+  PaintGlyph(font, 0xE4, {"", ".#"});
+  const auto outside = [](const std::string& text) {
+    std::vector<std::string> lines;
+    for (const std::string& line : CrLfLines(text))
+      if (line.rfind("  ", 0) != 0 && line.rfind("// needs", 0) != 0) lines.push_back(line);
+    return lines;
+  };
+  for (const GfxCodes codes : {GfxCodes::UpTo127, GfxCodes::UpTo255}) {
+    SCOPED_TRACE(static_cast<int>(codes));
+    const std::string compact = CompactText(font, codes);
+    const std::string full = ExportedText(font, codes);
+    EXPECT_EQ(outside(compact), outside(full));
+    EXPECT_EQ(FontLine(compact), FontLine(full));
+    EXPECT_EQ(GlyphTableRows(compact).size(), GlyphTableRows(full).size());
   }
 }
 

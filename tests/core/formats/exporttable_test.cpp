@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -48,10 +49,16 @@ constexpr EntryText kDialogEntries[] = {
     {"u8g2", "u8g2 Font (*.h)", "*.h", ".h"},
 };
 
+// The entries added after them, by number.
+constexpr std::pair<int, EntryText> kAddedEntries[] = {
+    {30, {"gfx127-compact", "GFX Arduino Font kompakt - Include (max.127 Zeichen)", "*.h", ".h"}},
+    {31, {"gfx255-compact", "GFX Arduino Font kompakt - Include (max.255 Zeichen)", "*.h", ".h"}},
+};
+
 TEST(ExportEntries, EveryEntryInDialogOrder) {
   const auto entries = ExportEntries();
-  ASSERT_EQ(entries.size(), std::size(kDialogEntries));
-  for (std::size_t i = 0; i < entries.size(); ++i) {
+  ASSERT_EQ(entries.size(), std::size(kDialogEntries) + std::size(kAddedEntries));
+  for (std::size_t i = 0; i < std::size(kDialogEntries); ++i) {
     SCOPED_TRACE("entry " + std::to_string(i + 1));
     EXPECT_EQ(entries[i].number, static_cast<int>(i) + 1);
     EXPECT_EQ(entries[i].name, kDialogEntries[i].name);
@@ -59,6 +66,17 @@ TEST(ExportEntries, EveryEntryInDialogOrder) {
     EXPECT_EQ(entries[i].mask, kDialogEntries[i].mask);
     EXPECT_EQ(entries[i].extension, kDialogEntries[i].extension);
     EXPECT_EQ(ExportExtension(entries[i].number), kDialogEntries[i].extension);
+  }
+  for (std::size_t i = 1; i < entries.size(); ++i) EXPECT_LT(entries[i - 1].number, entries[i].number);
+  for (const auto& [number, text] : kAddedEntries) {
+    SCOPED_TRACE("entry " + std::to_string(number));
+    const auto entry = FindExportEntry(std::to_string(number));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->name, text.name);
+    EXPECT_EQ(entry->caption, text.caption);
+    EXPECT_EQ(entry->mask, text.mask);
+    EXPECT_EQ(entry->extension, text.extension);
+    EXPECT_EQ(ExportExtension(number), text.extension);
   }
 }
 
@@ -138,7 +156,13 @@ INSTANTIATE_TEST_SUITE_P(
             {"font.c", "font.h"},
             "// RLE compressed\r\n\r\nPROGMEM const unsigned char chr_font_20[] = { //  32 = ' '\r\n  0x1D\r\n"},
         EntryOutput{22, {"font.bdf"}, "STARTFONT 2.1\nFONT -Glyphwright-font-"},
-        EntryOutput{23, {"font.h"}, "\r\n// u8g2_font_font (5 x 10 Pixel) baseline 8, 255 glyphs, 1063 bytes\r\n"}));
+        EntryOutput{23, {"font.h"}, "\r\n// u8g2_font_font (5 x 10 Pixel) baseline 8, 255 glyphs, 1063 bytes\r\n"},
+        EntryOutput{30,
+                    {"font.h"},
+                    "max. 127 characters\r\nconst uint8_t FontfontBitmaps[] PROGMEM = {\r\n  // 0x20 ' '\r\n  \r\n"},
+        EntryOutput{31,
+                    {"font.h"},
+                    "max. 255 characters\r\nconst uint8_t FontfontBitmaps[] PROGMEM = {\r\n  // 0x20 ' '\r\n  \r\n"}));
 
 TEST(ExportFont, FileTypesOutsideZeroToNineteenWriteNothing) {
   TempDir dir;

@@ -182,23 +182,51 @@ class GfxRoundTrip : public testing::TestWithParam<CellSize> {};
 TEST_P(GfxRoundTrip, KeepsEveryPixelWidthAndTheBaseline) {
   const auto [w, h] = GetParam();
   TempDir dir;
-  for (const GfxCodes codes : {GfxCodes::UpTo127, GfxCodes::UpTo255}) {
-    const int maxCode = static_cast<int>(codes);
-    SCOPED_TRACE("codes up to " + std::to_string(maxCode));
-    const TFontHandler font = GfxRoundTripFont(w, h, maxCode, static_cast<unsigned>(w * 100 + h));
-    ExportGFX(font, dir.File("font.h"), codes);
-    const ImportedFont back = ReadGfxHeader(ReadWholeFile(dir.File("font.h")));
-    ASSERT_EQ(back.font->FontWidth(), w);
-    ASSERT_EQ(back.font->FontHeight(), h);
-    EXPECT_EQ(back.font->BaseLine(), font.BaseLine());
-    for (int c = 1; c <= maxCode; ++c) {
-      ASSERT_EQ(GlyphPicture(*back.font, c), GlyphPicture(font, c)) << "code " << c;
-      ASSERT_EQ(back.font->GetCharSize(c), font.GetCharSize(c)) << "code " << c;
+  for (const GfxBitmaps bitmaps : {GfxBitmaps::FullWidth, GfxBitmaps::Compact})
+    for (const GfxCodes codes : {GfxCodes::UpTo127, GfxCodes::UpTo255}) {
+      const int maxCode = static_cast<int>(codes);
+      SCOPED_TRACE("codes up to " + std::to_string(maxCode) + (bitmaps == GfxBitmaps::Compact ? ", compact" : ""));
+      const TFontHandler font = GfxRoundTripFont(w, h, maxCode, static_cast<unsigned>(w * 100 + h));
+      ExportGFX(font, dir.File("font.h"), codes, bitmaps);
+      const ImportedFont back = ReadGfxHeader(ReadWholeFile(dir.File("font.h")));
+      ASSERT_EQ(back.font->FontWidth(), w);
+      ASSERT_EQ(back.font->FontHeight(), h);
+      EXPECT_EQ(back.font->BaseLine(), font.BaseLine());
+      for (int c = 1; c <= maxCode; ++c) {
+        ASSERT_EQ(GlyphPicture(*back.font, c), GlyphPicture(font, c)) << "code " << c;
+        ASSERT_EQ(back.font->GetCharSize(c), font.GetCharSize(c)) << "code " << c;
+      }
     }
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, GfxRoundTrip, testing::ValuesIn(RoundTripCells()));
+
+// Ink boxes with x offsets, a blank space as an empty box and codes that
+// stand in for it come back as the full-width header comes back.
+TEST(GfxFont, ACompactHeaderReadsBackAsTheFullWidthOne) {
+  TFontHandler font(7, 11);
+  font.SetBaseLine(8);
+  font.SetCharSize(' ', 4);
+  font.SetCharSize('!', 0);
+  font.SetPixel('!', 3, 3, true);
+  for (int c = 'A'; c <= 'Z'; ++c) {
+    font.SetCharSize(c, 1 + c % 7);
+    for (int y = c % 5; y < 11 - c % 3; ++y) font.SetPixel(c, (c + y) % 7, y, y % 2 == 0);
+  }
+  TempDir dir;
+  ExportGFX(font, dir.File("full.h"), GfxCodes::UpTo127);
+  ExportGFX(font, dir.File("compact.h"), GfxCodes::UpTo127, GfxBitmaps::Compact);
+  const ImportedFont full = ReadGfxHeader(ReadWholeFile(dir.File("full.h")));
+  const ImportedFont compact = ReadGfxHeader(ReadWholeFile(dir.File("compact.h")));
+  ASSERT_EQ(compact.font->FontWidth(), full.font->FontWidth());
+  ASSERT_EQ(compact.font->FontHeight(), full.font->FontHeight());
+  EXPECT_EQ(compact.font->BaseLine(), full.font->BaseLine());
+  EXPECT_EQ(compact.font->GetCharSize(' '), 4);
+  for (int c = 0; c < kGlyphCount; ++c) {
+    EXPECT_EQ(GlyphPicture(*compact.font, c), GlyphPicture(*full.font, c)) << "code " << c;
+    EXPECT_EQ(compact.font->GetCharSize(c), full.font->GetCharSize(c)) << "code " << c;
+  }
+}
 
 TEST(GfxFont, RecognisedByTheWordGfxFont) {
   EXPECT_TRUE(IsGfxHeader(Bytes(kAdafruitStyle)));
