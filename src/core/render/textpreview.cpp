@@ -1,0 +1,112 @@
+#include "render/textpreview.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace textpreview {
+
+namespace {
+
+// The gap between dots: the paper a quarter darker, and no gap beyond the display.
+TColor Darker(TColor color) {
+  TColor result = 0;
+  for (int shift = 0; shift < 24; shift += 8) result |= ((((color >> shift) & 0xFFu) * 3 / 4) << shift);
+  return result;
+}
+
+std::uint8_t GapOf(std::uint8_t kind) { return kind >= kOutside ? kOutside : kGap; }
+
+}  // namespace
+
+Overflow Overflowing(const textlayout::TextLayout& layout, const Scene& scene) {
+  return {std::max(0, scene.OffsetX + layout.Width - scene.DisplayWidth),
+          std::max(0, scene.OffsetY + layout.Height - scene.DisplayHeight)};
+}
+
+Palette PaletteFor(const Look& look, TColor outside) {
+  return {look.Paper, look.Ink, look.TopInk, Darker(look.Paper), outside, kOverflowInk};
+}
+
+Raster::Raster(const TFontHandler& font, const textlayout::TextLayout& layout, const Scene& scene)
+    : fscene(scene),
+      fwidth(std::max(scene.DisplayWidth, scene.OffsetX + layout.Width)),
+      fheight(std::max(scene.DisplayHeight, scene.OffsetY + layout.Height)),
+      fpixels(static_cast<std::size_t>(fwidth) * fheight, kOutside) {
+  for (int y = 0; y < scene.DisplayHeight; ++y) std::fill_n(&fpixels[Index(0, y)], scene.DisplayWidth, kPaper);
+  for (const textlayout::Placement& glyph : layout.Glyphs) {
+    if (glyph.Code == textlayout::kOutsideFont)
+      DrawBox(font, glyph);
+    else
+      DrawGlyph(font, glyph);
+  }
+}
+
+void Raster::SetInk(int x, int y) {
+  if (x < 0 || y < 0 || x >= fwidth || y >= fheight) return;
+  auto& pixel = fpixels[Index(x, y)];
+  pixel = pixel >= kOutside ? kOverflow : y < fscene.DisplayLook.TopRows ? kTopInk : kInk;
+}
+
+void Raster::DrawGlyph(const TFontHandler& font, const textlayout::Placement& glyph) {
+  if (!font.Fontvalid()) return;
+  const int columns = std::min(glyph.Width, font.FontWidth());
+  for (int row = 0; row < font.FontHeight(); ++row)
+    for (int column = 0; column < columns; ++column)
+      if (font.GetPixel(glyph.Code, column, row))
+        SetInk(fscene.OffsetX + glyph.X + column, fscene.OffsetY + glyph.Y + row);
+}
+
+void Raster::DrawBox(const TFontHandler& font, const textlayout::Placement& glyph) {
+  const int left = fscene.OffsetX + glyph.X, top = fscene.OffsetY + glyph.Y;
+  const int right = left + glyph.Width - 1, bottom = top + font.FontHeight() - 1;
+  for (int x = left; x <= right; ++x) {
+    SetInk(x, top);
+    SetInk(x, bottom);
+  }
+  for (int y = top + 1; y < bottom; ++y) {
+    SetInk(left, y);
+    SetInk(right, y);
+  }
+}
+
+void Raster::ZoomedRow(int y, int zoom, int columns, std::uint8_t* kinds) const {
+  const std::uint8_t* from = &fpixels[Index(0, y / zoom)];
+  const bool gaps = zoom >= kGapZoom;
+  const bool gapRow = gaps && y % zoom == zoom - 1;
+  for (int x = 0; x < columns; ++x, kinds += zoom) {
+    const std::uint8_t gap = GapOf(from[x]);
+    std::fill_n(kinds, zoom, gapRow ? gap : from[x]);
+    if (gaps) kinds[zoom - 1] = gap;
+  }
+}
+
+void ComposePicture(const Raster& raster, int zoom, const Palette& palette, Bitmap& bitmap) {
+  const int width = raster.Width() * zoom, height = raster.Height() * zoom;
+  if (bitmap.Width() != width || bitmap.Height() != height) bitmap = Bitmap(width, height);
+  std::vector<std::uint8_t> kinds(static_cast<std::size_t>(width));
+  const auto paint = [&](int y) {
+    raster.ZoomedRow(y, zoom, raster.Width(), kinds.data());
+    TColor* row = bitmap.Row(y);
+    for (int x = 0; x < width; ++x) row[x] = palette[kinds[x]];
+  };
+  const std::size_t rowBytes = sizeof(TColor) * static_cast<std::size_t>(width);
+  const int dotRows = zoom >= kGapZoom ? zoom - 1 : zoom;
+  for (int y = 0; y < height; y += zoom) {
+    paint(y);
+    // The rows of one dot are the same; the gap row below them differs.
+    for (int r = 1; r < dotRows; ++r) std::memcpy(bitmap.Row(y + r), bitmap.Row(y), rowBytes);
+    if (dotRows < zoom) paint(y + zoom - 1);
+  }
+}
+
+IndexedImageSource DisplayImage(const Raster& raster, int zoom, const Palette& palette) {
+  IndexedImageSource image;
+  image.width = raster.Shown().DisplayWidth * zoom;
+  image.height = raster.Shown().DisplayHeight * zoom;
+  image.palette.assign(palette.begin(), palette.end());
+  const int columns = raster.Shown().DisplayWidth;
+  image.row = [&raster, zoom, columns](int y, std::uint8_t* indices) { raster.ZoomedRow(y, zoom, columns, indices); };
+  return image;
+}
+
+}  // namespace textpreview
