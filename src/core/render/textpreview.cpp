@@ -80,22 +80,38 @@ void Raster::ZoomedRow(int y, int zoom, int columns, std::uint8_t* kinds) const 
   }
 }
 
+namespace {
+
+// One raster row magnified into the rows of its dots and, from the gap zoom
+// on, the gap row below them.
+void PaintDots(const std::uint8_t* kinds, int columns, int zoom, const Palette& palette, Bitmap& bitmap, int y) {
+  const bool gaps = zoom >= kGapZoom;
+  const int dotSize = gaps ? zoom - 1 : zoom;
+  TColor* out = bitmap.Row(y);
+  TColor* gapRow = gaps ? bitmap.Row(y + zoom - 1) : nullptr;
+  for (int x = 0; x < columns; ++x) {
+    const TColor dot = palette[kinds[x]], gap = palette[GapOf(kinds[x])];
+    out = std::fill_n(out, dotSize, dot);
+    if (!gaps) continue;
+    *out++ = gap;
+    gapRow = std::fill_n(gapRow, zoom, gap);
+  }
+  const std::size_t rowBytes = sizeof(TColor) * static_cast<std::size_t>(columns) * zoom;
+  for (int r = 1; r < dotSize; ++r) std::memcpy(bitmap.Row(y + r), bitmap.Row(y), rowBytes);
+}
+
+}  // namespace
+
 void ComposePicture(const Raster& raster, int zoom, const Palette& palette, Bitmap& bitmap) {
   const int width = raster.Width() * zoom, height = raster.Height() * zoom;
   if (bitmap.Width() != width || bitmap.Height() != height) bitmap = Bitmap(width, height);
-  std::vector<std::uint8_t> kinds(static_cast<std::size_t>(width));
-  const auto paint = [&](int y) {
-    raster.ZoomedRow(y, zoom, raster.Width(), kinds.data());
-    TColor* row = bitmap.Row(y);
-    for (int x = 0; x < width; ++x) row[x] = palette[kinds[x]];
-  };
-  const std::size_t rowBytes = sizeof(TColor) * static_cast<std::size_t>(width);
-  const int dotRows = zoom >= kGapZoom ? zoom - 1 : zoom;
-  for (int y = 0; y < height; y += zoom) {
-    paint(y);
-    // The rows of one dot are the same; the gap row below them differs.
-    for (int r = 1; r < dotRows; ++r) std::memcpy(bitmap.Row(y + r), bitmap.Row(y), rowBytes);
-    if (dotRows < zoom) paint(y + zoom - 1);
+  const std::size_t dotBytes = sizeof(TColor) * static_cast<std::size_t>(width) * zoom;
+  for (int y = 0; y < raster.Height(); ++y) {
+    // Most rows of a display hold no ink, or the same as the row above: they are copied whole.
+    if (y > 0 && std::equal(raster.Row(y), raster.Row(y) + raster.Width(), raster.Row(y - 1)))
+      std::memcpy(bitmap.Row(y * zoom), bitmap.Row((y - 1) * zoom), dotBytes);
+    else
+      PaintDots(raster.Row(y), raster.Width(), zoom, palette, bitmap, y * zoom);
   }
 }
 

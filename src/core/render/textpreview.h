@@ -60,6 +60,8 @@ class Raster {
   int Height() const { return fheight; }
   const Scene& Shown() const { return fscene; }
   PixelKind Pixel(int x, int y) const { return static_cast<PixelKind>(fpixels[Index(x, y)]); }
+  // The kinds of row y's pixels.
+  const std::uint8_t* Row(int y) const { return &fpixels[Index(0, y)]; }
   // Row y of the raster magnified by zoom, its first `columns` pixels.
   void ZoomedRow(int y, int zoom, int columns, std::uint8_t* kinds) const;
 
