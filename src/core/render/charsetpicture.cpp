@@ -13,8 +13,8 @@ TPoint CellOrigin(const TFontHandler& font, int c) {
 }
 
 std::optional<int> GlyphAt(const TFontHandler& font, int x, int y) {
-  const int pitchX = font.FontWidth() + kGap, pitchY = font.FontHeight() + kGap;
-  const int column = (x - kGap) / pitchX, row = (y - kGap) / pitchY;
+  const int column = (x - kGap) / (font.FontWidth() + kGap);
+  const int row = (y - kGap) / (font.FontHeight() + kGap);
   if (x < kGap || y < kGap || column >= kGridSize || row >= kGridSize) return std::nullopt;
   const int c = row * kGridSize + column;
   const TPoint origin = CellOrigin(font, c);

@@ -47,7 +47,9 @@ class LineSetter {
 
   // The rightmost end the line reaches with these codes set after it.
   int EndAfter(const int* begin, const int* end) const {
-    int pen = fpen, previous = fprevious, reach = freach;
+    int pen = fpen;
+    int previous = fprevious;
+    int reach = freach;
     for (const int* code = begin; code != end; ++code) {
       pen = pen - Kerning(ffont, previous, *code) + Advance(ffont, *code);
       reach = std::max(reach, pen);

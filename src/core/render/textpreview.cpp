@@ -57,8 +57,10 @@ void Raster::DrawGlyph(const TFontHandler& font, const textlayout::Placement& gl
 }
 
 void Raster::DrawBox(const TFontHandler& font, const textlayout::Placement& glyph) {
-  const int left = fscene.OffsetX + glyph.X, top = fscene.OffsetY + glyph.Y;
-  const int right = left + glyph.Width - 1, bottom = top + font.FontHeight() - 1;
+  const int left = fscene.OffsetX + glyph.X;
+  const int top = fscene.OffsetY + glyph.Y;
+  const int right = left + glyph.Width - 1;
+  const int bottom = top + font.FontHeight() - 1;
   for (int x = left; x <= right; ++x) {
     SetInk(x, top);
     SetInk(x, bottom);
@@ -90,7 +92,8 @@ void PaintDots(const std::uint8_t* kinds, int columns, int zoom, const Palette& 
   TColor* out = bitmap.Row(y);
   TColor* gapRow = gaps ? bitmap.Row(y + zoom - 1) : nullptr;
   for (int x = 0; x < columns; ++x) {
-    const TColor dot = palette[kinds[x]], gap = palette[GapOf(kinds[x])];
+    const TColor dot = palette[kinds[x]];
+    const TColor gap = palette[GapOf(kinds[x])];
     out = std::fill_n(out, dotSize, dot);
     if (!gaps) continue;
     *out++ = gap;
@@ -103,7 +106,8 @@ void PaintDots(const std::uint8_t* kinds, int columns, int zoom, const Palette& 
 }  // namespace
 
 void ComposePicture(const Raster& raster, int zoom, const Palette& palette, Bitmap& bitmap) {
-  const int width = raster.Width() * zoom, height = raster.Height() * zoom;
+  const int width = raster.Width() * zoom;
+  const int height = raster.Height() * zoom;
   if (bitmap.Width() != width || bitmap.Height() != height) bitmap = Bitmap(width, height);
   const std::size_t dotBytes = sizeof(TColor) * static_cast<std::size_t>(width) * zoom;
   for (int y = 0; y < raster.Height(); ++y) {
