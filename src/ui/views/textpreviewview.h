@@ -35,7 +35,6 @@ class TTextPreviewView : public QWidget {
 
   // The display's picture as shown, magnified, with the space beyond its edges.
   const Bitmap& Picture() const { return fpicture; }
-  const textlayout::TextLayout& Layout() const { return flayout; }
   const textpreview::Scene& Scene() const { return fscene; }
   int Zoom() const;
   // Asks for a file and writes the display there as a PNG picture at the current zoom.
