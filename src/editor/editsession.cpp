@@ -256,13 +256,17 @@ void EditSession::StoreEditChar(bool ask) {
 }
 
 void EditSession::WriteEditChar() {
-  fdocument.ChangeGlyph(fEditChar, [this](TFontHandler& font) {
-    QImageCanvas canvas(fCharBMP);
-    canvas.PenColor = fcolors.Set;
-    font.ScanCharacter(fEditChar, canvas, 0, 0);
-    font.SetCharSize(fEditChar, fEditSize);
-    font.GetKerning(fEditChar).Assign(fEditKerning);
-  });
+  fdocument.ChangeGlyph(fEditChar, [this](TFontHandler& font) { WriteEditCharInto(font); });
+}
+
+void EditSession::WriteEditCharInto(TFontHandler& font) const {
+  // The scan reads the picture only; the adapter takes it as writable.
+  QImage picture = fCharBMP;
+  QImageCanvas canvas(picture);
+  canvas.PenColor = fcolors.Set;
+  font.ScanCharacter(fEditChar, canvas, 0, 0);
+  font.SetCharSize(fEditChar, fEditSize);
+  font.GetKerning(fEditChar).Assign(fEditKerning);
 }
 
 void EditSession::StoreCharAs(int code) {

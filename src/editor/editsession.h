@@ -113,6 +113,8 @@ class EditSession : public QObject {
   // Writes a pending glyph into the font, after a question when ask is set.
   // Either way the edit counts as handled and the font as changed.
   void StoreEditChar(bool ask);
+  // Writes the glyph as storing it would, into another font of the same cell.
+  void WriteEditCharInto(TFontHandler& font) const;
   // Stores the glyph under the given code, asking first when that is not the
   // code it was loaded from; the editor then edits that code.
   void StoreCharAs(int code);

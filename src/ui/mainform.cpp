@@ -14,6 +14,7 @@
 #include "views/fontlist.h"
 #include "views/glyphpreview.h"
 #include "views/kerningview.h"
+#include "views/textpreviewview.h"
 #include "windowdialogs.h"
 
 #include <QCheckBox>
@@ -143,11 +144,12 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& wi
   ConnectCharSpace();
   ApplyStoredOptions(stored);
   CreateToolBars(stored);
-  CreatePages();
+  CreatePages(dialogs);
   CreateStatusBar();
   ConnectDocument();
   ConnectSession();
   ConnectFontList();
+  ConnectCharset();
   PlaceWindow(stored);
   SetStatus(kTypePanel, FontTypeText(fdocument.fonttype()));
   FillGlyphList();
@@ -339,7 +341,7 @@ void TMainForm::CreateToolBars(const WindowSettings& stored) {
   ArrangeToolBars(*this, std::move(placed));
 }
 
-void TMainForm::CreatePages() {
+void TMainForm::CreatePages(UserDialogs& dialogs) {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName("PageControl1");
   PageControl1->setTabPosition(QTabWidget::South);
@@ -349,6 +351,8 @@ void TMainForm::CreatePages() {
   PageControl1->addTab(CharEditPage, QStringLiteral("Zeichen bearbeiten"));
   PageControl1->addTab(CharSetPage, QStringLiteral("Zeichensatz"));
   PageControl1->addTab(KerningSpacingPage, QStringLiteral("Kerning und Spacing Test"));
+  fTextPreviewView = new TTextPreviewView(fdocument, fsession, fsettings, dialogs);
+  PageControl1->addTab(fTextPreviewView, tr("Textvorschau"));
   connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageChanged);
   setCentralWidget(PageControl1);
 }
@@ -464,6 +468,18 @@ void TMainForm::ConnectFontList() {
   connect(FontList, &TFontList::LoadRequested, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
 }
 
+void TMainForm::ConnectCharset() {
+  connect(fCharsetView, &TCharsetView::GlyphClicked, this,
+          [this](int c) { fguard.Run([&] { FontList->SetItemIndex(c); }); });
+  connect(fCharsetView, &TCharsetView::GlyphDoubleClicked, this, [this](int c) {
+    fguard.Run([&] {
+      FontList->SetItemIndex(c);
+      fsession.LoadCommand(c, false, IsChecked(ActionId::AutoStoreChar));
+      SwitchView(ViewAction::CharEdit);
+    });
+  });
+}
+
 void TMainForm::FontListChange() {
   if (IsChecked(ActionId::AutoLoadChar) && !FontList->MoveChar()) LoadCharButtonClick();
 }
@@ -538,9 +554,10 @@ void TMainForm::ShowView(const ViewChecks& checks) {
 void TMainForm::PageChanged(int index) {
   if (!fswitchingView) {
     const QWidget* page = PageControl1->widget(index);
-    const ViewAction used = page == CharEditPage  ? ViewAction::CharEdit
-                            : page == CharSetPage ? ViewAction::Charset
-                                                  : ViewAction::KerningSpacing;
+    const ViewAction used = page == CharEditPage       ? ViewAction::CharEdit
+                            : page == CharSetPage      ? ViewAction::Charset
+                            : page == fTextPreviewView ? ViewAction::TextPreview
+                                                       : ViewAction::KerningSpacing;
     fguard.Run([&] { SwitchView(used); });
   }
   if (PageControl1->currentWidget() != KerningSpacingPage) fKerningView->AutoPlayKerning()->setChecked(false);

@@ -34,6 +34,7 @@ class TDialogRequests;
 class TEditorCanvas;
 class TFontList;
 class TKerningView;
+class TTextPreviewView;
 class TKVHistoryFileList;
 class TStyleSelectDLG;
 class UserDialogs;
@@ -66,6 +67,7 @@ class TMainForm : public QMainWindow {
   TFontOperations& FontOperations() { return ffontOperations; }
   TCharsetView& CharsetView() { return *fCharsetView; }
   TKerningView& KerningView() { return *fKerningView; }
+  TTextPreviewView& TextPreviewView() { return *fTextPreviewView; }
   TKVHistoryFileList& HistoryList() { return *fHistoryList; }
   QAction* Action(ActionId id) const { return factions.at(id); }
   QAction* Action(ToolId id) const { return ftoolActions.at(id); }
@@ -104,10 +106,12 @@ class TMainForm : public QMainWindow {
   // Null entries are separators.
   QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions);
   QMenu* CreateMenu(const QString& title, const std::vector<ActionId>& entries);
-  void CreatePages();
+  void CreatePages(UserDialogs& dialogs);
   QWidget* CreateCharEditPage();
   QWidget* CreateCharSetPage();
   QWidget* CreateKerningSpacingPage();
+  // A click on a glyph of the charset page selects it; a double click loads it into the editor.
+  void ConnectCharset();
   void CreateStatusBar();
   void ConnectDocument();
   void ConnectSession();
@@ -170,6 +174,7 @@ class TMainForm : public QMainWindow {
   TEditorCanvas* CharPaintBox = nullptr;
   TCharsetView* fCharsetView = nullptr;
   TKerningView* fKerningView = nullptr;
+  TTextPreviewView* fTextPreviewView = nullptr;
   std::array<QLabel*, 6> fpanels{};
   bool fswitchingView = false;
 };

@@ -2,6 +2,7 @@
 
 ViewChecks SwitchView(ViewChecks current, ViewAction used) {
   if (used == ViewAction::KerningSpacing) return {false, false, false, true};
+  if (used == ViewAction::TextPreview) return {false, false, false, false};
   ViewChecks next;
   next.KerningSpacing = false;
   if (used == ViewAction::ToggleEditSet) {

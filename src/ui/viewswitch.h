@@ -9,7 +9,8 @@ struct ViewChecks {
   friend bool operator==(const ViewChecks&, const ViewChecks&) = default;
 };
 
-enum class ViewAction { CharEdit, Charset, ToggleEditSet, KerningSpacing };
+// The text preview page has no view action: choosing its tab clears every mark.
+enum class ViewAction { CharEdit, Charset, ToggleEditSet, KerningSpacing, TextPreview };
 
 // The check marks after the user chose a view action. The toggle action has
 // already flipped its own mark in `current` when this runs.

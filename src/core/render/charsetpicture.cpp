@@ -12,6 +12,16 @@ TPoint CellOrigin(const TFontHandler& font, int c) {
   return {(font.FontWidth() + kGap) * (c % kGridSize) + kGap, (font.FontHeight() + kGap) * (c / kGridSize) + kGap};
 }
 
+std::optional<int> GlyphAt(const TFontHandler& font, int x, int y) {
+  const int column = (x - kGap) / (font.FontWidth() + kGap);
+  const int row = (y - kGap) / (font.FontHeight() + kGap);
+  if (x < kGap || y < kGap || column >= kGridSize || row >= kGridSize) return std::nullopt;
+  const int c = row * kGridSize + column;
+  const TPoint origin = CellOrigin(font, c);
+  if (x >= origin.X + font.FontWidth() || y >= origin.Y + font.FontHeight()) return std::nullopt;
+  return c;
+}
+
 }  // namespace charset
 
 void PaintCharset(const TFontHandler& font, bool highlightSize, TColor background, Bitmap& bitmap) {

@@ -3,6 +3,8 @@
 #include "model/bitmap.h"
 #include "model/fonthandler.h"
 
+#include <optional>
+
 // The charset table: the 256 glyphs of a font in 16 x 16 cells of the font's
 // cell size, codes running left to right and then top to bottom. Cells are
 // white with black ink; 2-pixel gaps and a 2-pixel margin keep the
@@ -22,6 +24,8 @@ int PictureWidth(const TFontHandler& font);
 int PictureHeight(const TFontHandler& font);
 // Top-left corner of glyph c's cell.
 TPoint CellOrigin(const TFontHandler& font, int c);
+// The glyph whose cell holds the point; nothing in the gaps and the margin.
+std::optional<int> GlyphAt(const TFontHandler& font, int x, int y);
 
 }  // namespace charset
 

@@ -9,7 +9,8 @@ class TPictureBox;
 
 // The charset page's scroll box: the table of all 256 glyphs, rendered when
 // the font is replaced or many glyphs change, one cell at a time when a
-// glyph is stored.
+// glyph is stored. It zooms by Ctrl with the wheel or Ctrl+plus/minus; the
+// pointer over a glyph shows its code and width.
 class TCharsetView : public QScrollArea {
   Q_OBJECT
 
@@ -23,9 +24,21 @@ class TCharsetView : public QScrollArea {
   void PaintCharset();
   const Bitmap& CharSetbmp() const { return fCharSetbmp; }
   TPictureBox* CharsetPaint() const { return fCharsetPaint; }
+  int Zoom() const;
+  void SetZoom(int zoom);
+  // "65 = 41h 'A', Breite 7": the glyph's code, its character in the code
+  // page typed text uses, and its width.
+  QString GlyphText(int c) const;
+
+ signals:
+  void GlyphClicked(int c);
+  void GlyphDoubleClicked(int c);
 
  private:
   void PaintGlyph(int c);
+  // The glyph under a pixel of the table, -1 in the gaps.
+  int GlyphAt(QPoint pixel) const;
+  void ShowGlyphText(QPoint pixel);
 
   const FontDocument& fdocument;
   bool fhighlightSize;

@@ -3,6 +3,7 @@
 #include "document.h"
 #include "mainformtexts.h"
 #include "views/picturebox.h"
+#include "views/zoomkeys.h"
 #include "waitcursor.h"
 
 #include <QCheckBox>
@@ -68,6 +69,15 @@ TKerningView::TKerningView(const FontDocument& document, QWidget* parent)
   connect(&document, &FontDocument::FontReplaced, this, &TKerningView::FontChanged);
   connect(&document, &FontDocument::GlyphChanged, this, &TKerningView::FontChanged);
   connect(&document, &FontDocument::MetricsChanged, this, &TKerningView::FontChanged);
+  auto* zoom = new TZoomKeys(*fKerningScrollBox, *this);
+  connect(zoom, &TZoomKeys::Step, this, [this](int step) { SetZoom(TZoomKeys::Stepped(Zoom(), step)); });
+}
+
+int TKerningView::Zoom() const { return fKerningPaint->Zoom(); }
+
+void TKerningView::SetZoom(int zoom) {
+  fKerningPaint->SetZoom(zoom);
+  KerningCharBoxChange();
 }
 
 int TKerningView::SelectedGlyph() const { return fKerningCharBox->currentIndex() & kLastGlyph; }
@@ -88,7 +98,8 @@ void TKerningView::PaintKerningTest(int C) {
   const int scrollBar =
       fKerningScrollBox->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, fKerningScrollBox) +
       2 * fKerningScrollBox->frameWidth();
-  flayout = kerningtest::LayoutFor(fKerningScrollBox->width(), scrollBar, font);
+  // Magnified, the picture takes as many columns as fit at its zoom.
+  flayout = kerningtest::LayoutFor((fKerningScrollBox->width() - scrollBar) / Zoom(), 0, font);
   ::PaintKerningTest(font, C, flayout.Columns, fKerningScrollBox->palette().color(QPalette::Window).rgb() & 0xFFFFFFu,
                      fKerningBMP);
   fKerningPaint->SetPicture(fKerningBMP);

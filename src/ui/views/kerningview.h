@@ -30,6 +30,9 @@ class TKerningView : public QWidget {
   const Bitmap& KerningBMP() const { return fKerningBMP; }
   // The layout of the last rendering.
   const kerningtest::Layout& Layout() const { return flayout; }
+  // Each pixel of the test zoom x zoom (1..16), by Ctrl with the wheel or Ctrl+plus/minus.
+  int Zoom() const;
+  void SetZoom(int zoom);
 
   QComboBox* KerningCharBox() const { return fKerningCharBox; }
   QCheckBox* AutoPlayKerning() const { return fAutoPlayKerning; }
