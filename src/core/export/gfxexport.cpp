@@ -36,6 +36,9 @@ void RequireUsableBaseLine(const TFontHandler& font) {
   throw GfxLimitError(GfxLimitError::Reason::BaseLine, font.BaseLine(),
                       Printf("Die Grundlinie %d liegt außerhalb der Zeichenhöhe von %d Pixeln.\r"
                              "Der GFX-Font braucht eine Grundlinie von 1 bis %d.",
+                             font.BaseLine(), font.FontHeight(), font.FontHeight()),
+                      Printf("The baseline %d lies outside the glyph height of %d pixels.\r"
+                             "A GFX font needs a baseline of 1 to %d.",
                              font.BaseLine(), font.FontHeight(), font.FontHeight()));
 }
 
@@ -73,6 +76,10 @@ void RequireAddressable(const GfxGlyph& glyph) {
                       Printf("Zeichen %d (0x%2.2X) passt nicht mehr in den GFX-Font: seine Bitmap-Daten lägen jenseits "
                              "von 65535 Bytes, die das GFX-Format adressieren kann.\r"
                              "Bitte den Eintrag \"GFX Arduino Font - Include (max.127 Zeichen)\" wählen.",
+                             c, c),
+                      Printf("Glyph %d (0x%2.2X) no longer fits into the GFX font: its bitmap data would lie beyond "
+                             "the 65535 bytes the GFX format can address.\r"
+                             "Please choose the entry \"GFX Arduino Font - Include (max. 127 glyphs)\".",
                              c, c));
 }
 

@@ -1,5 +1,6 @@
 #include "formats/readertable.h"
 
+#include "formats/tabletext.h"
 #include "model/bdffont.h"
 #include "model/dosfont.h"
 #include "model/fntformat.h"
@@ -11,15 +12,18 @@
 
 namespace {
 
-// The texts are the program's German ones.
+// The filters are the program's German texts, translated where a dialog shows them.
 constexpr std::array<FontReader, 5> kReaders = {{
-    {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadFnt},
-    {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr, ReadDosFont},
-    {"BDF", "BDF-Font (*.bdf *.BDF *.bdf.gz)", ReaderDialog::Import, kMaxFontFileSize, IsBdfFile, ReadBdf},
-    {"PSF", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)", ReaderDialog::Import, kMaxFontFileSize, IsPsfFile,
-     ReadPsf},
-    {"GFX header", "GFX-Header für Arduino (*.h *.H)", ReaderDialog::Import, kMaxFontFileSize, IsGfxHeader,
-     ReadGfxHeader},
+    {"FNT", GLYPH_TRANSLATE_NOOP("ReaderTable", "<kelvaront>-Fontfile (*.FNT *.fnt)"), ReaderDialog::Open,
+     kMaxFontFileSize, IsFntFile, ReadFnt},
+    {"DOS OEM dump", GLYPH_TRANSLATE_NOOP("ReaderTable", "DOS-OEM-Fontdatei (*.fnt *.FNT)"), ReaderDialog::Import,
+     kDosFontMaxSize, nullptr, ReadDosFont},
+    {"BDF", GLYPH_TRANSLATE_NOOP("ReaderTable", "BDF-Font (*.bdf *.BDF *.bdf.gz)"), ReaderDialog::Import,
+     kMaxFontFileSize, IsBdfFile, ReadBdf},
+    {"PSF", GLYPH_TRANSLATE_NOOP("ReaderTable", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)"),
+     ReaderDialog::Import, kMaxFontFileSize, IsPsfFile, ReadPsf},
+    {"GFX header", GLYPH_TRANSLATE_NOOP("ReaderTable", "GFX-Header für Arduino (*.h *.H)"), ReaderDialog::Import,
+     kMaxFontFileSize, IsGfxHeader, ReadGfxHeader},
 }};
 
 }  // namespace
