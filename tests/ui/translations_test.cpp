@@ -4,6 +4,7 @@
 #include "errortext.h"
 #include "formats/exporttable.h"
 #include "formats/readertable.h"
+#include "kvlabel.h"
 #include "model/fontfileerror.h"
 #include "qtuserdialogs.h"
 #include "ui/mainformfixture.h"
@@ -13,6 +14,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
