@@ -18,9 +18,8 @@ class BilingualError : public std::runtime_error {
   std::string fenglish;
 };
 
-// A failed file operation. The text is the run-time's German message that the
-// program shows; the code (errno) and the reason let other front ends word
-// their own.
+// A failed file operation, worded as the run-time's message; the code (errno)
+// and the reason let other front ends word their own.
 class IoError : public BilingualError {
  public:
   // Files the file layer refuses before the system could fail on them; the
