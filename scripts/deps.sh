@@ -14,7 +14,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format clang-tidy-14 python3
   strace
   xvfb xauth imagemagick poppler-utils
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base dpkg-dev
 )
 

@@ -1,12 +1,13 @@
 #include "mainform.h"
 #include "model/programversion.h"
-#include "qttexts.h"
 #include "qtuserdialogs.h"
 #include "settings.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <cstdio>
 #include <optional>
 
@@ -14,14 +15,15 @@ namespace {
 
 // Declares the program's own options; gives the version option.
 QCommandLineOption DeclareOptions(QCommandLineParser& parser) {
-  parser.setApplicationDescription(
-      QStringLiteral("Editor für Bitmap-Schriften mit fester Zellgröße für Mikrocontroller-Displays"));
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "main", "Editor für Bitmap-Schriften mit fester Zellgröße für Mikrocontroller-Displays"));
   parser.addHelpOption();
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   QStringLiteral("Zeigt die Versionsnummer an."));
+                                   QCoreApplication::translate("main", "Zeigt die Versionsnummer an."));
   parser.addOption(version);
-  parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Fontdatei, die beim Start geöffnet wird."),
-                               QStringLiteral("[DATEI]"));
+  parser.addPositionalArgument(QCoreApplication::translate("main", "DATEI"),
+                               QCoreApplication::translate("main", "Fontdatei, die beim Start geöffnet wird."),
+                               QCoreApplication::translate("main", "[DATEI]"));
   return version;
 }
 
@@ -30,7 +32,7 @@ QCommandLineOption DeclareOptions(QCommandLineParser& parser) {
 // not known yet and left for QApplication. Gives the exit status if answered.
 std::optional<int> AnswerWithoutWindow(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  InstallGermanQtTexts(app);
+  InstallTranslations(app, LanguageOf(QLocale::system()));
   QCommandLineParser parser;
   const QCommandLineOption version = DeclareOptions(parser);
   parser.parse(QCoreApplication::arguments());
@@ -45,7 +47,7 @@ std::optional<int> AnswerWithoutWindow(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (const auto status = AnswerWithoutWindow(argc, argv)) return *status;
   QApplication app(argc, argv);
-  InstallGermanQtTexts(app);
+  InstallTranslations(app, LanguageOf(QLocale::system()));
   QApplication::setOrganizationName("kelvaront");
   QApplication::setApplicationName("Glyphwright");
   QApplication::setApplicationVersion(QString::fromStdString(ProgramVersionText()));
@@ -57,7 +59,8 @@ int main(int argc, char** argv) {
   parser.process(app);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
-    std::fprintf(stderr, "glyphwright: Es kann nur eine Fontdatei angegeben werden.\n");
+    std::fprintf(stderr, "glyphwright: %s\n",
+                 qUtf8Printable(QCoreApplication::translate("main", "Es kann nur eine Fontdatei angegeben werden.")));
     return 1;
   }
   Settings settings;

@@ -1,8 +1,10 @@
 #include "commandguard.h"
 
+#include "errortext.h"
 #include "userdialogs.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <exception>
 
 CommandGuard::CommandGuard(UserDialogs& dialogs) : fdialogs(dialogs) {}
@@ -12,9 +14,9 @@ bool CommandGuard::Run(const std::function<void()>& handler) {
     handler();
     return true;
   } catch (const std::exception& error) {
-    fdialogs.ShowError(QString::fromUtf8(error.what()));
+    fdialogs.ShowError(ErrorText(error));
   } catch (...) {
-    fdialogs.ShowError(QStringLiteral("Unbekannter Fehler"));
+    fdialogs.ShowError(QCoreApplication::translate("CommandGuard", "Unbekannter Fehler"));
   }
   return false;
 }

@@ -12,9 +12,9 @@ namespace {
 constexpr TColor kLightGrey = 0xC0C0C0;
 constexpr TColor kGrey = 0x808080;
 
-const QString kStoreQuestion = QStringLiteral(
-    "Das aktuelle Zeichen wurde noch nicht gesichert.\r"
-    "Soll die Sicherung jetzt durchgeführt werden?");
+const char* const kStoreQuestion = QT_TRANSLATE_NOOP("EditSession",
+                                                     "Das aktuelle Zeichen wurde noch nicht gesichert.\r"
+                                                     "Soll die Sicherung jetzt durchgeführt werden?");
 
 // The colour a pixel of the image really holds after writing the given one,
 // so that later comparisons match the image's own representation.
@@ -25,7 +25,7 @@ TColor StoredColor(QImage& image, TColor color) {
 }
 
 QString ReassignQuestion(int from, int to) {
-  return QStringLiteral(
+  return EditSession::tr(
              "Das aktuelle Zeichen wurde für den \rZeichencode %1h designt. Soll es\r"
              "tatsächlich %2h zugeordnet werden?")
       .arg(TwoHexDigits(from), TwoHexDigits(to));
@@ -248,7 +248,7 @@ void EditSession::LoadChar(int c) {
 
 void EditSession::StoreEditChar(bool ask) {
   if (!fcharrequest) return;
-  if (!ask || fdialogs.AskYesNo(kStoreQuestion) == DialogAnswer::Yes)
+  if (!ask || fdialogs.AskYesNo(tr(kStoreQuestion)) == DialogAnswer::Yes)
     WriteEditChar();
   else
     fdocument.SetSaveRequest(true);

@@ -3,6 +3,7 @@
 #include "model/codepages.h"
 #include "model/fonthandler.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 
@@ -13,19 +14,24 @@ QString Utf32Char(char32_t ch) { return QString::fromUcs4(&ch, 1); }
 }  // namespace
 
 QString WindowCaption(const QString& filename) {
-  const QString name = filename.isEmpty() ? QStringLiteral("ohne Namen") : QFileInfo(filename).fileName();
+  const QString name =
+      filename.isEmpty() ? QCoreApplication::translate("MainFormTexts", "ohne Namen") : QFileInfo(filename).fileName();
   return QStringLiteral("<kelvaront> Rastermeister - %1").arg(name);
 }
 
-QString FontTypeText(int fonttype) { return QStringLiteral("Font Type %1").arg(fonttype); }
+QString FontTypeText(int fonttype) {
+  return QCoreApplication::translate("MainFormTexts", "Font Type %1").arg(fonttype);
+}
 
-QString EditSizeText(int size) { return QStringLiteral("Zeichenbreite = %1").arg(size); }
+QString EditSizeText(int size) { return QCoreApplication::translate("MainFormTexts", "Zeichenbreite = %1").arg(size); }
 
-QString BaseLineText(int baseline) { return QStringLiteral("BaseLine = %1").arg(baseline); }
+QString BaseLineText(int baseline) {
+  return QCoreApplication::translate("MainFormTexts", "BaseLine = %1").arg(baseline);
+}
 
 QString CharChangedText(int code) {
   const QString shown = code >= 32 ? u'\'' + Utf32Char(static_cast<char32_t>(code)) + u'\'' : TwoHexDigits(code);
-  return QStringLiteral("Zeichen %1 geändert").arg(shown);
+  return QCoreApplication::translate("MainFormTexts", "Zeichen %1 geändert").arg(shown);
 }
 
 QString GlyphListText(int c) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // Who made the program and what it is called, as the about box and the
 // printed page show it. UTF-8.
 inline constexpr char kMakerName[] = "<kelvaront>";
@@ -7,5 +9,5 @@ inline constexpr char kProgramTitle[] = "Rastermeister";
 // The application's title, also the name of its print jobs.
 inline constexpr char kApplicationTitle[] = "<kelvaront>-Rastermeister";
 // The further line of the about box, printed in the footer too.
-inline constexpr char kNoticeText[] = "Zeichensätze für Punktmatrix-Anzeigen";
+inline constexpr char kNoticeText[] = QT_TRANSLATE_NOOP("ProgramInfo", "Zeichensätze für Punktmatrix-Anzeigen");
 inline constexpr char kMakerWebAddress[] = "kelvaront.example";

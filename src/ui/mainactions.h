@@ -59,6 +59,7 @@ struct ActionDeclaration {
   ActionId id;
   // The action's object name.
   const char* name;
+  // German, marked for the translation context "MainActions"; the window shows them translated.
   const char* caption;
   const char* hint;
   // Key sequences separated by "; ".

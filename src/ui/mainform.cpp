@@ -47,7 +47,6 @@ namespace {
 constexpr auto kSeparator = static_cast<ActionId>(-1);
 // The submenu of recent files in the "Datei" menu.
 constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
-const QString kHistoryTitle = QStringLiteral("Neu öffnen");
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
 
@@ -77,7 +76,7 @@ QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString
 
 // The button that a tool bar or the menu bar shows for what no longer fits.
 void NameOverflowButton(QWidget* bar, const char* name) {
-  if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(QStringLiteral("Weitere Befehle"));
+  if (auto* more = bar->findChild<QToolButton*>(name)) more->setAccessibleName(TMainForm::tr("Weitere Befehle"));
 }
 
 // The one local file a drag carries, or nothing.
@@ -97,12 +96,13 @@ QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
   return standard.isEmpty() ? Keys(declared.shortcuts) : standard;
 }
 
-// An action of the window as a table row describes it.
-QAction* NewAction(QObject* window, const char* name, const char* caption, const char* hint,
+// An action of the window as a table row describes it; the row's texts are
+// translated in the table's context.
+QAction* NewAction(QObject* window, const char* context, const char* name, const char* caption, const char* hint,
                    const QList<QKeySequence>& keys, const char* icon) {
-  auto* action = new QAction(QString::fromUtf8(caption), window);
+  auto* action = new QAction(QCoreApplication::translate(context, caption), window);
   action->setObjectName(name);
-  if (*hint) action->setToolTip(QString::fromUtf8(hint));
+  if (*hint) action->setToolTip(QCoreApplication::translate(context, hint));
   action->setShortcuts(keys);
   if (*icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
   return action;
@@ -156,7 +156,7 @@ TMainForm::TMainForm(Settings& settings, UserDialogs& dialogs, WindowDialogs& wi
   fsession.ClearMark();
   fdocument.SetSaveRequest(false);
   fsession.SetCharRequest(false);
-  fHistoryList->SetNonItemText(QStringLiteral("keine Font"));
+  fHistoryList->SetNonItemText(tr("keine Font"));
   connect(fHistoryList, &TKVHistoryFileList::OnChange, this, [this] { HistoryListChange(); });
   connect(fHistoryList, &TKVHistoryFileList::OnClick, this,
           [this](QAction*, const QString& path) { fguard.Run([&] { ffiles.HistoryListClick(path); }); });
@@ -190,8 +190,8 @@ bool TMainForm::IsChecked(ActionId id) const { return Action(id)->isChecked(); }
 
 void TMainForm::CreateActions() {
   for (const ActionDeclaration& declared : MainActions()) {
-    QAction* action =
-        NewAction(this, declared.name, declared.caption, declared.hint, Shortcuts(declared), declared.icon);
+    QAction* action = NewAction(this, "MainActions", declared.name, declared.caption, declared.hint,
+                                Shortcuts(declared), declared.icon);
     action->setCheckable((declared.flags & kOption) || StateOf(declared.id, CommandState()).Checked);
     if (declared.handler) {
       fguard.Connect(action, [this, handler = declared.handler] {
@@ -203,8 +203,8 @@ void TMainForm::CreateActions() {
     factions[declared.id] = action;
   }
   for (const ToolDeclaration& declared : ToolTable()) {
-    QAction* action =
-        NewAction(this, declared.name, declared.caption, declared.hint, Keys(declared.shortcuts), declared.icon);
+    QAction* action = NewAction(this, "ToolTable", declared.name, declared.caption, declared.hint,
+                                Keys(declared.shortcuts), declared.icon);
     action->setCheckable(true);
     fguard.Connect(action, [this, id = declared.id] {
       fsession.SelectTool(id);
@@ -240,14 +240,14 @@ void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
   Action(ActionId::AutoStoreChar)->setChecked(stored.AutoStoreChar);
 }
 
-QMenu* TMainForm::CreateMenu(const QString& title, const std::vector<ActionId>& entries) {
-  auto* menu = new QMenu(title, this);
-  menu->setObjectName(title + "Menu");
+QMenu* TMainForm::CreateMenu(const char* title, const std::vector<ActionId>& entries) {
+  auto* menu = new QMenu(tr(title), this);
+  menu->setObjectName(QString::fromUtf8(title) + "Menu");
   for (const ActionId entry : entries) {
     if (entry == kSeparator) {
       menu->addSeparator();
     } else if (entry == kHistoryEntry) {
-      HistoryOpen = menu->addMenu(kHistoryTitle);
+      HistoryOpen = menu->addMenu(tr("Neu öffnen"));
       HistoryOpen->setObjectName("HistoryOpen");
     } else {
       menu->addAction(Action(entry));
@@ -262,31 +262,29 @@ QToolBar* TMainForm::CreateMenuBar() {
   using enum ActionId;
   fMenuBar = new QMenuBar;
   fMenuBar->setObjectName("MainMenu");
-  fMenuBar->setAccessibleName(QStringLiteral("Menü"));
+  fMenuBar->setAccessibleName(tr("Menü"));
   NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
   fMenuBar->setNativeMenuBar(false);
-  fMenuBar->addMenu(
-      CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
-                                           ImportAction, Export, kSeparator, Print, kSeparator, Close}));
-  fEditMenu = CreateMenu(
-      QStringLiteral("Bearbeiten"),
-      {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap, kSeparator, CalculateCharSize, CharSpace,
-       RemoveLeftCols, kSeparator, CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
+  fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
+                                                     ImportAction, Export, kSeparator, Print, kSeparator, Close}));
+  fEditMenu =
+      CreateMenu(QT_TR_NOOP("Bearbeiten"), {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap,
+                                            kSeparator, CalculateCharSize, CharSpace, RemoveLeftCols, kSeparator,
+                                            CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
   fMenuBar->addMenu(fEditMenu);
-  fMenuBar->addMenu(
-      CreateMenu(QStringLiteral("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
-  fMenuBar->addMenu(CreateMenu(QStringLiteral("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
+  fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
+  fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
   // "Hilfe" holds one command, so choosing it runs that command at once.
-  auto* help = fMenuBar->addAction(QStringLiteral("Hilfe"));
+  auto* help = fMenuBar->addAction(tr("Hilfe"));
   help->setObjectName("HilfeMenuEntry");
-  help->setToolTip(QStringLiteral("Über das Programm"));
+  help->setToolTip(tr("Über das Programm"));
   connect(help, &QAction::triggered, Action(ShowAbout), &QAction::trigger);
   auto* activate = new QShortcut(QKeySequence(Qt::Key_F10), this);
   // Opens the first menu; the focus stays where it was, so it is back there
   // when the menu closes.
   connect(activate, &QShortcut::activated, fMenuBar,
           [this] { fMenuBar->setActiveAction(fMenuBar->actions().constFirst()); });
-  auto* bar = new QToolBar(QStringLiteral("Menü"), this);
+  auto* bar = new QToolBar(tr("Menü"), this);
   bar->setObjectName("MenuBar");
   bar->addWidget(fMenuBar);
   NameOverflowButton(bar, "qt_toolbar_ext_button");
@@ -321,11 +319,11 @@ void TMainForm::CreateToolBars(const WindowSettings& stored) {
   std::vector<QAction*> draw;
   for (const ToolDeclaration& declared : ToolTable()) draw.push_back(Action(declared.id));
   draw.insert(draw.end(), {nullptr, Action(Invert)});
-  fToolBars = {CreateMenuBar(),
-               CreateToolBar("FileToolBar", QStringLiteral("Datei"),
-                             Actions({NewFont, OpenFont, SaveFont, kSeparator, Print, Export})),
-               CreateToolBar("EditToolBar", QStringLiteral("Bearbeiten"), Actions({Undo, Redo, Cut2, Copy2, Paste2})),
-               CreateToolBar("DrawToolBar", QStringLiteral("Zeichnen"), draw)};
+  fToolBars = {
+      CreateMenuBar(),
+      CreateToolBar("FileToolBar", tr("Datei"), Actions({NewFont, OpenFont, SaveFont, kSeparator, Print, Export})),
+      CreateToolBar("EditToolBar", tr("Bearbeiten"), Actions({Undo, Redo, Cut2, Copy2, Paste2})),
+      CreateToolBar("DrawToolBar", tr("Zeichnen"), draw)};
   HistoryPopup = new QMenu(this);
   HistoryPopup->setObjectName("HistoryPopup");
   auto* open = qobject_cast<QToolButton*>(fToolBars[1]->widgetForAction(Action(OpenFont)));
@@ -348,9 +346,9 @@ void TMainForm::CreatePages(UserDialogs& dialogs) {
   CharEditPage = CreateCharEditPage();
   CharSetPage = CreateCharSetPage();
   KerningSpacingPage = CreateKerningSpacingPage();
-  PageControl1->addTab(CharEditPage, QStringLiteral("Zeichen bearbeiten"));
-  PageControl1->addTab(CharSetPage, QStringLiteral("Zeichensatz"));
-  PageControl1->addTab(KerningSpacingPage, QStringLiteral("Kerning und Spacing Test"));
+  PageControl1->addTab(CharEditPage, tr("Zeichen bearbeiten"));
+  PageControl1->addTab(CharSetPage, tr("Zeichensatz"));
+  PageControl1->addTab(KerningSpacingPage, tr("Kerning und Spacing Test"));
   fTextPreviewView = new TTextPreviewView(fdocument, fsession, fsettings, dialogs);
   PageControl1->addTab(fTextPreviewView, tr("Textvorschau"));
   connect(PageControl1, &QTabWidget::currentChanged, this, &TMainForm::PageChanged);
@@ -362,7 +360,7 @@ QWidget* TMainForm::CreateCharEditPage() {
   page->setObjectName("CharEditPage");
   FontList = new TFontList(fdocument, page);
   FontList->setObjectName("FontList");
-  FontList->setAccessibleName(QStringLiteral("Zeichenliste"));
+  FontList->setAccessibleName(tr("Zeichenliste"));
   FontList->setFixedWidth(150);
   FontList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // The preview sits in a bevel.
@@ -372,8 +370,8 @@ QWidget* TMainForm::CreateCharEditPage() {
   auto* bevelLayout = new QVBoxLayout(bevel);
   bevelLayout->setContentsMargins(1, 1, 1, 1);
   bevelLayout->addWidget(new TGlyphPreview(fsession, bevel));
-  auto* load = CreateGlyphButton("LoadCharButton", "loadchar", QStringLiteral("Zeichen in Editor laden"));
-  auto* store = CreateGlyphButton("StoreCharButton", "storechar", QStringLiteral("Zeichen in Zeichensatz sichern"));
+  auto* load = CreateGlyphButton("LoadCharButton", "loadchar", tr("Zeichen in Editor laden"));
+  auto* store = CreateGlyphButton("StoreCharButton", "storechar", tr("Zeichen in Zeichensatz sichern"));
   connect(load, &QPushButton::clicked, this, [this] { fguard.Run([this] { LoadCharButtonClick(); }); });
   connect(store, &QPushButton::clicked, this, [this] { fguard.Run([this] { StoreCharButtonClick(); }); });
   auto* buttons = new QHBoxLayout;
@@ -442,7 +440,7 @@ void TMainForm::ConnectDocument() {
   connect(&fdocument, &FontDocument::fonttypeChanged, this,
           [this](int type) { SetStatus(kTypePanel, FontTypeText(type)); });
   connect(&fdocument, &FontDocument::SaveRequestChanged, this, [this](bool changed) {
-    SetStatus(kFontPanel, changed ? QStringLiteral("Font geändert") : QString());
+    SetStatus(kFontPanel, changed ? tr("Font geändert") : QString());
     RefreshActions();
   });
   connect(&fdocument, &FontDocument::BaseLineChanged, this,

@@ -105,7 +105,8 @@ class TMainForm : public QMainWindow {
   std::vector<QAction*> Actions(const std::vector<ActionId>& entries) const;
   // Null entries are separators.
   QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions);
-  QMenu* CreateMenu(const QString& title, const std::vector<ActionId>& entries);
+  // The German title, marked with QT_TR_NOOP, also names the menu object ("DateiMenu").
+  QMenu* CreateMenu(const char* title, const std::vector<ActionId>& entries);
   void CreatePages(UserDialogs& dialogs);
   QWidget* CreateCharEditPage();
   QWidget* CreateCharSetPage();

@@ -2,6 +2,7 @@
 
 #include "programinfo.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,8 +11,6 @@
 
 namespace {
 
-const QString kConfirmTitle = QStringLiteral("Bestätigen");
-
 // Message texts break lines with a lone CR, which a label does not show.
 QString DisplayText(QString text) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -19,10 +18,10 @@ QString DisplayText(QString text) {
 }
 
 DialogAnswer Ask(const QString& text, bool withCancel) {
-  QMessageBox box(QMessageBox::Question, kConfirmTitle, DisplayText(text));
-  QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-  QPushButton* cancel = withCancel ? box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole) : nullptr;
+  QMessageBox box(QMessageBox::Question, QtUserDialogs::tr("Bestätigen"), DisplayText(text));
+  QPushButton* yes = box.addButton(QtUserDialogs::tr("&Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QtUserDialogs::tr("&Nein"), QMessageBox::NoRole);
+  QPushButton* cancel = withCancel ? box.addButton(QtUserDialogs::tr("Abbrechen"), QMessageBox::RejectRole) : nullptr;
   box.setDefaultButton(yes);
   box.setEscapeButton(withCancel ? cancel : no);
   box.exec();
@@ -80,7 +79,7 @@ bool QtUserDialogs::Execute(QDialog& dialog) { return dialog.exec() == QDialog::
 
 bool QtUserDialogs::ChoosePrinter(QPrinter& printer) {
   QPrintDialog dialog(&printer);
-  dialog.setWindowTitle(QStringLiteral("Drucken"));
+  dialog.setWindowTitle(tr("Drucken"));
   // The charset fills exactly one page.
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   return dialog.exec() == QDialog::Accepted;

@@ -3,8 +3,12 @@
 #include "userdialogs.h"
 #include "windowdialogs.h"
 
+#include <QCoreApplication>
+
 // Real message boxes and file dialogs.
 class QtUserDialogs : public UserDialogs, public WindowDialogs {
+  Q_DECLARE_TR_FUNCTIONS(QtUserDialogs)
+
  public:
   DialogAnswer AskYesNo(const QString& text) override;
   DialogAnswer AskYesNoCancel(const QString& text) override;

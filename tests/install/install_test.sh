@@ -29,7 +29,7 @@ desktop-file-validate "$entry" >/dev/null || fail "desktop-file-validate rejects
 appstreamcli validate --no-net "$share/metainfo/org.kelvaront.glyphwright.metainfo.xml" >/dev/null ||
   fail "appstreamcli rejects the metainfo: $(appstreamcli validate --no-net "$share"/metainfo/*.xml)"
 
-for page in "$share"/man/man1/*.1.gz; do
+for page in "$share"/man/man1/*.1.gz "$share"/man/de/man1/*.1.gz; do
   warnings=$(zcat "$page" | groff -man -Tutf8 -ww -z 2>&1)
   [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
 done

@@ -9,11 +9,15 @@ struct Outcome {
   QString out, err;
 };
 
-// Runs the built program. Without a platform it has no display at all, as on a
-// build server or in a package check, so only what needs no window can succeed.
-Outcome RunProgram(const QStringList& arguments, const QString& platform = {}) {
+// Runs the built program under the locale lang. Without a platform it has no
+// display at all, as on a build server or in a package check, so only what
+// needs no window can succeed.
+Outcome RunProgram(const QStringList& arguments, const QString& platform = {},
+                   const QString& lang = QStringLiteral("C")) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+    environment.remove(name);
+  environment.insert(QStringLiteral("LANG"), lang);
   if (!platform.isEmpty()) environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
   QProcess program;
   program.setProcessEnvironment(environment);
@@ -50,11 +54,26 @@ TEST(ProgramCommandLine, UnknownOptionEndsWithAnError) {
   EXPECT_EQ(r.out, QString());
 }
 
-TEST(ProgramCommandLine, TwoFilesAreAnError) {
-  const Outcome r = RunProgram({QStringLiteral("a.fnt"), QStringLiteral("b.fnt")}, QStringLiteral("offscreen"));
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(r.err.endsWith(QStringLiteral("glyphwright: Es kann nur eine Fontdatei angegeben werden.\n")))
-      << r.err.toStdString();
+TEST(ProgramCommandLine, TwoFilesAreAnErrorInTheLocalesLanguage) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"C", "glyphwright: Es kann nur eine Fontdatei angegeben werden.\n"},
+      {"de_DE.UTF-8", "glyphwright: Es kann nur eine Fontdatei angegeben werden.\n"},
+      {"fr_FR.UTF-8", "glyphwright: Es kann nur eine Fontdatei angegeben werden.\n"},
+      {"en_US.UTF-8", "glyphwright: Only one font file can be given.\n"},
+  };
+  for (const auto& [lang, message] : rows) {
+    const Outcome r = RunProgram({QStringLiteral("a.fnt"), QStringLiteral("b.fnt")}, QStringLiteral("offscreen"),
+                                 QString::fromLatin1(lang));
+    EXPECT_EQ(r.status, 1) << lang;
+    EXPECT_TRUE(r.err.endsWith(QString::fromUtf8(message))) << lang << ": " << r.err.toStdString();
+  }
+}
+
+TEST(ProgramCommandLine, EnglishHelpUnderAnEnglishLocale) {
+  const Outcome r = RunProgram({QStringLiteral("--help")}, {}, QStringLiteral("en_US.UTF-8"));
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  for (const char* text : {"Displays the version number.", "microcontroller displays", "[FILE]"})
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8(text))) << text << "\n" << r.out.toStdString();
 }
 
 }  // namespace

@@ -205,6 +205,6 @@ class AsmWriter {
 
 void ExportAssembler(const TFontHandler& font, const std::string& filename, int format) {
   if (!IsByteFormat(format)) throw std::invalid_argument("assembler format outside 0..14");
-  if (!font.Fontvalid()) throw FontError("Der Font enthält keine gültigen Daten und kann nicht exportiert werden.");
+  if (!font.Fontvalid()) throw NoDataToExportError();
   WriteTextFile(filename, AsmWriter(font, format).Text());
 }

@@ -78,5 +78,5 @@ bool RowInked(const TFontHandler& font, int c, int width, int y) {
 }
 
 void RequireValidFont(const TFontHandler& font) {
-  if (!font.Fontvalid()) throw FontError("Der Font enthält keine gültigen Daten und kann nicht exportiert werden.");
+  if (!font.Fontvalid()) throw NoDataToExportError();
 }

@@ -38,6 +38,9 @@ void RequireUsableBaseLine(const TFontHandler& font) {
   throw GfxLimitError(GfxLimitError::Reason::BaseLine, font.BaseLine(),
                       Printf("Die Grundlinie %d liegt außerhalb der Zeichenhöhe von %d Pixeln.\r"
                              "Der GFX-Font braucht eine Grundlinie von 1 bis %d.",
+                             font.BaseLine(), font.FontHeight(), font.FontHeight()),
+                      Printf("The baseline %d lies outside the glyph height of %d pixels.\r"
+                             "A GFX font needs a baseline of 1 to %d.",
                              font.BaseLine(), font.FontHeight(), font.FontHeight()));
 }
 
@@ -92,10 +95,18 @@ std::optional<GfxGlyph> CutGlyph(const TFontHandler& font, int c, long bitmapOff
   return GfxGlyph{record, PackBox(font, c, record, top)};
 }
 
-// The entry to choose instead when the bitmaps pass the 16-bit limit.
-const char* NarrowerEntry(GfxBitmaps bitmaps) {
-  return bitmaps == GfxBitmaps::Compact ? "GFX Arduino Font kompakt - Include (max.127 Zeichen)"
-                                        : "GFX Arduino Font - Include (max.127 Zeichen)";
+// The entry to choose instead when the bitmaps pass the 16-bit limit, in
+// German and in English.
+struct EntryCaption {
+  const char* german;
+  const char* english;
+};
+
+EntryCaption NarrowerEntry(GfxBitmaps bitmaps) {
+  if (bitmaps == GfxBitmaps::Compact)
+    return {"GFX Arduino Font kompakt - Include (max.127 Zeichen)",
+            "GFX Arduino Font Compact - Include (max. 127 glyphs)"};
+  return {"GFX Arduino Font - Include (max.127 Zeichen)", "GFX Arduino Font - Include (max. 127 glyphs)"};
 }
 
 void RequireAddressable(const GfxGlyph& glyph, GfxBitmaps bitmaps) {
@@ -106,7 +117,11 @@ void RequireAddressable(const GfxGlyph& glyph, GfxBitmaps bitmaps) {
                       Printf("Zeichen %d (0x%2.2X) passt nicht mehr in den GFX-Font: seine Bitmap-Daten lägen jenseits "
                              "von 65535 Bytes, die das GFX-Format adressieren kann.\r"
                              "Bitte den Eintrag \"%s\" wählen.",
-                             c, c, NarrowerEntry(bitmaps)));
+                             c, c, NarrowerEntry(bitmaps).german),
+                      Printf("Glyph %d (0x%2.2X) no longer fits into the GFX font: its bitmap data would lie beyond "
+                             "the 65535 bytes the GFX format can address.\r"
+                             "Please choose the entry \"%s\".",
+                             c, c, NarrowerEntry(bitmaps).english));
 }
 
 std::string GlyphRow(const GfxRecord& record, char separator) {

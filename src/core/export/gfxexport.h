@@ -5,13 +5,14 @@
 
 #include <string>
 
-// A font the GFX header cannot hold. The text is German, for the program;
-// the reason and its value (the baseline, or the code of the glyph that
-// would pass the 16-bit bitmap offset) let other front ends word their own.
+// A font the GFX header cannot hold, worded for the program; the reason and
+// its value (the baseline, or the code of the glyph that would pass the
+// 16-bit bitmap offset) let other front ends word their own.
 class GfxLimitError : public FontError {
  public:
   enum class Reason { BaseLine, BitmapOffset };
-  GfxLimitError(Reason reason, int value, const std::string& text) : FontError(text), freason(reason), fvalue(value) {}
+  GfxLimitError(Reason reason, int value, const std::string& german, const std::string& english)
+      : FontError(german, english), freason(reason), fvalue(value) {}
   Reason reason() const { return freason; }
   int value() const { return fvalue; }
 

@@ -5,6 +5,7 @@
 #include "export/gfxexport.h"
 #include "export/tftexport.h"
 #include "export/u8g2export.h"
+#include "formats/tabletext.h"
 #include "render/demopicture.h"
 
 #include <algorithm>
@@ -49,33 +50,37 @@ ExportNotes WriteU8g2(const TFontHandler& font, const std::string& filename, con
   return {.unmappedCodes = ExportU8g2(font, filename, options.codePage)};
 }
 
+// The captions are the program's German texts, translated where the dialog shows them.
+// One entry a line, however long, so that the table reads as one.
+// clang-format off
 constexpr std::array<ExportEntry, 25> kEntries = {{
-    {1, "png", "Dot-Matrix-Demo (PNG)", "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
-    {2, "bmp", "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
-    {3, "db", "DB - Include (intel)", "*.inc", ".inc", WriteAssembler<0>, {}},
-    {4, "dcb", "DC.B - Include (Motorola)", "*.inc", ".inc", WriteAssembler<1>, {}},
-    {5, "db-msb", "DB - Include (MSB top)", "*.inc", ".inc", WriteAssembler<2>, {}},
-    {6, "db-lsb", "DB - Include (LSB top)", "*.inc", ".inc", WriteAssembler<3>, {}},
-    {7, "dcb-msb", "DC.B - Include (MSB top)", "*.inc", ".inc", WriteAssembler<4>, {}},
-    {8, "dcb-lsb", "DC.B - Include (LSB top)", "*.inc", ".inc", WriteAssembler<5>, {}},
-    {9, "db-msb-mirror", "DB - Include (MSB top mirrored byte order)", "*.inc", ".inc", WriteAssembler<6>, {}},
-    {10, "db-lsb-mirror", "DB - Include (LSB top mirrored byte order)", "*.inc", ".inc", WriteAssembler<7>, {}},
-    {11, "dcb-msb-mirror", "DC.B - Include (MSB top mirrored byte order)", "*.inc", ".inc", WriteAssembler<8>, {}},
-    {12, "dcb-lsb-mirror", "DC.B - Include (LSB top mirrored byte order)", "*.inc", ".inc", WriteAssembler<9>, {}},
-    {13, "gas", "gnu-as - Include", "*.S", ".S", WriteAssembler<10>, {}},
-    {14, "gas-msb", "gnu-as - Include (MSB top)", "*.S", ".S", WriteAssembler<11>, {}},
-    {15, "gas-lsb", "gnu-as - Include (LSB top)", "*.S", ".S", WriteAssembler<12>, {}},
-    {16, "gas-msb-mirror", "gnu-as - Include (MSB top mirrored byte order)", "*.S", ".S", WriteAssembler<13>, {}},
-    {17, "gas-lsb-mirror", "gnu-as - Include (LSB top mirrored byte order)", "*.S", ".S", WriteAssembler<14>, {}},
-    {18, "gfx127", "GFX Arduino Font - Include (max.127 Zeichen)", "*.h", ".h", WriteGfx<GfxCodes::UpTo127>, {}},
-    {19, "gfx255", "GFX Arduino Font - Include (max.255 Zeichen)", "*.h", ".h", WriteGfx<GfxCodes::UpTo255>, {}},
-    {20, "tft", "TFT_eSPI Font (uncompressed)", "*.c", ".inc", WriteTft<TftCoding::Plain>, kTftFileExtensions},
-    {21, "tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
-    {22, "bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", WriteBdf, {}},
-    {23, "u8g2", "u8g2 Font (*.h)", "*.h", ".h", WriteU8g2, {}},
-    {30, "gfx127-compact", "GFX Arduino Font kompakt - Include (max.127 Zeichen)", "*.h", ".h", kCompactGfx127, {}},
-    {31, "gfx255-compact", "GFX Arduino Font kompakt - Include (max.255 Zeichen)", "*.h", ".h", kCompactGfx255, {}},
+    {1, "png", GLYPH_TRANSLATE_NOOP("ExportTable", "Dot-Matrix-Demo (PNG)"), "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
+    {2, "bmp", GLYPH_TRANSLATE_NOOP("ExportTable", "Dot-Matrix-Demo (BMP)"), "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
+    {3, "db", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (intel)"), "*.inc", ".inc", WriteAssembler<0>, {}},
+    {4, "dcb", GLYPH_TRANSLATE_NOOP("ExportTable", "DC.B - Include (Motorola)"), "*.inc", ".inc", WriteAssembler<1>, {}},
+    {5, "db-msb", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (MSB top)"), "*.inc", ".inc", WriteAssembler<2>, {}},
+    {6, "db-lsb", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (LSB top)"), "*.inc", ".inc", WriteAssembler<3>, {}},
+    {7, "dcb-msb", GLYPH_TRANSLATE_NOOP("ExportTable", "DC.B - Include (MSB top)"), "*.inc", ".inc", WriteAssembler<4>, {}},
+    {8, "dcb-lsb", GLYPH_TRANSLATE_NOOP("ExportTable", "DC.B - Include (LSB top)"), "*.inc", ".inc", WriteAssembler<5>, {}},
+    {9, "db-msb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (MSB top mirrored byte order)"), "*.inc", ".inc", WriteAssembler<6>, {}},
+    {10, "db-lsb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (LSB top mirrored byte order)"), "*.inc", ".inc", WriteAssembler<7>, {}},
+    {11, "dcb-msb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "DC.B - Include (MSB top mirrored byte order)"), "*.inc", ".inc", WriteAssembler<8>, {}},
+    {12, "dcb-lsb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "DC.B - Include (LSB top mirrored byte order)"), "*.inc", ".inc", WriteAssembler<9>, {}},
+    {13, "gas", GLYPH_TRANSLATE_NOOP("ExportTable", "gnu-as - Include"), "*.S", ".S", WriteAssembler<10>, {}},
+    {14, "gas-msb", GLYPH_TRANSLATE_NOOP("ExportTable", "gnu-as - Include (MSB top)"), "*.S", ".S", WriteAssembler<11>, {}},
+    {15, "gas-lsb", GLYPH_TRANSLATE_NOOP("ExportTable", "gnu-as - Include (LSB top)"), "*.S", ".S", WriteAssembler<12>, {}},
+    {16, "gas-msb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "gnu-as - Include (MSB top mirrored byte order)"), "*.S", ".S", WriteAssembler<13>, {}},
+    {17, "gas-lsb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "gnu-as - Include (LSB top mirrored byte order)"), "*.S", ".S", WriteAssembler<14>, {}},
+    {18, "gfx127", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font - Include (max.127 Zeichen)"), "*.h", ".h", WriteGfx<GfxCodes::UpTo127>, {}},
+    {19, "gfx255", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font - Include (max.255 Zeichen)"), "*.h", ".h", WriteGfx<GfxCodes::UpTo255>, {}},
+    {20, "tft", GLYPH_TRANSLATE_NOOP("ExportTable", "TFT_eSPI Font (uncompressed)"), "*.c", ".inc", WriteTft<TftCoding::Plain>, kTftFileExtensions},
+    {21, "tft-rle", GLYPH_TRANSLATE_NOOP("ExportTable", "TFT_eSPI Font (RLE)"), "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
+    {22, "bdf", GLYPH_TRANSLATE_NOOP("ExportTable", "BDF - Bitmap Distribution Format (*.bdf)"), "*.bdf", ".bdf", WriteBdf, {}},
+    {23, "u8g2", GLYPH_TRANSLATE_NOOP("ExportTable", "u8g2 Font (*.h)"), "*.h", ".h", WriteU8g2, {}},
+    {30, "gfx127-compact", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font kompakt - Include (max.127 Zeichen)"), "*.h", ".h", kCompactGfx127, {}},
+    {31, "gfx255-compact", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font kompakt - Include (max.255 Zeichen)"), "*.h", ".h", kCompactGfx255, {}},
 }};
+// clang-format on
 
 // The file types of ExportFont start with the first entry after the pictures
 // and end with BDF.

@@ -1,5 +1,6 @@
 #include "formats/readertable.h"
 
+#include "formats/tabletext.h"
 #include "model/bdffont.h"
 #include "model/dosfont.h"
 #include "model/fntformat.h"
@@ -18,18 +19,20 @@ ImportedFont ReadBytes(const ByteArray& data, CodePage) {
   return Read(data);
 }
 
-// The texts are the program's German ones.
+// The filters are the program's German texts, translated where a dialog shows them.
 constexpr std::array<FontReader, 6> kReaders = {{
-    {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
-    {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr,
-     ReadBytes<ReadDosFont>},
-    {"BDF", "BDF-Font (*.bdf *.BDF *.bdf.gz)", ReaderDialog::Import, kMaxFontFileSize, IsBdfFile, ReadBytes<ReadBdf>},
-    {"PSF", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)", ReaderDialog::Import, kMaxFontFileSize, IsPsfFile,
-     ReadBytes<ReadPsf>},
-    {"GFX header", "GFX-Header für Arduino (*.h *.H)", ReaderDialog::Import, kMaxFontFileSize, IsGfxHeader,
-     ReadBytes<ReadGfxHeader>},
-    {"u8g2 font", "u8g2-Font-Quelltext (*.c *.h)", ReaderDialog::Import, kMaxFontFileSize, IsU8g2Source,
-     ReadU8g2Source},
+    {"FNT", GLYPH_TRANSLATE_NOOP("ReaderTable", "<kelvaront>-Fontfile (*.FNT *.fnt)"), ReaderDialog::Open,
+     kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
+    {"DOS OEM dump", GLYPH_TRANSLATE_NOOP("ReaderTable", "DOS-OEM-Fontdatei (*.fnt *.FNT)"), ReaderDialog::Import,
+     kDosFontMaxSize, nullptr, ReadBytes<ReadDosFont>},
+    {"BDF", GLYPH_TRANSLATE_NOOP("ReaderTable", "BDF-Font (*.bdf *.BDF *.bdf.gz)"), ReaderDialog::Import,
+     kMaxFontFileSize, IsBdfFile, ReadBytes<ReadBdf>},
+    {"PSF", GLYPH_TRANSLATE_NOOP("ReaderTable", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)"),
+     ReaderDialog::Import, kMaxFontFileSize, IsPsfFile, ReadBytes<ReadPsf>},
+    {"GFX header", GLYPH_TRANSLATE_NOOP("ReaderTable", "GFX-Header für Arduino (*.h *.H)"), ReaderDialog::Import,
+     kMaxFontFileSize, IsGfxHeader, ReadBytes<ReadGfxHeader>},
+    {"u8g2 font", GLYPH_TRANSLATE_NOOP("ReaderTable", "u8g2-Font-Quelltext (*.c *.h)"), ReaderDialog::Import,
+     kMaxFontFileSize, IsU8g2Source, ReadU8g2Source},
 }};
 
 }  // namespace

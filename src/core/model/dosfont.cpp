@@ -28,7 +28,9 @@ int DosFontHeight(std::size_t size) { return static_cast<int>(size / 256); }
 std::unique_ptr<TFontHandler> MakeDosFont(const ByteArray& file) {
   if (!IsDosFontSize(file.size()))
     throw FontError("Die Datei ist keine DOS-Fontdatei: ihre Größe von " + std::to_string(file.size()) +
-                    " Bytes ergibt keine Zeichenhöhe von 1 bis 64 Pixeln.");
+                        " Bytes ergibt keine Zeichenhöhe von 1 bis 64 Pixeln.",
+                    "The file is no DOS font file: its size of " + std::to_string(file.size()) +
+                        " bytes gives no glyph height of 1 to 64 pixels.");
   const int height = DosFontHeight(file.size());
   auto font = std::make_unique<TFontHandler>(8, height);
   font->SetFontAsString(Type1Image(file, height));

@@ -155,6 +155,8 @@ void TFontHandler::LoadFont(const std::string& filename) {
 }
 
 void TFontHandler::SaveFont(const std::string& filename, int fonttype) const {
-  if (!ffontvalid) throw FontError("Der Font enthält keine gültigen Daten und kann nicht gespeichert werden.");
+  if (!ffontvalid)
+    throw FontError("Der Font enthält keine gültigen Daten und kann nicht gespeichert werden.",
+                    "The font holds no valid data and cannot be saved.");
   WriteFileSafely(filename, FontImage(fonttype));
 }

@@ -6,18 +6,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
-// A font file that a reader refuses. what() is the German text the program
-// shows; English() words the same fault for the converter. Both begin with
-// the kind of file and the line or byte offset where the fault lies.
+// A font file that a reader refuses. Both texts begin with the kind of file
+// and the line or byte offset where the fault lies.
 class FontFileError : public FontError {
  public:
-  FontFileError(const std::string& german, std::string english) : FontError(german), fenglish(std::move(english)) {}
-  const std::string& English() const { return fenglish; }
-
- private:
-  std::string fenglish;
+  using FontError::FontError;
 };
 
 // The kind of file as the two languages name it in a message.

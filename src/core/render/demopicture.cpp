@@ -91,7 +91,7 @@ void PaintDotMatrixDemo(const TFontHandler& font, bool highlightSize, Bitmap& bi
 
 void WriteDotMatrixDemo(const TFontHandler& font, bool highlightSize, const std::string& filename,
                         DemoFileFormat format) {
-  if (!font.Fontvalid()) throw FontError("Der Font enthält keine gültigen Daten und kann nicht exportiert werden.");
+  if (!font.Fontvalid()) throw NoDataToExportError();
   const DotMatrixDemo demo(font, highlightSize);
   const IndexedImageSource source{demo.Width(), demo.Height(),
                                   std::vector<TColor>(DotMatrixDemo::kPalette.begin(), DotMatrixDemo::kPalette.end()),

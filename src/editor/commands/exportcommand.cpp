@@ -26,10 +26,11 @@ int EntryNumber(int filterIndex) { return ExportEntries()[static_cast<std::size_
 
 TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialogs)
     : fdocument(document), fdialogs(dialogs) {
-  ExportDialog.Title = QStringLiteral("Font exportieren");
+  ExportDialog.Title = tr("Font exportieren");
   for (const ExportEntry& entry : ExportEntries()) {
-    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(entry.caption),
-                                                          QString::fromLatin1(entry.mask));
+    ExportDialog.Filters << QStringLiteral("%1 (%2)").arg(
+        QCoreApplication::translate("ExportTable", std::string(entry.caption).c_str()),
+        QString::fromLatin1(entry.mask));
     ExportDialog.FilterExts << DialogExtension(entry.number);
   }
   ExportDialog.FilterIndex = 1;

@@ -2,11 +2,15 @@
 
 #include "userdialogs.h"
 
+#include <QCoreApplication>
+
 class FontDocument;
 
 // The "Exportieren" command: one save dialog offers every export format; the
 // chosen entry writes a demo picture or source text for the font.
 class TExportCommand {
+  Q_DECLARE_TR_FUNCTIONS(TExportCommand)
+
  public:
   TExportCommand(const FontDocument& document, UserDialogs& dialogs);
 

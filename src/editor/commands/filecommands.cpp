@@ -14,19 +14,22 @@
 
 namespace {
 
-const QString kSaveQuestion = QStringLiteral(
-    "Die Änderungen an der aktuellen Font\r"
-    "wurden noch nicht gespeichert. Soll\r"
-    "die Font jetzt gespeichert werden?");
+const char* const kSaveQuestion = QT_TRANSLATE_NOOP("TFileCommands",
+                                                    "Die Änderungen an der aktuellen Font\r"
+                                                    "wurden noch nicht gespeichert. Soll\r"
+                                                    "die Font jetzt gespeichert werden?");
 
 constexpr int kFullType = 3;
 
 QString TypeWarning(int type) {
-  const QString lost = type == 1 ? QStringLiteral("die Zeichenbreite,\rdie Baseline und das Kerning nicht. ")
-                                 : QStringLiteral("das Kerning nicht.");
-  return QStringLiteral("Sie haben den Type %1 zu speichern der aktuellen Font\rgewählt. Dieser Dateitype speichert ")
-             .arg(type) +
-         lost + QStringLiteral("\r\rSoll der Vorgang trotzdem fortgesetzt werden?");
+  if (type == 1)
+    return TFileCommands::tr(
+        "Sie haben den Type 1 zu speichern der aktuellen Font\rgewählt. Dieser Dateitype speichert die "
+        "Zeichenbreite,\rdie Baseline und das Kerning nicht. \r\rSoll der Vorgang trotzdem fortgesetzt werden?");
+  return TFileCommands::tr(
+             "Sie haben den Type %1 zu speichern der aktuellen Font\rgewählt. Dieser Dateitype speichert das "
+             "Kerning nicht.\r\rSoll der Vorgang trotzdem fortgesetzt werden?")
+      .arg(type);
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -34,7 +37,7 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 QStringList ReaderFilters(ReaderDialog dialog) {
   QStringList filters;
   for (const std::string_view filter : DialogFilters(dialog))
-    filters << QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+    filters << QCoreApplication::translate("ReaderTable", std::string(filter).c_str());
   return filters;
 }
 
@@ -51,18 +54,18 @@ FileChoice FntChoice(const QString& title, const QStringList& filters, int filte
 
 TFileCommands::TFileCommands(EditSession& session, UserDialogs& dialogs, FontRequests& requests,
                              ProgressDisplay& progress)
-    : FontOpenDialog(FntChoice(QStringLiteral("Fontdatei öffnen"), ReaderFilters(ReaderDialog::Open), 1)),
-      FontSaveDialog(FntChoice(QStringLiteral("Font speichern"),
-                               {QStringLiteral("Typ1 <kelvaront>-Fontfile (*.FNT *.fnt)"),
-                                QStringLiteral("Typ2 <kelvaront>-Fontfile (mit Zeichenbreite) (*.FNT *.fnt)"),
-                                QStringLiteral("Typ3 <kelvaront>-Fontfile (mit Kerning) (*.FNT *.fnt)")},
+    : FontOpenDialog(FntChoice(tr("Fontdatei öffnen"), ReaderFilters(ReaderDialog::Open), 1)),
+      FontSaveDialog(FntChoice(tr("Font speichern"),
+                               {tr("Typ1 <kelvaront>-Fontfile (*.FNT *.fnt)"),
+                                tr("Typ2 <kelvaront>-Fontfile (mit Zeichenbreite) (*.FNT *.fnt)"),
+                                tr("Typ3 <kelvaront>-Fontfile (mit Kerning) (*.FNT *.fnt)")},
                                kFullType)),
       fsession(session),
       fdocument(session.Document()),
       fdialogs(dialogs),
       frequests(requests),
       fprogress(progress) {
-  ImportDialog.Title = QStringLiteral("Import OEM-Font");
+  ImportDialog.Title = tr("Import OEM-Font");
   ImportDialog.Filters = ReaderFilters(ReaderDialog::Import);
 }
 
@@ -70,7 +73,7 @@ bool TFileCommands::SaveFontChecked(bool ask) {
   fsession.StoreEditChar(true);
   if (!fdocument.SaveRequest()) return true;
   if (ask) {
-    const DialogAnswer answer = fdialogs.AskYesNoCancel(kSaveQuestion);
+    const DialogAnswer answer = fdialogs.AskYesNoCancel(tr(kSaveQuestion));
     if (answer == DialogAnswer::No) return true;
     if (answer == DialogAnswer::Cancel) return false;
   }
@@ -146,8 +149,7 @@ void TFileCommands::OpenFontFile(const QString& name) {
   TFontHandler loaded(fdocument.EditFont().FontWidth(), fdocument.EditFont().FontHeight());
   loaded.Assign(fdocument.EditFont());
   loaded.LoadFont(LocalPath(name));
-  if (!loaded.Fontvalid())
-    throw FontError(QStringLiteral("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(name).toStdString());
+  if (!loaded.Fontvalid()) throw FontError(tr("Die Datei \"%1\" ist keine gültige Fontdatei.").arg(name).toStdString());
   fdocument.Setfilename(name);
   fdocument.Setfonttype(loaded.fonttype());
   fdocument.AssignFont(loaded);
@@ -190,7 +192,7 @@ void TFileCommands::NewImportedFont() {
 
 std::unique_ptr<TFontHandler> TFileCommands::RenderInstalledFont(const TImportChoice& choice) {
   const WaitCursor hourglass;
-  ProgressRun run(fprogress, QFontInfo(CellFont(choice)).family(), QStringLiteral("Generiere..."));
+  ProgressRun run(fprogress, QFontInfo(CellFont(choice)).family(), tr("Generiere..."));
   return ImportInstalledFont(choice, [&run](int code, const QImage& rendering) {
     run.Step(code);
     run.ShowPicture(rendering);

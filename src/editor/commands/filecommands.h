@@ -2,6 +2,7 @@
 
 #include "userdialogs.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -16,6 +17,8 @@ struct TImportChoice;
 // The commands of the "Datei" menu that replace or save the font. The
 // document announces a new font; the views and the editor follow it.
 class TFileCommands {
+  Q_DECLARE_TR_FUNCTIONS(TFileCommands)
+
  public:
   // An installed font is rendered with its progress shown on progress.
   TFileCommands(EditSession& session, UserDialogs& dialogs, FontRequests& requests, ProgressDisplay& progress);

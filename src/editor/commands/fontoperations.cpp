@@ -12,23 +12,26 @@
 
 namespace {
 
-const QString kAutoWidthsQuestion = QStringLiteral(
+const char* const kAutoWidthsQuestion = QT_TRANSLATE_NOOP(
+    "TFontOperations",
     "Sie haben die Funktion \"Automatisches Setzen der Zeichenbreite im gesamten Zeichensatz\" gewählt.\r"
     "Diese Funktion überschreibt alle von ihnen manuell vorgenommenen Änderungen!\r"
     "Wollen sie die Funktion dennoch ausführen?");
-const QString kFullWidthsQuestion = QStringLiteral(
-    "Sie haben die Funktion \" Setzen der Breite aller Zeichen auf Maximum\" gewählt.\r"
-    "Diese Funktion überschreibt alle von ihnen manuell vorgenommenen Änderungen!\r"
-    "Wollen sie die Funktion dennoch ausführen?");
-const QString kRemoveColumnsQuestion = QStringLiteral(
-    "Sie haben die Funktion \"Leerspalten vor allen Zeichen entfernen\" gewählt.\r"
-    "Diese Funktion kann nicht rückgängig gemacht werden!\r"
-    "Wollen sie die Funktion dennoch ausführen?");
-const QString kShrinkQuestion = QStringLiteral(
-    "Sie wollen die Zeichengröße verringern.\r"
-    "Dabei kann es zu Infomationsverlusten kommen.\r"
-    "Soll die Aktion dennoch ausgeführt werden?");
-const QString kConverting = QStringLiteral("Konvertiere...");
+const char* const kFullWidthsQuestion =
+    QT_TRANSLATE_NOOP("TFontOperations",
+                      "Sie haben die Funktion \" Setzen der Breite aller Zeichen auf Maximum\" gewählt.\r"
+                      "Diese Funktion überschreibt alle von ihnen manuell vorgenommenen Änderungen!\r"
+                      "Wollen sie die Funktion dennoch ausführen?");
+const char* const kRemoveColumnsQuestion =
+    QT_TRANSLATE_NOOP("TFontOperations",
+                      "Sie haben die Funktion \"Leerspalten vor allen Zeichen entfernen\" gewählt.\r"
+                      "Diese Funktion kann nicht rückgängig gemacht werden!\r"
+                      "Wollen sie die Funktion dennoch ausführen?");
+const char* const kShrinkQuestion = QT_TRANSLATE_NOOP("TFontOperations",
+                                                      "Sie wollen die Zeichengröße verringern.\r"
+                                                      "Dabei kann es zu Infomationsverlusten kommen.\r"
+                                                      "Soll die Aktion dennoch ausgeführt werden?");
+const char* const kConverting = QT_TRANSLATE_NOOP("TFontOperations", "Konvertiere...");
 
 // The glyph in the editor is glyph 0 of the scratch font.
 constexpr int kEdited = 0;
@@ -51,10 +54,10 @@ void TFontOperations::ChangeParameterExecute() {
   const auto chosen = frequests.AskFontParameters({font.FontWidth(), font.FontHeight(), font.BaseLine(), fplacement});
   if (!chosen) return;
   const bool shrinks = chosen->Width < font.FontWidth() || chosen->Height < font.FontHeight();
-  if (shrinks && fdialogs.AskYesNo(kShrinkQuestion) != DialogAnswer::Yes) return;
+  if (shrinks && fdialogs.AskYesNo(tr(kShrinkQuestion)) != DialogAnswer::Yes) return;
   fplacement = chosen->Position;
   const WaitCursor wait;
-  ProgressRun progress(fprogress, fdocument.filename(), kConverting);
+  ProgressRun progress(fprogress, fdocument.filename(), tr(kConverting));
   // The editor and the views follow the new font through the document.
   fdocument.ChangeFont(ResizeFont(font, chosen->Width, chosen->Height, chosen->Base, chosen->Position,
                                   [&](int c) { progress.Step(c); }));
@@ -74,13 +77,13 @@ void TFontOperations::ChangeEveryGlyph(const QString& question, const std::funct
 
 void TFontOperations::CalculateFontSizesExecute() {
   ChangeEveryGlyph(
-      kAutoWidthsQuestion, [this](TFontHandler& font, int c) { font.CalculateCharSize(c, Space()); },
+      tr(kAutoWidthsQuestion), [this](TFontHandler& font, int c) { font.CalculateCharSize(c, Space()); },
       [this] { CalculateCharSizeExecute(); });
 }
 
 void TFontOperations::ResetCharSizeExecute() {
   ChangeEveryGlyph(
-      kFullWidthsQuestion, [](TFontHandler& font, int c) { font.SetCharSize(c, font.FontWidth()); },
+      tr(kFullWidthsQuestion), [](TFontHandler& font, int c) { font.SetCharSize(c, font.FontWidth()); },
       [this] { fsession.SetEditSize(fdocument.EditFont().FontWidth()); });
 }
 
@@ -117,7 +120,7 @@ void TFontOperations::RemoveLeftColsExecute() {
 
 void TFontOperations::RemoveFontLeftColsExecute() {
   ChangeEveryGlyph(
-      kRemoveColumnsQuestion, [this](TFontHandler& font, int c) { font.RemoveLeftCols(c, Space()); },
+      tr(kRemoveColumnsQuestion), [this](TFontHandler& font, int c) { font.RemoveLeftCols(c, Space()); },
       [this] { RemoveLeftColsExecute(); });
 }
 

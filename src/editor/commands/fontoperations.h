@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class CharSpace;
@@ -15,6 +17,8 @@ class UserDialogs;
 // columns of every glyph) and on the metrics of the glyph in the editor.
 // The font-wide ones that overwrite manual work ask first.
 class TFontOperations {
+  Q_DECLARE_TR_FUNCTIONS(TFontOperations)
+
  public:
   // The automatic widths leave space after the ink; a new cell size shows
   // its progress on progress.

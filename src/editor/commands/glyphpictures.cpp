@@ -33,10 +33,10 @@ void WriteGlyphPicture(const QImage& glyph, const GlyphColors& colors, const QSt
 
 TGlyphPictureCommands::TGlyphPictureCommands(EditSession& session, UserDialogs& dialogs)
     : fsession(session), fdialogs(dialogs) {
-  SavePictureDialog.Title = QStringLiteral("Speichere Zeichen als Bitmap");
-  SavePictureDialog.Filters = {QStringLiteral("Bitmaps (*.bmp)")};
+  SavePictureDialog.Title = tr("Speichere Zeichen als Bitmap");
+  SavePictureDialog.Filters = {tr("Bitmaps (*.bmp)")};
   SavePictureDialog.DefaultExt = QStringLiteral("bmp");
-  OpenPictureDialog.Title = QStringLiteral("Zeichen aus Bitmap importieren");
+  OpenPictureDialog.Title = tr("Zeichen aus Bitmap importieren");
 }
 
 void TGlyphPictureCommands::SaveAsBitmapExecute() {

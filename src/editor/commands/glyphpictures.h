@@ -3,6 +3,7 @@
 #include "glyphblocks.h"
 #include "userdialogs.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -18,6 +19,8 @@ void WriteGlyphPicture(const QImage& glyph, const GlyphColors& colors, const QSt
 
 // The two commands that exchange the editor glyph with picture files.
 class TGlyphPictureCommands {
+  Q_DECLARE_TR_FUNCTIONS(TGlyphPictureCommands)
+
  public:
   TGlyphPictureCommands(EditSession& session, UserDialogs& dialogs);
 

@@ -1,10 +1,12 @@
 #include "commands/picturefiles.h"
 
 #include "commands/metafiles.h"
+#include "errortext.h"
 #include "model/fileio.h"
 #include "model/ioerror.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -17,15 +19,16 @@ constexpr std::uintmax_t kMaxPictureFileSize = std::uintmax_t{64} * 1024 * 1024;
 
 struct RasterFormat {
   const char* plugin;
-  PictureFormat format;
+  const char* description;
+  QStringList extensions;
 };
 
 const RasterFormat kRasterFormats[] = {
-    {"bmp", {QStringLiteral("Bitmaps"), {QStringLiteral("bmp")}}},
-    {"jpeg", {QStringLiteral("JPEG-Bilder"), {QStringLiteral("jpg"), QStringLiteral("jpeg")}}},
-    {"png", {QStringLiteral("PNG-Bilder"), {QStringLiteral("png")}}},
-    {"tiff", {QStringLiteral("TIFF-Bilder"), {QStringLiteral("tif"), QStringLiteral("tiff")}}},
-    {"ico", {QStringLiteral("Symbole"), {QStringLiteral("ico")}}},
+    {"bmp", QT_TRANSLATE_NOOP("PictureFiles", "Bitmaps"), {QStringLiteral("bmp")}},
+    {"jpeg", QT_TRANSLATE_NOOP("PictureFiles", "JPEG-Bilder"), {QStringLiteral("jpg"), QStringLiteral("jpeg")}},
+    {"png", QT_TRANSLATE_NOOP("PictureFiles", "PNG-Bilder"), {QStringLiteral("png")}},
+    {"tiff", QT_TRANSLATE_NOOP("PictureFiles", "TIFF-Bilder"), {QStringLiteral("tif"), QStringLiteral("tiff")}},
+    {"ico", QT_TRANSLATE_NOOP("PictureFiles", "Symbole"), {QStringLiteral("ico")}},
 };
 
 QString Patterns(const QStringList& extensions) {
@@ -35,9 +38,10 @@ QString Patterns(const QStringList& extensions) {
 }
 
 [[noreturn]] void Unreadable(const QString& path, const QString& reason) {
-  throw FontError(QStringLiteral("Die Datei \"%1\" kann nicht als Bild gelesen werden (%2).")
-                      .arg(QDir::toNativeSeparators(path), reason)
-                      .toStdString());
+  throw FontError(
+      QCoreApplication::translate("PictureFiles", "Die Datei \"%1\" kann nicht als Bild gelesen werden (%2).")
+          .arg(QDir::toNativeSeparators(path), reason)
+          .toStdString());
 }
 
 // Read through the file layer, which refuses what is no regular file and a
@@ -47,7 +51,7 @@ QByteArray ReadPictureFile(const QString& path) {
     const ByteArray data = ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxPictureFileSize);
     return QByteArray(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
   } catch (const IoError& error) {
-    Unreadable(path, QString::fromStdString(error.what()));
+    Unreadable(path, ErrorText(error));
   }
 }
 
@@ -76,9 +80,10 @@ std::vector<PictureFormat> ReadablePictureFormats() {
   const QList<QByteArray> installed = QImageReader::supportedImageFormats();
   std::vector<PictureFormat> formats;
   for (const RasterFormat& raster : kRasterFormats)
-    if (installed.contains(raster.plugin)) formats.push_back(raster.format);
-  formats.push_back({QStringLiteral("Erweiterte Metadateien"), {QStringLiteral("emf")}});
-  formats.push_back({QStringLiteral("Metadateien"), {QStringLiteral("wmf")}});
+    if (installed.contains(raster.plugin))
+      formats.push_back({QCoreApplication::translate("PictureFiles", raster.description), raster.extensions});
+  formats.push_back({QCoreApplication::translate("PictureFiles", "Erweiterte Metadateien"), {QStringLiteral("emf")}});
+  formats.push_back({QCoreApplication::translate("PictureFiles", "Metadateien"), {QStringLiteral("wmf")}});
   return formats;
 }
 
@@ -89,13 +94,14 @@ QStringList PictureFilters(const std::vector<PictureFormat>& formats) {
     all << format.Extensions;
     filters << QStringLiteral("%1 (%2)").arg(format.Description, Patterns(format.Extensions));
   }
-  filters.prepend(QStringLiteral("Alle Bilder (%1)").arg(Patterns(all)));
+  filters.prepend(QCoreApplication::translate("PictureFiles", "Alle Bilder (%1)").arg(Patterns(all)));
   return filters;
 }
 
 QImage LoadPicture(const QString& path, QSize limit) {
   const QByteArray data = ReadPictureFile(path);
   QImage picture = DetectMetafile(data) != MetafileKind::None ? RenderMetafile(data, limit) : ReadRaster(data, limit);
-  if (picture.isNull()) Unreadable(path, QStringLiteral("unbekanntes oder beschädigtes Bildformat"));
+  if (picture.isNull())
+    Unreadable(path, QCoreApplication::translate("PictureFiles", "unbekanntes oder beschädigtes Bildformat"));
   return picture;
 }

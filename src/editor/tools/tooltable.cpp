@@ -7,6 +7,8 @@
 #include "tools/painttool.h"
 #include "tools/shapetool.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -23,21 +25,27 @@ std::unique_ptr<EditorTool> CreateShape(EditSession& session) {
   return std::make_unique<ShapeTool>(session, shape, setMode, offMode);
 }
 
-// "Rectange" is the caption users' automation knows the rectangle tool by.
+// "Rectange" is the caption users' automation knows the rectangle tool by. The
+// captions and hints are translated where the window shows them.
 const ToolDeclaration kTools[] = {
-    {ToolId::Mark, "Mark", "Mark", "markieren", "mark", "", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
-    {ToolId::Paint, "Paint", "Paint", "Pixel bearbeiten", "paint", "", Qt::ArrowCursor, ToolStroke::Free,
+    {ToolId::Mark, "Mark", QT_TRANSLATE_NOOP("ToolTable", "Mark"), QT_TRANSLATE_NOOP("ToolTable", "markieren"), "mark",
+     "", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
+    {ToolId::Paint, "Paint", QT_TRANSLATE_NOOP("ToolTable", "Paint"),
+     QT_TRANSLATE_NOOP("ToolTable", "Pixel bearbeiten"), "paint", "", Qt::ArrowCursor, ToolStroke::Free,
      Create<PaintTool>},
-    {ToolId::Line, "Line", "Line", "Linie zeichnen", "line", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
-     CreateShape<DrawLine, MouseMode::LineSet, MouseMode::LineOff>},
-    {ToolId::Ellipse, "Ellipse", "Ellipse", "Kreis/Ellipse zeichnen", "ellipse", "", Qt::ArrowCursor,
-     ToolStroke::TwoPoints, CreateShape<DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff>},
-    {ToolId::Rectangle, "Rectangle", "Rectange", "Rechteck zeichen", "rectangle", "", Qt::ArrowCursor,
-     ToolStroke::TwoPoints, CreateShape<DrawRectangle, MouseMode::RectangleSet, MouseMode::RectangleOff>},
-    {ToolId::Fill, "Fill", "Fill", "Bereich füllen", "fill", "", Qt::ArrowCursor, ToolStroke::AtRelease,
-     Create<FillTool>},
-    {ToolId::Kerning, "Kerning", "Kerning", "Kerningbereiche festlegen", "kerning", "", Qt::ArrowCursor,
-     ToolStroke::Drag, Create<KerningTool>},
+    {ToolId::Line, "Line", QT_TRANSLATE_NOOP("ToolTable", "Line"), QT_TRANSLATE_NOOP("ToolTable", "Linie zeichnen"),
+     "line", "", Qt::ArrowCursor, ToolStroke::TwoPoints, CreateShape<DrawLine, MouseMode::LineSet, MouseMode::LineOff>},
+    {ToolId::Ellipse, "Ellipse", QT_TRANSLATE_NOOP("ToolTable", "Ellipse"),
+     QT_TRANSLATE_NOOP("ToolTable", "Kreis/Ellipse zeichnen"), "ellipse", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
+     CreateShape<DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff>},
+    {ToolId::Rectangle, "Rectangle", QT_TRANSLATE_NOOP("ToolTable", "Rectange"),
+     QT_TRANSLATE_NOOP("ToolTable", "Rechteck zeichen"), "rectangle", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
+     CreateShape<DrawRectangle, MouseMode::RectangleSet, MouseMode::RectangleOff>},
+    {ToolId::Fill, "Fill", QT_TRANSLATE_NOOP("ToolTable", "Fill"), QT_TRANSLATE_NOOP("ToolTable", "Bereich füllen"),
+     "fill", "", Qt::ArrowCursor, ToolStroke::AtRelease, Create<FillTool>},
+    {ToolId::Kerning, "Kerning", QT_TRANSLATE_NOOP("ToolTable", "Kerning"),
+     QT_TRANSLATE_NOOP("ToolTable", "Kerningbereiche festlegen"), "kerning", "", Qt::ArrowCursor, ToolStroke::Drag,
+     Create<KerningTool>},
 };
 
 }  // namespace

@@ -27,6 +27,7 @@ struct ToolDeclaration {
   ToolId id;
   // The object name of the tool's action.
   const char* name;
+  // German, marked for the translation context "ToolTable"; the window shows them translated.
   const char* caption;
   const char* hint;
   const char* icon;

@@ -4,6 +4,7 @@
 #include "programinfo.h"
 #include "version.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -33,16 +34,16 @@ TAbout::TAbout(QWidget* parent)
       fVersion(new TKVLabel(
           VersionLine(GetFileVersion(ProgramFile()), GetProductVersion(ProgramFile()), IsPreRelease(ProgramFile())),
           13)),
-      fOKButton(new QPushButton(QStringLiteral("OK"))) {
+      fOKButton(new QPushButton(tr("OK"))) {
   setObjectName("About");
-  setWindowTitle(QStringLiteral("Information"));
+  setWindowTitle(tr("Information"));
   fVersion->setObjectName("Version");
   fOKButton->setObjectName("OKButton");
   fOKButton->setDefault(true);
 
   TKVLabel* maker = Caption(kMakerName, 23);
   TKVLabel* title = Caption(kProgramTitle, 48);
-  TKVLabel* notice = Caption(kNoticeText, 13);
+  auto* notice = new TKVLabel(QCoreApplication::translate("ProgramInfo", kNoticeText), 13);
   TKVLabel* freeware = Caption("FreeWare", 16);
   freeware->setObjectName("FreeWare");
   freeware->SetAngle(25);

@@ -10,26 +10,26 @@
 #include <QVBoxLayout>
 
 QString CharSpaceCaption(int space) {
-  return QStringLiteral("%1 Pixel minimaler Freiraum nach dem Zeichen ...").arg(space);
+  return TCharSpaceDlg::tr("%1 Pixel minimaler Freiraum nach dem Zeichen ...").arg(space);
 }
 
 TCharSpaceDlg::TCharSpaceDlg(QWidget* parent) : QDialog(parent), fSpaceEdit(new QSpinBox) {
   setObjectName("CharSpaceDlg");
-  setWindowTitle(QStringLiteral("Freiraum nach Zeichen"));
+  setWindowTitle(tr("Freiraum nach Zeichen"));
   fSpaceEdit->setObjectName("SpaceEdit");
   fSpaceEdit->setRange(0, kMaxCellSize);
-  auto* text = new QLabel(QStringLiteral("minimaler &Freiraum, der nach eine Zeichen\n verbleiben soll"));
+  auto* text = new QLabel(tr("minimaler &Freiraum, der nach eine Zeichen\n verbleiben soll"));
   text->setBuddy(fSpaceEdit);
   auto* row = new QHBoxLayout;
   row->addWidget(fSpaceEdit);
-  row->addWidget(new QLabel(QStringLiteral("Pixel")));
+  row->addWidget(new QLabel(tr("Pixel")));
   row->addStretch();
 
   auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName("C");
   ok->setDefault(true);
-  buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

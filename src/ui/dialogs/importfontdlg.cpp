@@ -43,21 +43,21 @@ TImportFontDLG::TImportFontDLG(const QString& demoText, QWidget* parent)
     : QDialog(parent),
       fFontList(new TChangeListBox),
       fStyleCombo(new QComboBox),
-      fKursivBox(new QCheckBox(QStringLiteral("Kursiv"))),
-      fANSICheck(new QCheckBox(QStringLiteral("ANSI"))),
+      fKursivBox(new QCheckBox(tr("Kursiv"))),
+      fANSICheck(new QCheckBox(tr("ANSI"))),
       fHoehe(new QSpinBox),
-      fWidthOut(new QLabel(QStringLiteral("Breite maximal 64"))),
+      fWidthOut(new QLabel(tr("Breite maximal 64"))),
       fDemoTextIn(new QLineEdit),
       fDemoTextOut(new QLabel),
-      fImportButton(new QPushButton(QStringLiteral("Importieren"))) {
+      fImportButton(new QPushButton(tr("Importieren"))) {
   setObjectName("ImportFontDLG");
-  setWindowTitle(QStringLiteral("Import WINDOWS®-Font"));
+  setWindowTitle(tr("Import WINDOWS®-Font"));
 
   auto* buttons = new QDialogButtonBox;
   fImportButton->setObjectName("ImportButton");
   fImportButton->setDefault(true);
   buttons->addButton(fImportButton, QDialogButtonBox::AcceptRole);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(tr("Abbrechen"), QDialogButtonBox::RejectRole);
   cancel->setObjectName("CancelButton");
   connect(fImportButton, &QPushButton::clicked, this, &TImportFontDLG::ImportButtonClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -88,16 +88,16 @@ QString TImportFontDLG::DemoText() const { return fDemoTextIn->text(); }
 QWidget* TImportFontDLG::CreateFaceBox() {
   // Not "FontList": that names the main window's glyph list, whose child this dialog is.
   fFontList->setObjectName("FaceList");
-  fFontList->setAccessibleName(QStringLiteral("Schriftart"));
+  fFontList->setAccessibleName(tr("Schriftart"));
   fFontList->setMinimumWidth(200);
   auto* layout = new QVBoxLayout;
   layout->addWidget(fFontList);
-  return Section(QStringLiteral("Schriftart"), layout);
+  return Section(tr("Schriftart"), layout);
 }
 
 QWidget* TImportFontDLG::CreateStyleBox() {
   fStyleCombo->setObjectName("StyleCombo");
-  fStyleCombo->setAccessibleName(QStringLiteral("Schriftstiel"));
+  fStyleCombo->setAccessibleName(tr("Schriftstiel"));
   fStyleCombo->addItems(kStyles);
   fKursivBox->setObjectName("KursivBox");
   fANSICheck->setObjectName("ANSICheck");
@@ -106,36 +106,36 @@ QWidget* TImportFontDLG::CreateStyleBox() {
   layout->addWidget(fStyleCombo);
   layout->addWidget(fKursivBox);
   layout->addWidget(fANSICheck);
-  return Section(QStringLiteral("Schriftstiel"), layout);
+  return Section(tr("Schriftstiel"), layout);
 }
 
 QWidget* TImportFontDLG::CreateSizeBox() {
   fHoehe->setObjectName("Hoehe");
-  fHoehe->setAccessibleName(QStringLiteral("Höhe"));
+  fHoehe->setAccessibleName(tr("Höhe"));
   fHoehe->setRange(kMinImportHeight, kMaxImportHeight);
   // A typed height outside the range becomes the nearest one that fits.
   fHoehe->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
   fWidthOut->setObjectName("WidthOut");
   auto* layout = new QFormLayout;
-  layout->addRow(QStringLiteral("Höhe"), fHoehe);
+  layout->addRow(tr("Höhe"), fHoehe);
   layout->addRow(fWidthOut);
-  return Section(QStringLiteral("Schriftgröße"), layout);
+  return Section(tr("Schriftgröße"), layout);
 }
 
 QWidget* TImportFontDLG::CreateDemoBox() {
   fDemoTextIn->setObjectName("DemoTextIn");
-  fDemoTextIn->setAccessibleName(QStringLiteral("Demotext"));
+  fDemoTextIn->setAccessibleName(tr("Demotext"));
   fDemoTextOut->setObjectName("DemoTextOut");
-  fDemoTextOut->setAccessibleName(QStringLiteral("Vorschau"));
+  fDemoTextOut->setAccessibleName(tr("Vorschau"));
   fDemoTextOut->setAlignment(Qt::AlignCenter);
   fDemoTextOut->setWordWrap(true);
   fDemoTextOut->setMinimumSize(420, 2 * kMaxImportHeight + 16);
   auto* input = new QFormLayout;
-  input->addRow(QStringLiteral("Demotext"), fDemoTextIn);
+  input->addRow(tr("Demotext"), fDemoTextIn);
   auto* layout = new QVBoxLayout;
   layout->addLayout(input);
   layout->addWidget(fDemoTextOut, 1);
-  return Section(QStringLiteral("Demotext"), layout);
+  return Section(tr("Demotext"), layout);
 }
 
 TImportChoice TImportFontDLG::Choice() const {
@@ -150,7 +150,7 @@ void TImportFontDLG::FontListChange() {
   const QFont font = CellFont(Choice());
   fDemoTextOut->setFont(font);
   fmaxwidth = MaxWidth(font);
-  fWidthOut->setText(QStringLiteral("Maximale Breite %1").arg(fmaxwidth));
+  fWidthOut->setText(tr("Maximale Breite %1").arg(fmaxwidth));
 }
 
 void TImportFontDLG::ImportButtonClick() {

@@ -23,21 +23,21 @@ constexpr int kGradientStep = 16;
 TInProcess::TInProcess(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       fLabel1(new QLabel(this)),
-      fLabel2(new QLabel(QStringLiteral("Generiere..."), this)),
+      fLabel2(new QLabel(tr("Generiere..."), this)),
       fImage1(new QLabel(this)),
       fGauge1(new TKVGauge(this)) {
   setObjectName("InProcess");
-  setWindowTitle(QStringLiteral("Font konvertieren"));
+  setWindowTitle(tr("Font konvertieren"));
   setWindowModality(Qt::ApplicationModal);
   fLabel1->setObjectName("Label1");
   fLabel1->setFixedWidth(kNameWidth);
   fLabel2->setObjectName("Label2");
   fImage1->setObjectName("Image1");
-  fImage1->setAccessibleName(QStringLiteral("Zeichen"));
+  fImage1->setAccessibleName(tr("Zeichen"));
   fImage1->setFixedSize(kPictureSize, kPictureSize);
   fImage1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   fGauge1->setObjectName("Gauge1");
-  fGauge1->setAccessibleName(QStringLiteral("Fortschritt"));
+  fGauge1->setAccessibleName(tr("Fortschritt"));
   fGauge1->SetMaxValue(kGlyphCount - 1);
   fGauge1->SetBackColor(palette().button().color());
   fGauge1->SetForeColor(Qt::black);

@@ -26,12 +26,12 @@ QSpinBox* CreateSizeEdit(const char* name) {
 
 TNewFontDLG::TNewFontDLG(QWidget* parent)
     : QDialog(parent),
-      fNewBtn(new QRadioButton(QStringLiteral("mit folgenden Parametern"))),
-      fImportBtn(new QRadioButton(QStringLiteral("WINDOWS®-Font importieren"))),
+      fNewBtn(new QRadioButton(tr("mit folgenden Parametern"))),
+      fImportBtn(new QRadioButton(tr("WINDOWS®-Font importieren"))),
       fWidthEdit(CreateSizeEdit("WidthEdit")),
       fHeightEdit(CreateSizeEdit("HeightEdit")) {
   setObjectName("NewFontDLG");
-  setWindowTitle(QStringLiteral("Neue Font erstellen"));
+  setWindowTitle(tr("Neue Font erstellen"));
   fNewBtn->setObjectName("NewBtn");
   fImportBtn->setObjectName("ImportBtn");
   fNewBtn->setChecked(true);
@@ -40,11 +40,11 @@ TNewFontDLG::TNewFontDLG(QWidget* parent)
 
   auto* sizes = new QFormLayout;
   sizes->setContentsMargins(24, 0, 0, 0);
-  sizes->addRow(QStringLiteral("Breite"), fWidthEdit);
-  sizes->addRow(QStringLiteral("Höhe"), fHeightEdit);
+  sizes->addRow(tr("Breite"), fWidthEdit);
+  sizes->addRow(tr("Höhe"), fHeightEdit);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -59,8 +59,8 @@ TNewFontDLG::TNewFontDLG(QWidget* parent)
 
 QWidget* TNewFontDLG::CreateNote() {
   auto* note =
-      new QLabel(QStringLiteral("<b>! Achtung !</b><br>Aus Gründen des Urheberechts darf diese Funktion nur mit Zu- "
-                                "stimmung der Fonthersteller genutzt werden."));
+      new QLabel(tr("<b>! Achtung !</b><br>Aus Gründen des Urheberechts darf diese Funktion nur mit Zu- "
+                    "stimmung der Fonthersteller genutzt werden."));
   note->setWordWrap(true);
   note->setFixedWidth(260);
   return note;

@@ -33,24 +33,22 @@ TParameterDLG::TParameterDLG(QWidget* parent)
       fHeightEdit(CreateSizeEdit("HeightEdit")),
       fBaseEdit(CreateSizeEdit("BaseEdit")) {
   setObjectName("ParameterDLG");
-  setWindowTitle(QStringLiteral("Font Parameter"));
+  setWindowTitle(tr("Font Parameter"));
   connect(fHeightEdit, &QSpinBox::valueChanged, this, &TParameterDLG::HeightEditChange);
 
   auto* sizes = new QFormLayout;
-  sizes->addRow(QStringLiteral("&Breite"), fWidthEdit);
-  sizes->addRow(QStringLiteral("&Höhe"), fHeightEdit);
-  sizes->addRow(QStringLiteral("B&asis"), fBaseEdit);
+  sizes->addRow(tr("&Breite"), fWidthEdit);
+  sizes->addRow(tr("&Höhe"), fHeightEdit);
+  sizes->addRow(tr("B&asis"), fBaseEdit);
 
   auto* placement = new QVBoxLayout;
-  placement->addWidget(
-      CreatePlacement("HorizGroup", QStringLiteral("horizontale Position nach der Änderung "),
-                      {QStringLiteral("&links"), QStringLiteral("&zentriert"), QStringLiteral("&recht")}, fHorizGroup));
-  placement->addWidget(CreatePlacement("VertGroup", QStringLiteral("vertikale Position nach der Änderung "),
-                                       {QStringLiteral("&oben"), QStringLiteral("&mittig"), QStringLiteral("&unten")},
-                                       fVertGroup));
+  placement->addWidget(CreatePlacement("HorizGroup", tr("horizontale Position nach der Änderung "),
+                                       {tr("&links"), tr("&zentriert"), tr("&recht")}, fHorizGroup));
+  placement->addWidget(CreatePlacement("VertGroup", tr("vertikale Position nach der Änderung "),
+                                       {tr("&oben"), tr("&mittig"), tr("&unten")}, fVertGroup));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -11,12 +11,12 @@
 TStyleSelectDLG::TStyleSelectDLG(const QStringList& names, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       fStylesList(new TChangeListBox),
-      fSelectBtn(new QPushButton(QStringLiteral("Übernehmen"))),
-      fCancelBtn(new QPushButton(QStringLiteral("Verwerfen"))) {
+      fSelectBtn(new QPushButton(tr("Übernehmen"))),
+      fCancelBtn(new QPushButton(tr("Verwerfen"))) {
   setObjectName("StyleSelectDLG");
-  setWindowTitle(QStringLiteral("Erscheinungsbild anpassen"));
+  setWindowTitle(tr("Erscheinungsbild anpassen"));
   fStylesList->setObjectName("StylesList");
-  fStylesList->setAccessibleName(QStringLiteral("Erscheinungsbilder"));
+  fStylesList->setAccessibleName(tr("Erscheinungsbilder"));
   fStylesList->addItems(names);
   fSelectBtn->setObjectName("SelectBtn");
   fSelectBtn->setDefault(true);

@@ -14,11 +14,11 @@
 TCharsetView::TCharsetView(const FontDocument& document, bool highlightSize, QWidget* parent)
     : QScrollArea(parent), fdocument(document), fhighlightSize(highlightSize), fCharsetPaint(new TPictureBox) {
   setObjectName("CharsetScrollBox");
-  setAccessibleName(QStringLiteral("Zeichensatz"));
+  setAccessibleName(tr("Zeichensatz"));
   setFocusPolicy(Qt::StrongFocus);
   setBackgroundRole(QPalette::Window);
   fCharsetPaint->setObjectName("CharsetPaint");
-  fCharsetPaint->setAccessibleName(QStringLiteral("Tabelle aller Zeichen"));
+  fCharsetPaint->setAccessibleName(tr("Tabelle aller Zeichen"));
   fCharsetPaint->setMouseTracking(true);
   setWidget(fCharsetPaint);
   connect(&document, &FontDocument::FontReplaced, this, &TCharsetView::PaintCharset);

@@ -11,8 +11,8 @@
 
 namespace {
 
-const QString kWidthHint = QStringLiteral("Zeichenbreite");
-const QString kBaseLineHint = QStringLiteral("Baseline");
+const char* const kWidthHint = QT_TRANSLATE_NOOP("TEditorCanvas", "Zeichenbreite");
+const char* const kBaseLineHint = QT_TRANSLATE_NOOP("TEditorCanvas", "Baseline");
 
 std::optional<ToolButton> ButtonOf(Qt::MouseButton button) {
   switch (button) {
@@ -31,7 +31,7 @@ std::optional<ToolButton> ButtonOf(Qt::MouseButton button) {
 TEditorCanvas::TEditorCanvas(EditSession& session, QWidget* parent)
     : QWidget(parent), fsession(session), fmouse(session) {
   setObjectName("CharPaintBox");
-  setAccessibleName(QStringLiteral("Zeicheneditor"));
+  setAccessibleName(tr("Zeicheneditor"));
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   connect(&session, &EditSession::PictureChanged, this, &TEditorCanvas::PictureChanged);
@@ -102,10 +102,10 @@ void TEditorCanvas::mouseReleaseEvent(QMouseEvent* event) {
 void TEditorCanvas::ShowHover(QPoint box) {
   const EditorGeometry geometry = Geometry();
   if (geometry.OnWidthGrip(box)) {
-    SetHint(kWidthHint);
+    SetHint(tr(kWidthHint));
     setCursor(Qt::SizeHorCursor);
   } else if (geometry.OnBaseLineGrip(box)) {
-    SetHint(kBaseLineHint);
+    SetHint(tr(kBaseLineHint));
     setCursor(Qt::SizeVerCursor);
   } else {
     SetHint(QString());

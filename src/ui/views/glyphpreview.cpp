@@ -7,7 +7,7 @@
 
 TGlyphPreview::TGlyphPreview(const EditSession& session, QWidget* parent) : QWidget(parent), fsession(session) {
   setObjectName("Preview");
-  setAccessibleName(QStringLiteral("Vorschau"));
+  setAccessibleName(tr("Vorschau"));
   setFixedSize(kPreviewSize, kPreviewSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
   connect(&session, &EditSession::PictureChanged, this, qOverload<>(&QWidget::update));

@@ -28,15 +28,15 @@ TKerningView::TKerningView(const FontDocument& document, QWidget* parent)
     : QWidget(parent),
       fdocument(document),
       fKerningCharBox(new QComboBox(this)),
-      fAutoPlayKerning(new QCheckBox(QStringLiteral("&automatisch weiterschalten"), this)),
+      fAutoPlayKerning(new QCheckBox(tr("&automatisch weiterschalten"), this)),
       fKerningScrollBox(new QScrollArea(this)),
       fKerningPaint(new TPictureBox),
       fTimer1(new QTimer(this)) {
   setObjectName("KerningSpacingPage");
-  auto* label = new QLabel(QStringLiteral("zu &überprüfendes Zeichen"), this);
+  auto* label = new QLabel(tr("zu &überprüfendes Zeichen"), this);
   label->setBuddy(fKerningCharBox);
   fKerningCharBox->setObjectName("KerningCharBox");
-  fKerningCharBox->setAccessibleName(QStringLiteral("zu überprüfendes Zeichen"));
+  fKerningCharBox->setAccessibleName(tr("zu überprüfendes Zeichen"));
   fKerningCharBox->setEditable(true);
   fKerningCharBox->setInsertPolicy(QComboBox::NoInsert);
   fKerningCharBox->setMaxVisibleItems(20);
@@ -45,11 +45,11 @@ TKerningView::TKerningView(const FontDocument& document, QWidget* parent)
   fKerningCharBox->lineEdit()->installEventFilter(this);
   fAutoPlayKerning->setObjectName("AutoPlayKerning");
   fKerningScrollBox->setObjectName("KerningScrollBox");
-  fKerningScrollBox->setAccessibleName(QStringLiteral("Kerning-Test"));
+  fKerningScrollBox->setAccessibleName(tr("Kerning-Test"));
   fKerningScrollBox->setFocusPolicy(Qt::StrongFocus);
   fKerningScrollBox->setBackgroundRole(QPalette::Window);
   fKerningPaint->setObjectName("KerningPaint");
-  fKerningPaint->setAccessibleName(QStringLiteral("Zeichen mit allen Nachbarn"));
+  fKerningPaint->setAccessibleName(tr("Zeichen mit allen Nachbarn"));
   fKerningScrollBox->setWidget(fKerningPaint);
   fTimer1->setObjectName("Timer1");
   fTimer1->setInterval(kStepInterval);

@@ -8,6 +8,7 @@
 #include "waitcursor.h"
 #include "windowdialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
@@ -54,12 +55,12 @@ PrintLayout LayoutPrint(const PrintPage& page, QSize picture, int titleHeight) {
 
 QString PrintTitle(const QString& fontFile, QSize cell, int dpi, const PrintLayout& layout) {
   const double ratio = double(dpi) / kPointsPerInch / layout.Scale;
-  QString title = QStringLiteral("%1 (%2x%3 Pixel) 1:%4")
+  QString title = TPrintCommand::tr("%1 (%2x%3 Pixel) 1:%4")
                       .arg(QFileInfo(fontFile).fileName())
                       .arg(cell.width())
                       .arg(cell.height())
                       .arg(QLocale().toString(ratio, 'f', 1));
-  if (layout.Clipped) title += QStringLiteral(" (größer als die Seite, abgeschnitten)");
+  if (layout.Clipped) title += TPrintCommand::tr(" (größer als die Seite, abgeschnitten)");
   return title;
 }
 
@@ -73,7 +74,8 @@ QImage PrintedCharset(const TFontHandler& font, bool highlightSize) {
 
 void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontFile, QSize cell) {
   QPainter painter;
-  if (!painter.begin(&printer)) throw std::runtime_error("Der Drucker kann nicht angesprochen werden.");
+  if (!painter.begin(&printer))
+    throw std::runtime_error(TPrintCommand::tr("Der Drucker kann nicht angesprochen werden.").toStdString());
   const PrintPage page{printer.resolution(), printer.pageLayout().orientation() == QPageLayout::Landscape,
                        printer.pageLayout().paintRectPixels(printer.resolution()).size()};
   painter.setFont(PrinterFont(kTitlePointSize));
@@ -90,14 +92,15 @@ void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontF
   TextOut(
       painter, layout.Left, ph - 2 * th,
       QStringLiteral("%1 (Version %2)").arg(QString::fromUtf8(kApplicationTitle), FileVersionString(ProgramFile())));
-  TextOut(painter, layout.Left, ph - th, QString::fromUtf8(kNoticeText));
+  TextOut(painter, layout.Left, ph - th, QCoreApplication::translate("ProgramInfo", kNoticeText));
   TextOut(painter, pw - painter.fontMetrics().horizontalAdvance(address), ph - th, address);
 
   if (layout.Clipped) painter.setClipRect(layout.Band);
   // Printing goes through PDF, whose default JPEG coding would blur the pixels.
   painter.setRenderHint(QPainter::LosslessImageRendering);
   painter.drawImage(layout.Picture, charset);
-  if (!painter.end()) throw std::runtime_error("Der Druckauftrag konnte nicht abgeschlossen werden.");
+  if (!painter.end())
+    throw std::runtime_error(TPrintCommand::tr("Der Druckauftrag konnte nicht abgeschlossen werden.").toStdString());
 }
 
 TPrintCommand::TPrintCommand(WindowDialogs& dialogs) : fdialogs(dialogs) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -52,6 +53,8 @@ void PrintCharset(QPrinter& printer, const QImage& charset, const QString& fontF
 // The print command. The printer is kept, so the print dialog shows the
 // choice of its last use.
 class TPrintCommand {
+  Q_DECLARE_TR_FUNCTIONS(TPrintCommand)
+
  public:
   explicit TPrintCommand(WindowDialogs& dialogs);
   ~TPrintCommand();

@@ -65,16 +65,20 @@ TEST(SafeFileWriter, CommitWritesThroughASymbolicLink) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 1);
 }
 
-TEST(IoErrorText, IsTheRuntimesGermanText) {
+TEST(IoErrorText, IsTheRuntimesGermanTextWithItsEnglishOne) {
   struct Case {
     int code;
     const char* text;
+    const char* english;
   };
-  for (const Case& k : {Case{ENOENT, "Datei nicht gefunden"}, Case{EACCES, "Dateizugriff verweigert"},
-                        Case{EROFS, "Dateizugriff verweigert"}, Case{ENOSPC, "E/A-Fehler 28"},
-                        Case{EISDIR, "Der Name bezeichnet einen Ordner, keine Datei"}}) {
+  for (const Case& k :
+       {Case{ENOENT, "Datei nicht gefunden", "File not found"},
+        Case{EACCES, "Dateizugriff verweigert", "Access denied"},
+        Case{EROFS, "Dateizugriff verweigert", "Access denied"}, Case{ENOSPC, "E/A-Fehler 28", "I/O error 28"},
+        Case{EISDIR, "Der Name bezeichnet einen Ordner, keine Datei", "The name is a folder, not a file"}}) {
     const IoError error(k.code);
     EXPECT_STREQ(error.what(), k.text);
+    EXPECT_EQ(error.English(), k.english);
     EXPECT_EQ(error.Code(), k.code);
   }
 }
