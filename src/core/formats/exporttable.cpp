@@ -3,6 +3,7 @@
 #include "export/asmexport.h"
 #include "export/bdfexport.h"
 #include "export/gfxexport.h"
+#include "export/lvglexport.h"
 #include "export/tftexport.h"
 #include "render/demopicture.h"
 
@@ -36,12 +37,16 @@ ExportNotes WriteTft(const TFontHandler& font, const std::string& filename, cons
   return {};
 }
 
+ExportNotes WriteLvgl(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  return {ExportLVGL(font, filename, options.codePage)};
+}
+
 ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
   ExportBDF(font, filename);
   return {};
 }
 
-constexpr std::array<ExportEntry, 22> kEntries = {{
+constexpr std::array<ExportEntry, 23> kEntries = {{
     {1, "png", "Dot-Matrix-Demo (PNG)", "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
     {2, "bmp", "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
     {3, "db", "DB - Include (intel)", "*.inc", ".inc", WriteAssembler<0>, {}},
@@ -64,6 +69,7 @@ constexpr std::array<ExportEntry, 22> kEntries = {{
     {20, "tft", "TFT_eSPI Font (uncompressed)", "*.c", ".inc", WriteTft<TftCoding::Plain>, kTftFileExtensions},
     {21, "tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
     {22, "bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", WriteBdf, {}},
+    {24, "lvgl", "LVGL Font (*.c)", "*.c", ".c", WriteLvgl, {}},
 }};
 
 // The file types of ExportFont start with the first entry after the pictures.
