@@ -5,6 +5,7 @@
 #include "model/fntformat.h"
 #include "model/fontimport.h"
 #include "model/gfxfont.h"
+#include "model/lvglfont.h"
 #include "model/psffont.h"
 
 #include <array>
@@ -18,7 +19,7 @@ ImportedFont ReadBytes(const ByteArray& data, CodePage) {
 }
 
 // The texts are the program's German ones.
-constexpr std::array<FontReader, 5> kReaders = {{
+constexpr std::array<FontReader, 6> kReaders = {{
     {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
     {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr,
      ReadBytes<ReadDosFont>},
@@ -27,6 +28,7 @@ constexpr std::array<FontReader, 5> kReaders = {{
      ReadBytes<ReadPsf>},
     {"GFX header", "GFX-Header für Arduino (*.h *.H)", ReaderDialog::Import, kMaxFontFileSize, IsGfxHeader,
      ReadBytes<ReadGfxHeader>},
+    {"LVGL font", "LVGL-Font (*.c *.C)", ReaderDialog::Import, kMaxLvglSourceSize, IsLvglSource, ReadLvglSource},
 }};
 
 }  // namespace
