@@ -295,7 +295,7 @@ class LvglWriter {
     if (pairs.empty()) return {};
     const KernClasses classes = ClassesOf(pairs, fglyphs.size() + 1);
     fkernClasses = classes.Bytes() < 3 * pairs.size();
-    return fkernClasses ? ClassTables(classes) : PairTables(pairs);
+    return *fkernClasses ? ClassTables(classes) : PairTables(pairs);
   }
 
   std::string PairTables(const std::vector<KernPair>& pairs) const {
