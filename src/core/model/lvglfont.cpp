@@ -299,10 +299,19 @@ const Value& RequireMember(const Value& record, std::string_view member, std::si
 
 std::string RangeText(long long low, long long high) { return std::to_string(low) + " .. " + std::to_string(high); }
 
-void RequireInRange(long long number, long long low, long long high, const std::string& what, std::size_t line) {
+// What a value is, as each language names it in a message.
+struct Naming {
+  std::string german;
+  std::string english;
+};
+
+Naming MemberNaming(std::string_view member) { return {MemberText(member), MemberText(member)}; }
+
+void RequireInRange(long long number, long long low, long long high, const Naming& what, std::size_t line) {
   if (number >= low && number <= high) return;
-  throw LineOf(line).Error(what + " ist " + std::to_string(number) + ", erlaubt sind " + RangeText(low, high) + ".",
-                           what + " is " + std::to_string(number) + " where " + RangeText(low, high) + " is allowed");
+  throw LineOf(line).Error(
+      what.german + " ist " + std::to_string(number) + ", erlaubt sind " + RangeText(low, high) + ".",
+      what.english + " is " + std::to_string(number) + " where " + RangeText(low, high) + " is allowed");
 }
 
 // A member that holds a number or one of LVGL's enumerators, within low..high.
@@ -322,7 +331,7 @@ long long NumberMember(const Value& record, std::string_view member, std::size_t
   } else if (value.kind == Value::Kind::List) {
     throw LineOf(value.line).Error(MemberText(member) + " braucht eine Zahl.", MemberText(member) + " needs a number");
   }
-  RequireInRange(number, low, high, MemberText(member), value.line);
+  RequireInRange(number, low, high, MemberNaming(member), value.line);
   return number;
 }
 
@@ -485,7 +494,7 @@ class LvglFontBuilder {
     if (!list.items.empty())
       throw LineOf(list.line).Error(MemberText(member) + " braucht eine Liste aus Zahlen.",
                                     MemberText(member) + " needs a list of numbers");
-    for (const long long number : list.numbers) RequireInRange(number, low, high, "Ein Wert", list.line);
+    for (const long long number : list.numbers) RequireInRange(number, low, high, {"Ein Wert", "a value"}, list.line);
     return list.numbers;
   }
 
@@ -508,7 +517,7 @@ class LvglFontBuilder {
     const long long count = NumberMember(descriptor, "cmap_num", kDesignatedOnly, 0, kLargestCmapCount);
     if (count == 0) return;
     const Value& cmaps = Resolve(NameMember(descriptor, "cmaps", kDesignatedOnly), descriptor.line, "cmaps");
-    RequireInRange(count, 0, static_cast<long long>(cmaps.items.size()), ".cmap_num", descriptor.line);
+    RequireInRange(count, 0, static_cast<long long>(cmaps.items.size()), MemberNaming("cmap_num"), descriptor.line);
     for (long long i = 0; i < count; ++i) {
       const Value& cmap = cmaps.items[static_cast<std::size_t>(i)].value;
       if (cmap.kind != Value::Kind::List)
@@ -551,7 +560,8 @@ class LvglFontBuilder {
 
   void Assign(long long codePoint, long long glyphId, const Value& cmap) {
     if (glyphId == 0) return;
-    RequireInRange(glyphId, 1, static_cast<long long>(fglyphs->size()) - 1, "Die Glyphen-Nummer", cmap.line);
+    RequireInRange(glyphId, 1, static_cast<long long>(fglyphs->size()) - 1, {"Die Glyphen-Nummer", "the glyph id"},
+                   cmap.line);
     const auto found = fcodes.find(static_cast<char32_t>(codePoint));
     if (found == fcodes.end()) {
       ++fdropped;
