@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <initializer_list>
 #include <limits>
 #include <map>
@@ -25,6 +26,8 @@ constexpr char32_t kFormat0Span = 256;
 // lv_font_conv's estimate of one cmap record.
 constexpr std::size_t kCmapRecordBytes = 16;
 constexpr std::size_t kBytesPerLine = 8;
+// What a glyph adds to the text beside its bitmap bytes.
+constexpr std::size_t kGlyphTextAllowance = 200;
 
 struct Glyph {
   char32_t codePoint;
@@ -55,6 +58,7 @@ struct KernClasses {
 };
 
 enum class CmapKind { Format0Tiny, Format0Full, SparseTiny };
+enum class Radix { Decimal, Hexadecimal };
 
 struct Cmap {
   CmapKind kind;
@@ -171,6 +175,9 @@ class LvglWriter {
     std::string guard = fname;
     std::transform(guard.begin(), guard.end(), guard.begin(), [](unsigned char ch) { return std::toupper(ch); });
     std::string text = CreatorHead("LVGL Font");
+    // The bitmap bytes take about six characters each; the text is built in
+    // place, as copying it whole is what takes the time.
+    text.reserve(fglyphs.size() * (static_cast<std::size_t>(ffont.BytesPerGlyph()) * 6 + kGlyphTextAllowance));
     text += Printf("/* %s: %d x %d pixels, baseline %d, 1 bpp */", fname.c_str(), ffont.FontWidth(), ffont.FontHeight(),
                    ffont.BaseLine()) +
             fcrlf + fcrlf;
@@ -180,13 +187,14 @@ class LvglWriter {
                    "    #include \"lvgl.h\"", "#else", "    #include \"lvgl/lvgl.h\"", "#endif", ""});
     text += Lines({"#ifndef " + guard, "#define " + guard + " 1", "#endif", "", "#if " + guard, ""});
     // In this order: each part counts what the later ones name.
-    text += Bitmaps();
+    AppendBitmaps(text);
     text += GlyphDescriptions();
     text += Cmaps();
     text += Kerning();
     text += Descriptor();
     text += PublicFont();
-    return text + "#endif /*#if " + guard + "*/" + fcrlf + fcrlf + EofLine();
+    text += "#endif /*#if " + guard + "*/" + fcrlf + fcrlf + EofLine();
+    return text;
   }
 
  private:
@@ -196,39 +204,53 @@ class LvglWriter {
     return text;
   }
 
+  // Eight values a line, as LVGL's converter lays them out; hexadecimal
+  // without leading zeros or decimal.
   template <typename Value>
-  std::string Dump(const std::vector<Value>& values, const char* format) const {
-    std::string text;
+  void Dump(std::string& text, const std::vector<Value>& values, Radix radix) const {
+    // A line at a time: appending each piece on its own takes longer than
+    // working out the digits.
+    char line[kBytesPerLine * 24 + 8];
+    char* at = line;
     for (std::size_t i = 0; i < values.size(); ++i) {
-      text += (i % kBytesPerLine == 0 ? "    " : " ") + Printf(format, static_cast<int>(values[i]));
-      if (i + 1 < values.size()) text += ",";
-      if (i + 1 == values.size() || (i + 1) % kBytesPerLine == 0) text += fcrlf;
+      at = std::copy_n(i % kBytesPerLine == 0 ? "    " : " ", i % kBytesPerLine == 0 ? 4 : 1, at);
+      if (radix == Radix::Hexadecimal) at = std::copy_n("0x", 2, at);
+      at = std::to_chars(at, line + sizeof line, static_cast<long long>(values[i]),
+                         radix == Radix::Hexadecimal ? 16 : 10)
+               .ptr;
+      if (i + 1 < values.size()) *at++ = ',';
+      if (i + 1 == values.size() || (i + 1) % kBytesPerLine == 0) {
+        at = std::copy(fcrlf.begin(), fcrlf.end(), at);
+        text.append(line, at);
+        at = line;
+      }
     }
-    return text;
   }
 
   template <typename Value>
-  std::string Array(const std::string& declaration, const std::vector<Value>& values, const char* format) const {
-    return declaration + " = {" + fcrlf + Dump(values, format) + "};" + fcrlf + fcrlf;
+  std::string Array(const std::string& declaration, const std::vector<Value>& values, Radix radix) const {
+    std::string text = declaration + " = {" + fcrlf;
+    Dump(text, values, radix);
+    return text + "};" + fcrlf + fcrlf;
   }
 
-  std::string Bitmaps() {
-    std::string body;
+  void AppendBitmaps(std::string& text) {
+    text += "static LV_ATTRIBUTE_LARGE_CONST const uint8_t glyph_bitmap[] = {" + fcrlf;
     std::size_t total = 0;
     for (const Glyph& glyph : fglyphs) {
       fdata.push_back(Cut(ffont, glyph.code));
-      body += Printf("    /* U+%04X %s */", static_cast<unsigned>(glyph.codePoint),
+      text += Printf("    /* U+%04X %s */", static_cast<unsigned>(glyph.codePoint),
                      CharacterText(static_cast<int>(glyph.codePoint)).c_str()) +
               fcrlf;
       const ByteArray& bitmap = fdata.back().bitmap;
       total += bitmap.size();
-      body += Dump(bitmap, "0x%x");
-      if (!bitmap.empty()) body.insert(body.size() - fcrlf.size(), ",");
-      body += fcrlf;
+      Dump(text, bitmap, Radix::Hexadecimal);
+      if (!bitmap.empty()) text.insert(text.size() - fcrlf.size(), ",");
+      text += fcrlf;
     }
     // C allows no empty initializer.
-    if (total == 0) body += "    0x0" + fcrlf;
-    return "static LV_ATTRIBUTE_LARGE_CONST const uint8_t glyph_bitmap[] = {" + fcrlf + body + "};" + fcrlf + fcrlf;
+    if (total == 0) text += "    0x0" + fcrlf;
+    text += "};" + fcrlf + fcrlf;
   }
 
   std::string GlyphDescriptions() const {
@@ -258,7 +280,7 @@ class LvglWriter {
       for (std::size_t i = cmap.first; i < cmap.first + cmap.count; ++i)
         offsets.push_back(fglyphs[i].codePoint - start);
       unicodeList = Printf("unicode_list_%zu", number);
-      lists += Array("static const uint16_t " + unicodeList + "[]", offsets, "0x%x");
+      lists += Array("static const uint16_t " + unicodeList + "[]", offsets, Radix::Hexadecimal);
       listLength = offsets.size();
       type = "LV_FONT_FMT_TXT_CMAP_SPARSE_TINY";
     } else if (cmap.kind == CmapKind::Format0Full) {
@@ -266,7 +288,7 @@ class LvglWriter {
       for (std::size_t i = cmap.first; i < cmap.first + cmap.count; ++i)
         offsets[fglyphs[i].codePoint - start] = i - cmap.first;
       idList = Printf("glyph_id_ofs_list_%zu", number);
-      lists += Array("static const uint8_t " + idList + "[]", offsets, "%d");
+      lists += Array("static const uint8_t " + idList + "[]", offsets, Radix::Decimal);
       listLength = offsets.size();
       type = "LV_FONT_FMT_TXT_CMAP_FORMAT0_FULL";
     }
@@ -305,17 +327,17 @@ class LvglWriter {
       ids.insert(ids.end(), {pair.leftId, pair.rightId});
       values.push_back(pair.value);
     }
-    return Array("static const uint8_t kern_pair_glyph_ids[]", ids, "%d") +
-           Array("static const int8_t kern_pair_values[]", values, "%d") +
+    return Array("static const uint8_t kern_pair_glyph_ids[]", ids, Radix::Decimal) +
+           Array("static const int8_t kern_pair_values[]", values, Radix::Decimal) +
            Lines({"static const lv_font_fmt_txt_kern_pair_t kern_pairs = {", "    .glyph_ids = kern_pair_glyph_ids,",
                   "    .values = kern_pair_values,", Printf("    .pair_cnt = %zu,", pairs.size()),
                   "    .glyph_ids_size = 0", "};", ""});
   }
 
   std::string ClassTables(const KernClasses& classes) const {
-    return Array("static const uint8_t kern_left_class_mapping[]", classes.leftClass, "%d") +
-           Array("static const uint8_t kern_right_class_mapping[]", classes.rightClass, "%d") +
-           Array("static const int8_t kern_class_values[]", classes.values, "%d") +
+    return Array("static const uint8_t kern_left_class_mapping[]", classes.leftClass, Radix::Decimal) +
+           Array("static const uint8_t kern_right_class_mapping[]", classes.rightClass, Radix::Decimal) +
+           Array("static const int8_t kern_class_values[]", classes.values, Radix::Decimal) +
            Lines({"static const lv_font_fmt_txt_kern_classes_t kern_classes = {",
                   "    .class_pair_values = kern_class_values,", "    .left_class_mapping = kern_left_class_mapping,",
                   "    .right_class_mapping = kern_right_class_mapping,",

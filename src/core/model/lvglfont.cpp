@@ -532,7 +532,7 @@ class LvglFontBuilder {
     const long long firstId = NumberMember(cmap, "glyph_id_start", 2, 0, kLargestUint16);
     const long long type = NumberMember(cmap, "type", 6, kFormat0Full, kSparseTiny);
     if (type == kFormat0Tiny) {
-      for (long long rcp = 0; rcp < length; ++rcp) Assign(start + rcp, firstId + rcp, cmap);
+      MapRange(start, length, firstId, cmap);
     } else if (type == kFormat0Full) {
       const std::vector<long long>& offsets = RequireLength(Numbers(cmap, "glyph_id_ofs_list", 4, 255), length, cmap);
       for (long long rcp = 0; rcp < length; ++rcp)
@@ -558,16 +558,41 @@ class LvglFontBuilder {
         "the cmap needs " + std::to_string(length) + " entries but its list holds only " + std::to_string(list.size()));
   }
 
-  void Assign(long long codePoint, long long glyphId, const Value& cmap) {
-    if (glyphId == 0) return;
+  // A range of up to 65535 code points is walked through the few the page
+  // has; the others are counted.
+  void MapRange(long long start, long long length, long long firstId, const Value& cmap) {
+    if (length == 0) return;
+    RequireGlyphId(firstId + length - 1, cmap);
+    long long left = firstId == 0 ? length - 1 : length;
+    const auto end = fcodes.lower_bound(static_cast<char32_t>(start + length));
+    for (auto code = fcodes.lower_bound(static_cast<char32_t>(start)); code != end; ++code) {
+      const long long glyphId = firstId + (code->first - start);
+      if (glyphId == 0) continue;
+      --left;
+      Keep(code->second, glyphId);
+    }
+    fdropped += static_cast<int>(left);
+  }
+
+  void RequireGlyphId(long long glyphId, const Value& cmap) const {
     RequireInRange(glyphId, 1, static_cast<long long>(fglyphs->size()) - 1, {"Die Glyphen-Nummer", "the glyph id"},
                    cmap.line);
+  }
+
+  void Assign(long long codePoint, long long glyphId, const Value& cmap) {
+    if (glyphId == 0) return;
+    RequireGlyphId(glyphId, cmap);
     const auto found = fcodes.find(static_cast<char32_t>(codePoint));
     if (found == fcodes.end()) {
       ++fdropped;
       return;
     }
-    if (fglyphOf[found->second] == 0) fglyphOf[found->second] = static_cast<int>(glyphId);
+    Keep(found->second, glyphId);
+  }
+
+  // The first cmap that names a code wins, as LVGL searches them in order.
+  void Keep(int code, long long glyphId) {
+    if (fglyphOf[code] == 0) fglyphOf[code] = static_cast<int>(glyphId);
   }
 
   PlacedGlyph Place(int code) {
