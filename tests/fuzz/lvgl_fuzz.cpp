@@ -2,6 +2,7 @@
 #include "model/lvglfont.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,10 +17,12 @@ ImportedFont ReadCp437(const ByteArray& data) { return ReadLvglSource(data, Code
 // records and the descriptor's members, and set into a source around them.
 ByteArray Source(const std::uint8_t* data, std::size_t size) {
   const std::string text(data, data + size);
-  std::size_t cuts[3] = {};
-  cuts[0] = std::min(text.find('|'), text.size());
-  cuts[1] = std::min(text.find('|', cuts[0] + 1), text.size());
-  cuts[2] = std::min(text.find('|', cuts[1] + 1), text.size());
+  std::array<std::size_t, 3> cuts{};
+  std::size_t from = 0;
+  for (std::size_t& cut : cuts) {
+    cut = std::min(text.find('|', from), text.size());
+    from = cut + 1;
+  }
   const auto part = [&text](std::size_t from, std::size_t to) { return from < to ? text.substr(from, to - from) : ""; };
   const std::string source =
       "static const uint8_t glyph_bitmap[] = {" + part(0, cuts[0]) +

@@ -621,7 +621,8 @@ class LvglFontBuilder {
       const long long rowBits = fstride == 0 ? static_cast<long long>(width) * fbpp
                                              : ((width * fbpp + 7) / 8 + fstride - 1) / fstride * fstride * 8;
       for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) ink.push_back(bits.Bits(y * rowBits + x * fbpp, fbpp) >= half);
+        for (int x = 0; x < width; ++x)
+          ink.push_back(bits.Bits(y * rowBits + static_cast<long long>(x) * fbpp, fbpp) >= half);
       return ink;
     }
     RunLengthReader reader(bits, fbpp);
