@@ -16,7 +16,7 @@ find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang
 
 seconds=${GLYPH_FUZZ_SECONDS:-20}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports fuzz_bdf fuzz_psf fuzz_gfx fuzz_u8g2 glyphwright-cli
+cmake --build --preset fuzz --target fuzz_fontimage fuzz_dosimport fuzz_exports fuzz_bdf fuzz_psf fuzz_gfx fuzz_u8g2 fuzz_lvgl glyphwright-cli
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cli=./build/fuzz/src/glyphwright-cli
@@ -41,7 +41,7 @@ largest_bdf() {
   }'
 }
 seeds_start=$SECONDS
-mkdir -p "$corpus"/{fnt,dos,bdf,gfx,psf,u8g2}
+mkdir -p "$corpus"/{fnt,dos,bdf,gfx,psf,u8g2,lvgl}
 largest_bdf >"$corpus/largest.bdf"
 "$cli" convert --type 3 "$corpus/largest.bdf" "$corpus/fnt/largest64x64.fnt"
 cp tests/fixtures/*.fnt "$corpus/fnt"/
@@ -58,6 +58,7 @@ for font in "$corpus"/fnt/*.fnt; do
   "$cli" export --entry $gfx-compact "$font" "$corpus/gfx/$(basename "$font" .fnt)-compact"
   # The 64 x 64 pattern font passes u8g2's glyph size and is refused.
   "$cli" export --entry u8g2 "$font" "$corpus/u8g2/$(basename "$font")" 2>/dev/null || true
+  "$cli" export --entry lvgl "$font" "$corpus/lvgl/$(basename "$font")"
 done
 # A PSF 2 font of 256 glyphs of 64 x 64, the largest cell, from the same
 # bytes; and a few of Debian's packed console fonts.
@@ -70,7 +71,7 @@ le32() { printf '\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $
 cp /usr/share/consolefonts/{Lat2-Terminus12x6,Lat15-Fixed16,Uni2-VGA8}.psf.gz "$corpus"/psf/ 2>/dev/null || true
 # The seeds of the largest cell must parse, or the fuzzer starts from refusals;
 # the maximum lengths below hold them and every smaller seed whole.
-for seed in "$corpus"/{fnt,bdf,gfx,psf}/largest64x64.*; do "$cli" info "$seed" >/dev/null; done
+for seed in "$corpus"/{fnt,bdf,gfx,psf,lvgl}/largest64x64.*; do "$cli" info "$seed" >/dev/null; done
 
 # Each target's maximum length holds its largest valid input: an FNT file of
 # 64 x 64, a DOS font of 8 x 64 (with the trailing bytes it may have), and
@@ -92,7 +93,7 @@ fuzz() {
 fuzz fontimage fnt "$fnt_max" "$seconds"
 fuzz dosimport dos $((256 * 65)) "$seconds"
 fuzz exports fnt "$fnt_max" "$seconds"
-for reader in bdf psf gfx u8g2; do
+for reader in bdf psf gfx u8g2 lvgl; do
   fuzz $reader $reader "$(largest_seed "$corpus/$reader")" "${GLYPH_FUZZ_READER_SECONDS:-10}"
 done
 

@@ -71,7 +71,7 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   const Result result = Run({"export", "--list"});
   ASSERT_EQ(result.status, 0);
   const std::string& out = result.out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), static_cast<long>(ExportEntries().size()));
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), static_cast<std::ptrdiff_t>(ExportEntries().size()));
   EXPECT_NE(out.find(" 1  png              .png  Dot-Matrix-Demo (PNG)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("21  tft-rle          .inc  TFT_eSPI Font (RLE)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("22  bdf              .bdf  BDF - Bitmap Distribution Format (*.bdf)\n"), std::string::npos)
@@ -80,6 +80,17 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   EXPECT_NE(out.find("31  gfx255-compact   .h  GFX Arduino Font kompakt - Include (max.255 Zeichen)\n"),
             std::string::npos)
       << out;
+  EXPECT_NE(out.find("24  lvgl             .c  LVGL Font (*.c)\n"), std::string::npos) << out;
+}
+
+// An LVGL source is recognised by content and read back with every glyph
+// LVGL holds: codes 32..127 here.
+TEST_F(CliExport, AnLvglExportIsReadBack) {
+  ASSERT_EQ(Run({"export", "--entry", "lvgl", File("font.fnt"), File("lvgl")}).status, 0);
+  const Result info = Run({"info", File("lvgl.c")});
+  ASSERT_EQ(info.status, 0) << info.out;
+  EXPECT_NE(info.out.find("format: LVGL font\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("glyphs with ink: 96\n"), std::string::npos) << info.out;
 }
 
 TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {

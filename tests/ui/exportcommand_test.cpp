@@ -41,6 +41,7 @@ TEST_F(ExportTest, TheDialogOffersTheEntriesOfTheCoreTableStartingWithTheFirst) 
   EXPECT_EQ(offered.Title, QStringLiteral("Font exportieren"));
   const auto entries = ExportEntries();
   ASSERT_EQ(offered.Filters.size(), static_cast<qsizetype>(entries.size()));
+  // In the table's order, which is the order of the numbers.
   for (qsizetype i = 0; i < offered.Filters.size(); ++i) {
     const ExportEntry& entry = entries[static_cast<std::size_t>(i)];
     const QString label = QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
@@ -76,10 +77,10 @@ TEST_F(ExportTest, EveryEntryWritesWhatTheConverterWritesUnderTheEntrysExtension
   StartWithFont();
   const QDir converted(Path("converted"));
   ASSERT_TRUE(converted.mkpath("."));
-  int filterIndex = 0;
+  int filter = 0;
   for (const ExportEntry& entry : ExportEntries()) {
     const QString name = QStringLiteral("font%1.txt").arg(entry.number);
-    fdialogs.ExpectSaveFile(Path("out/" + name), ++filterIndex);
+    fdialogs.ExpectSaveFile(Path("out/" + name), ++filter);
     Trigger("Export");
     const std::string reference = converted.filePath(name).toStdString();
     ExportEntryFile(Document().EditFont(), entry.number, reference, {.highlightSize = true});

@@ -11,31 +11,6 @@ namespace {
 constexpr int kDpi = 72;
 constexpr int kDefaultChar = 32;
 
-// The rows and columns of a glyph that hold ink.
-struct InkBox {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-};
-
-InkBox InkBoxOf(const TFontHandler& font, int c) {
-  int left = font.FontWidth();
-  int right = -1;
-  int top = font.FontHeight();
-  int bottom = -1;
-  for (int y = 0; y < font.FontHeight(); ++y)
-    for (int x = 0; x < font.FontWidth(); ++x)
-      if (font.GetPixel(c, x, y)) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
-  if (right < 0) return {};
-  return {left, top, right - left + 1, bottom - top + 1};
-}
-
 std::string BitmapRow(const TFontHandler& font, int c, const InkBox& box, int y) {
   std::string row;
   for (int x = 0; x < box.width; x += 8) {

@@ -4,6 +4,7 @@
 #include "model/codepages.h"
 #include "model/ioerror.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <filesystem>
@@ -69,6 +70,23 @@ std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore) {
     if (!last && (countBefore + i + 1) % kBytesPerLine == 0) block += "\r  ";
   }
   return block;
+}
+
+InkBox InkBoxOf(const TFontHandler& font, int c) {
+  int left = font.FontWidth();
+  int right = -1;
+  int top = font.FontHeight();
+  int bottom = -1;
+  for (int y = 0; y < font.FontHeight(); ++y)
+    for (int x = 0; x < font.FontWidth(); ++x)
+      if (font.GetPixel(c, x, y)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  if (right < 0) return {};
+  return {left, top, right - left + 1, bottom - top + 1};
 }
 
 bool RowInked(const TFontHandler& font, int c, int width, int y) {

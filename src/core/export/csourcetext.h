@@ -35,6 +35,16 @@ std::string CharacterText(int c);
 // byte, whose line ends the block.
 std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore = 0);
 
+// The rows and columns of a glyph's cell that hold ink, all of them, also
+// those beyond its width; all zero for a glyph without ink.
+struct InkBox {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+InkBox InkBoxOf(const TFontHandler& font, int c);
+
 // Whether glyph c has a set pixel in columns 0..width-1 of row y.
 bool RowInked(const TFontHandler& font, int c, int width, int y);
 

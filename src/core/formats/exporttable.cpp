@@ -3,6 +3,7 @@
 #include "export/asmexport.h"
 #include "export/bdfexport.h"
 #include "export/gfxexport.h"
+#include "export/lvglexport.h"
 #include "export/tftexport.h"
 #include "export/u8g2export.h"
 #include "formats/tabletext.h"
@@ -41,6 +42,10 @@ ExportNotes WriteTft(const TFontHandler& font, const std::string& filename, cons
   return {};
 }
 
+ExportNotes WriteLvgl(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  return {ExportLVGL(font, filename, options.codePage)};
+}
+
 ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
   ExportBDF(font, filename);
   return {};
@@ -53,7 +58,7 @@ ExportNotes WriteU8g2(const TFontHandler& font, const std::string& filename, con
 // The captions are the program's German texts, translated where the dialog shows them.
 // One entry a line, however long, so that the table reads as one.
 // clang-format off
-constexpr std::array<ExportEntry, 25> kEntries = {{
+constexpr std::array<ExportEntry, 26> kEntries = {{
     {1, "png", GLYPH_TRANSLATE_NOOP("ExportTable", "Dot-Matrix-Demo (PNG)"), "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
     {2, "bmp", GLYPH_TRANSLATE_NOOP("ExportTable", "Dot-Matrix-Demo (BMP)"), "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
     {3, "db", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (intel)"), "*.inc", ".inc", WriteAssembler<0>, {}},
@@ -77,6 +82,7 @@ constexpr std::array<ExportEntry, 25> kEntries = {{
     {21, "tft-rle", GLYPH_TRANSLATE_NOOP("ExportTable", "TFT_eSPI Font (RLE)"), "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
     {22, "bdf", GLYPH_TRANSLATE_NOOP("ExportTable", "BDF - Bitmap Distribution Format (*.bdf)"), "*.bdf", ".bdf", WriteBdf, {}},
     {23, "u8g2", GLYPH_TRANSLATE_NOOP("ExportTable", "u8g2 Font (*.h)"), "*.h", ".h", WriteU8g2, {}},
+    {24, "lvgl", GLYPH_TRANSLATE_NOOP("ExportTable", "LVGL Font (*.c)"), "*.c", ".c", WriteLvgl, {}},
     {30, "gfx127-compact", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font kompakt - Include (max.127 Zeichen)"), "*.h", ".h", kCompactGfx127, {}},
     {31, "gfx255-compact", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font kompakt - Include (max.255 Zeichen)"), "*.h", ".h", kCompactGfx255, {}},
 }};

@@ -6,6 +6,7 @@
 #include "model/fntformat.h"
 #include "model/fontimport.h"
 #include "model/gfxfont.h"
+#include "model/lvglfont.h"
 #include "model/psffont.h"
 #include "model/u8g2font.h"
 
@@ -20,7 +21,7 @@ ImportedFont ReadBytes(const ByteArray& data, CodePage) {
 }
 
 // The filters are the program's German texts, translated where a dialog shows them.
-constexpr std::array<FontReader, 6> kReaders = {{
+constexpr std::array<FontReader, 7> kReaders = {{
     {"FNT", GLYPH_TRANSLATE_NOOP("ReaderTable", "<kelvaront>-Fontfile (*.FNT *.fnt)"), ReaderDialog::Open,
      kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
     {"DOS OEM dump", GLYPH_TRANSLATE_NOOP("ReaderTable", "DOS-OEM-Fontdatei (*.fnt *.FNT)"), ReaderDialog::Import,
@@ -33,6 +34,8 @@ constexpr std::array<FontReader, 6> kReaders = {{
      kMaxFontFileSize, IsGfxHeader, ReadBytes<ReadGfxHeader>},
     {"u8g2 font", GLYPH_TRANSLATE_NOOP("ReaderTable", "u8g2-Font-Quelltext (*.c *.h)"), ReaderDialog::Import,
      kMaxFontFileSize, IsU8g2Source, ReadU8g2Source},
+    {"LVGL font", GLYPH_TRANSLATE_NOOP("ReaderTable", "LVGL-Font (*.c *.C)"), ReaderDialog::Import, kMaxLvglSourceSize,
+     IsLvglSource, ReadLvglSource},
 }};
 
 }  // namespace

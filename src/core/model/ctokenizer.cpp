@@ -8,6 +8,12 @@ bool IsIdentifierStart(char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 bool IsIdentifierChar(char ch) { return IsIdentifierStart(ch) || IsDigit(ch); }
 bool IsLineBreak(char ch) { return ch == '\n' || ch == '\r'; }
+int DigitValue(char ch) {
+  if (ch >= '0' && ch <= '9') return ch - '0';
+  if (ch >= 'a' && ch <= 'z') return ch - 'a' + 10;
+  if (ch >= 'A' && ch <= 'Z') return ch - 'A' + 10;
+  return 99;
+}
 bool IsSpace(char ch) { return ch == ' ' || ch == '\t' || IsLineBreak(ch) || ch == '\f' || ch == '\v'; }
 
 }  // namespace
@@ -82,4 +88,28 @@ CToken CTokenizer::Next() {
   }
   token.text = ftext.substr(start, fpos - start);
   return token;
+}
+
+std::optional<long long> CIntegerValue(std::string_view text, long long largest) {
+  while (!text.empty() && (text.back() == 'u' || text.back() == 'U' || text.back() == 'l' || text.back() == 'L'))
+    text.remove_suffix(1);
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'b' || text[1] == 'B')) {
+    base = 2;
+    text.remove_prefix(2);
+  } else if (text.size() > 1 && text[0] == '0') {
+    base = 8;
+  }
+  if (text.empty()) return std::nullopt;
+  long long value = 0;
+  for (const char ch : text) {
+    const int digit = DigitValue(ch);
+    if (digit >= base) return std::nullopt;
+    value = value * base + digit;
+    if (value > largest) return std::nullopt;
+  }
+  return value;
 }

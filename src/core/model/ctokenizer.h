@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 // A token of C source text.
@@ -37,3 +38,7 @@ class CTokenizer {
   std::size_t fpos = 0;
   std::size_t fline = 1;
 };
+
+// A C integer literal: decimal, 0x hexadecimal, 0b binary or 0 octal, with
+// any u and l suffix; nothing for anything else or a value beyond largest.
+std::optional<long long> CIntegerValue(std::string_view text, long long largest);

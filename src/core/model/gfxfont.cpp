@@ -76,39 +76,6 @@ struct Declarator {
   }
 };
 
-int DigitValue(char ch) {
-  if (ch >= '0' && ch <= '9') return ch - '0';
-  if (ch >= 'a' && ch <= 'z') return ch - 'a' + 10;
-  if (ch >= 'A' && ch <= 'Z') return ch - 'A' + 10;
-  return 99;
-}
-
-// A C integer literal: decimal, 0x hexadecimal, 0b binary or 0 octal, with
-// any u and l suffix; nothing for anything else or a value beyond the limit.
-std::optional<long long> LiteralValue(std::string_view text) {
-  while (!text.empty() && (text.back() == 'u' || text.back() == 'U' || text.back() == 'l' || text.back() == 'L'))
-    text.remove_suffix(1);
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'b' || text[1] == 'B')) {
-    base = 2;
-    text.remove_prefix(2);
-  } else if (text.size() > 1 && text[0] == '0') {
-    base = 8;
-  }
-  if (text.empty()) return std::nullopt;
-  long long value = 0;
-  for (const char ch : text) {
-    const int digit = DigitValue(ch);
-    if (digit >= base) return std::nullopt;
-    value = value * base + digit;
-    if (value > kLargestNumber) return std::nullopt;
-  }
-  return value;
-}
-
 // Places the glyphs of the font record once the file has been read whole.
 class GfxFontBuilder {
  public:
@@ -334,7 +301,7 @@ class GfxParser {
     const bool negative = fcurrent.Is('-');
     if (negative || fcurrent.Is('+')) Step();
     if (fcurrent.kind != CToken::Kind::Number) throw Unexpected("Eine Zahl", "a number");
-    const std::optional<long long> value = LiteralValue(fcurrent.text);
+    const std::optional<long long> value = CIntegerValue(fcurrent.text, kLargestNumber);
     if (!value)
       throw Here().Error("Die Zahl " + QuotedWord(fcurrent.text) + " ist ungültig oder zu groß.",
                          "the number " + QuotedWord(fcurrent.text) + " is malformed or too large");

@@ -47,6 +47,7 @@ constexpr EntryText kDialogEntries[] = {
     {"tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc"},
     {"bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf"},
     {"u8g2", "u8g2 Font (*.h)", "*.h", ".h"},
+    {"lvgl", "LVGL Font (*.c)", "*.c", ".c"},
 };
 
 // The entries added after them, by number.
@@ -157,6 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
             "// RLE compressed\r\n\r\nPROGMEM const unsigned char chr_font_20[] = { //  32 = ' '\r\n  0x1D\r\n"},
         EntryOutput{22, {"font.bdf"}, "STARTFONT 2.1\nFONT -Glyphwright-font-"},
         EntryOutput{23, {"font.h"}, "\r\n// u8g2_font_font (5 x 10 Pixel) baseline 8, 255 glyphs, 1063 bytes\r\n"},
+        EntryOutput{24, {"font.c"}, "\r\nconst lv_font_t lv_font_font = {\r\n"},
         EntryOutput{30,
                     {"font.h"},
                     "max. 127 characters\r\nconst uint8_t FontfontBitmaps[] PROGMEM = {\r\n  // 0x20 ' '\r\n  \r\n"},

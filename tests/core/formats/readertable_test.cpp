@@ -15,7 +15,8 @@ TEST(FontReaders, DialogsOfferTheirFiltersInOrder) {
   EXPECT_EQ(DialogFilters(ReaderDialog::Import),
             (std::vector<std::string_view>{"DOS-OEM-Fontdatei (*.fnt *.FNT)", "BDF-Font (*.bdf *.BDF *.bdf.gz)",
                                            "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)",
-                                           "GFX-Header für Arduino (*.h *.H)", "u8g2-Font-Quelltext (*.c *.h)"}));
+                                           "GFX-Header für Arduino (*.h *.H)", "u8g2-Font-Quelltext (*.c *.h)",
+                                           "LVGL-Font (*.c *.C)"}));
 }
 
 TEST(FontReaders, EachFilterLeadsToItsReader) {
