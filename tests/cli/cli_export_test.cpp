@@ -71,11 +71,12 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   const Result result = Run({"export", "--list"});
   ASSERT_EQ(result.status, 0);
   const std::string& out = result.out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 22);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 27);
   EXPECT_NE(out.find(" 1  png              .png  Dot-Matrix-Demo (PNG)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("21  tft-rle          .inc  TFT_eSPI Font (RLE)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("22  bdf              .bdf  BDF - Bitmap Distribution Format (*.bdf)\n"), std::string::npos)
       << out;
+  EXPECT_NE(out.find("29  c-lsb-mirror     .h  C - Array (LSB top mirrored byte order)\n"), std::string::npos) << out;
 }
 
 TEST_F(CliExport, BadArgumentsAndInputsWriteNothing) {

@@ -2,6 +2,7 @@
 
 #include "export/asmexport.h"
 #include "export/bdfexport.h"
+#include "export/carrayexport.h"
 #include "export/gfxexport.h"
 #include "export/tftexport.h"
 #include "render/demopicture.h"
@@ -36,12 +37,20 @@ ExportNotes WriteTft(const TFontHandler& font, const std::string& filename, cons
   return {};
 }
 
+template <ByteLayout Layout>
+ExportNotes WriteArray(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
+  ExportCArray(font, filename, Layout);
+  return {};
+}
+
 ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
   ExportBDF(font, filename);
   return {};
 }
 
-constexpr std::array<ExportEntry, 22> kEntries = {{
+using enum ByteLayout;
+
+constexpr std::array<ExportEntry, 27> kEntries = {{
     {1, "png", "Dot-Matrix-Demo (PNG)", "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
     {2, "bmp", "Dot-Matrix-Demo (BMP)", "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
     {3, "db", "DB - Include (intel)", "*.inc", ".inc", WriteAssembler<0>, {}},
@@ -64,6 +73,11 @@ constexpr std::array<ExportEntry, 22> kEntries = {{
     {20, "tft", "TFT_eSPI Font (uncompressed)", "*.c", ".inc", WriteTft<TftCoding::Plain>, kTftFileExtensions},
     {21, "tft-rle", "TFT_eSPI Font (RLE)", "*.c", ".inc", WriteTft<TftCoding::RunLength>, kTftFileExtensions},
     {22, "bdf", "BDF - Bitmap Distribution Format (*.bdf)", "*.bdf", ".bdf", WriteBdf, {}},
+    {25, "c", "C - Array", "*.h", ".h", WriteArray<Rows>, {}},
+    {26, "c-msb", "C - Array (MSB top)", "*.h", ".h", WriteArray<ColumnsMsbTop>, {}},
+    {27, "c-lsb", "C - Array (LSB top)", "*.h", ".h", WriteArray<ColumnsLsbTop>, {}},
+    {28, "c-msb-mirror", "C - Array (MSB top mirrored byte order)", "*.h", ".h", WriteArray<ColumnsMsbTopMirrored>, {}},
+    {29, "c-lsb-mirror", "C - Array (LSB top mirrored byte order)", "*.h", ".h", WriteArray<ColumnsLsbTopMirrored>, {}},
 }};
 
 // The file types of ExportFont start with the first entry after the pictures.
