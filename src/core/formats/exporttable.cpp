@@ -43,9 +43,8 @@ ExportNotes WriteArray(const TFontHandler& font, const std::string& filename, co
   return {};
 }
 
-ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
-  ExportBDF(font, filename);
-  return {};
+ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  return {.unmappedCodes = ExportBDF(font, filename, options.codePage)};
 }
 
 using enum ByteLayout;

@@ -22,7 +22,7 @@ constexpr std::array<FontReader, 5> kReaders = {{
     {"FNT", "<kelvaront>-Fontfile (*.FNT *.fnt)", ReaderDialog::Open, kMaxFontFileSize, IsFntFile, ReadBytes<ReadFnt>},
     {"DOS OEM dump", "DOS-OEM-Fontdatei (*.fnt *.FNT)", ReaderDialog::Import, kDosFontMaxSize, nullptr,
      ReadBytes<ReadDosFont>},
-    {"BDF", "BDF-Font (*.bdf *.BDF *.bdf.gz)", ReaderDialog::Import, kMaxFontFileSize, IsBdfFile, ReadBytes<ReadBdf>},
+    {"BDF", "BDF-Font (*.bdf *.BDF *.bdf.gz)", ReaderDialog::Import, kMaxFontFileSize, IsBdfFile, ReadBdf},
     {"PSF", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)", ReaderDialog::Import, kMaxFontFileSize, IsPsfFile,
      ReadBytes<ReadPsf>},
     {"GFX header", "GFX-Header für Arduino (*.h *.H)", ReaderDialog::Import, kMaxFontFileSize, IsGfxHeader,
