@@ -55,7 +55,7 @@ const ActionDeclaration kActions[] = {
                                  f.IsChecked(ActionId::HighlightSize));
      }},
     {ActionId::Export, "Export", "Exportieren", "", "Ctrl+E", "export", kPlain,
-     [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize)); }},
+     [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize), f.ChosenCodePage()); }},
     {ActionId::CalculateFontSizes, "CalculateFontSizes", "Breite aller Zeichen automatisch setzen", "", "", "", kPlain,
      [](TMainForm& f) { f.FontOperations().CalculateFontSizesExecute(); }},
     {ActionId::ResetCharSize, "ResetCharSize", "Breite aller Zeichen auf Zeichensatzbreite setzen", "", "", "", kPlain,
@@ -67,7 +67,7 @@ const ActionDeclaration kActions[] = {
     {ActionId::ToggleEditSet, "ToggleEditSet", "ToggleEditSet", "Anzeige des Zeichensatzes ein/aus", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::ToggleEditSet); }},
     {ActionId::ImportAction, "ImportAction", "Import", "", "", "", kPlain,
-     [](TMainForm& f) { f.Files().ImportActionExecute(); }},
+     [](TMainForm& f) { f.Files().ImportActionExecute(f.ChosenCodePage()); }},
     {ActionId::KerningSpacing, "KerningSpacing", "Kerning Test", "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::KerningSpacing); }},
     {ActionId::HighlightSize, "HighlightSize", "Zeichenbreite hervorheben", "", "", "", kOption,

@@ -41,12 +41,13 @@ TEST_F(ExportTest, TheDialogOffersTheEntriesOfTheCoreTableStartingWithTheFirst) 
   EXPECT_EQ(offered.Title, QStringLiteral("Font exportieren"));
   const auto entries = ExportEntries();
   ASSERT_EQ(offered.Filters.size(), static_cast<qsizetype>(entries.size()));
-  for (const ExportEntry& entry : entries) {
+  // The filters follow the table's order, whose numbers may leave gaps.
+  for (qsizetype i = 0; i < offered.Filters.size(); ++i) {
+    const ExportEntry& entry = entries[static_cast<std::size_t>(i)];
     const QString label = QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
     const QString mask = QString::fromUtf8(entry.mask.data(), static_cast<qsizetype>(entry.mask.size()));
-    EXPECT_EQ(offered.Filters[entry.number - 1], label + " (" + mask + ")");
-    EXPECT_EQ("." + offered.FilterExts[entry.number - 1],
-              QString::fromLatin1(entry.extension.data(), entry.extension.size()));
+    EXPECT_EQ(offered.Filters[i], label + " (" + mask + ")");
+    EXPECT_EQ("." + offered.FilterExts[i], QString::fromLatin1(entry.extension.data(), entry.extension.size()));
   }
   EXPECT_EQ(offered.Filters[0], QStringLiteral("Dot-Matrix-Demo (PNG) (*.png)"));
   EXPECT_EQ(offered.Filters[19], QStringLiteral("TFT_eSPI Font (uncompressed) (*.c)"));
@@ -76,9 +77,10 @@ TEST_F(ExportTest, EveryEntryWritesWhatTheConverterWritesUnderTheEntrysExtension
   StartWithFont();
   const QDir converted(Path("converted"));
   ASSERT_TRUE(converted.mkpath("."));
+  int filter = 0;
   for (const ExportEntry& entry : ExportEntries()) {
     const QString name = QStringLiteral("font%1.txt").arg(entry.number);
-    fdialogs.ExpectSaveFile(Path("out/" + name), entry.number);
+    fdialogs.ExpectSaveFile(Path("out/" + name), ++filter);
     Trigger("Export");
     const std::string reference = converted.filePath(name).toStdString();
     ExportEntryFile(Document().EditFont(), entry.number, reference, {.highlightSize = true});
@@ -110,6 +112,17 @@ TEST_F(ExportTest, DemoPictureFollowsHighlightSize) {
   ExportEntryFile(Document().EditFont(), 2, Path("on.bmp").toStdString(), {.highlightSize = true});
   EXPECT_EQ(Bytes(Path("out/plain.bmp")), Bytes(Path("off.bmp")));
   EXPECT_NE(Bytes(Path("off.bmp")), Bytes(Path("on.bmp")));
+}
+
+TEST_F(ExportTest, UnicodeFormatsMapTheCodesThroughTheCodePageChosenInTheMenu) {
+  StartWithFont();
+  Trigger("CodePage_cp437");
+  fdialogs.ExpectSaveFile(Path("out/dos.bdf"), 22);
+  Trigger("Export");
+  ExportEntryFile(Document().EditFont(), 22, Path("dos.bdf").toStdString(), {.codePage = CodePage::Cp437});
+  ExportEntryFile(Document().EditFont(), 22, Path("latin1.bdf").toStdString(), {});
+  EXPECT_EQ(Bytes(Path("out/dos.bdf")), Bytes(Path("dos.bdf")));
+  EXPECT_NE(Bytes(Path("dos.bdf")), Bytes(Path("latin1.bdf")));
 }
 
 TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndTheWindowGoesOn) {
