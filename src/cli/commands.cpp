@@ -107,9 +107,14 @@ const std::vector<CommandEntry>& Commands() {
        Info},
       {"convert", "convert --type N IN OUT", "Writes the font as an FNT file of type 1, 2 or 3.", Convert},
       {"import-dos", "import-dos IN OUT", "Turns a DOS OEM font file (8 x H) into a type-1 FNT file.", ImportDos},
-      {"export", "export --entry E [--highlight-size on|off] FONT OUT\n  glyphwright-cli export --list",
+      {"export",
+       "export --entry E [--highlight-size on|off] [--codepage latin1|cp1252|cp437] FONT OUT\n"
+       "  glyphwright-cli export --list",
        "Exports like the program's export dialog; E is an entry number or name from export --list.\n"
-       "      The extension of OUT is replaced by the entry's; TFT entries write OUT.h and OUT.c.",
+       "      The extension of OUT is replaced by the entry's; TFT entries write OUT.h and OUT.c.\n"
+       "      The code page (default latin1) maps codes to Unicode in the formats that speak it (BDF),\n"
+       "      read or written; glyphs whose code has no character in it are left out, and a note\n"
+       "      says how many.",
        ExportCommand},
       {"--help", "--help", "Shows this text.", Help},
       {"--version", "--version", "Prints the version.", Version},

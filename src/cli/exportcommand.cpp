@@ -14,11 +14,13 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: glyphwright-cli export --entry E [--highlight-size on|off] FONT OUT, or export --list";
+    "usage: glyphwright-cli export --entry E [--highlight-size on|off] [--codepage latin1|cp1252|cp437] FONT OUT, "
+    "or export --list";
 
 struct ExportArguments {
   ExportEntry entry{};
   bool highlightSize = true;  // as the program starts
+  CodePage codePage = CodePage::Latin1;
   std::vector<std::string> files;
 };
 
@@ -34,6 +36,11 @@ bool ParseSwitch(const std::string& text) {
   throw CliError("--highlight-size must be on or off, not '" + text + "'");
 }
 
+CodePage ParseCodePage(const std::string& text) {
+  if (const auto page = FindCodePage(text)) return *page;
+  throw CliError("--codepage must be latin1, cp1252 or cp437, not '" + text + "'");
+}
+
 ExportArguments ParseOptions(const std::vector<std::string>& args) {
   ExportArguments options;
   bool entryGiven = false;
@@ -44,6 +51,8 @@ ExportArguments ParseOptions(const std::vector<std::string>& args) {
       entryGiven = true;
     } else if (args[i] == "--highlight-size" && hasValue) {
       options.highlightSize = ParseSwitch(args[++i]);
+    } else if (args[i] == "--codepage" && hasValue) {
+      options.codePage = ParseCodePage(args[++i]);
     } else if (args[i].rfind("--", 0) == 0) {
       throw CliError(kUsage);
     } else {
@@ -107,10 +116,12 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   } catch (const IoError& error) {
     throw CliError("cannot write '" + target + "': " + DescribeIoError(error));
   }
-  const ImportedFont input = LoadFontFile(options.files[0]);
+  const ImportedFont input = LoadFontFile(options.files[0], options.codePage);
   const TFontHandler& font = *input.font;
+  ExportNotes notes;
   try {
-    ExportEntryFile(font, options.entry.number, target, {.highlightSize = options.highlightSize});
+    notes = ExportEntryFile(font, options.entry.number, target,
+                            {.highlightSize = options.highlightSize, .codePage = options.codePage});
   } catch (const IoError& error) {
     throw CliError("cannot write " + QuotedNames(ExportedFiles(target, options.entry.number)) + ": " +
                    DescribeIoError(error));
@@ -120,4 +131,7 @@ void ExportCommand(const std::vector<std::string>& args, std::ostream& out) {
   } catch (const U8g2LimitError& error) {
     throw CliError("cannot export '" + options.files[0] + "' as a u8g2 font: " + DescribeU8g2Limit(error, font));
   }
+  if (notes.unmappedCodes > 0)
+    out << "note: " << notes.unmappedCodes << (notes.unmappedCodes == 1 ? " glyph" : " glyphs")
+        << " left out: no character in " << CodePageName(options.codePage) << "\n";
 }

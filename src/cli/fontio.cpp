@@ -30,9 +30,9 @@ ByteArray ReadInputFile(const std::string& path, std::uintmax_t maxSize) {
   }
 }
 
-ImportedFont LoadFontFile(const std::string& path) {
+ImportedFont LoadFontFile(const std::string& path, CodePage page) {
   try {
-    return ImportFontFile(path);
+    return ImportFontFile(path, page);
   } catch (const IoError& error) {
     throw CliError("cannot read '" + path + "': " + DescribeIoError(error));
   } catch (const FontFileError& error) {

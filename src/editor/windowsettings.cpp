@@ -12,6 +12,9 @@ const PointSetting kSize{{kOptionsSection, "WIDTH", kDesigned.Size.width()},
                          {kOptionsSection, "HEIGHT", kDesigned.Size.height()}};
 const Setting<bool> kMaximized{kOptionsSection, "MAXIMIZED", kDesigned.Maximized};
 const Setting<QString> kStyle{kDesignSection, "Style", kDesigned.Style};
+// Stored by the names the converter takes; an unknown name reads as the default.
+const Setting<QString> kCodePage{kOptionsSection, "CodePage",
+                                 QString::fromLatin1(CodePageName(kDesigned.UnicodeCodePage))};
 
 struct SwitchValue {
   Setting<bool> setting;
@@ -48,6 +51,7 @@ WindowSettings WindowSettings::Read(const Settings& settings) {
   for (const auto& value : kSwitches) result.*value.field = value.setting.Read(settings);
   for (int i = 0; i < kToolBarCount; ++i) result.ToolBars[i] = kToolBars[i].Read(settings);
   result.Style = kStyle.Read(settings);
+  result.UnicodeCodePage = FindCodePage(kCodePage.Read(settings).toStdString()).value_or(kDesigned.UnicodeCodePage);
   return result;
 }
 
@@ -58,4 +62,5 @@ void WindowSettings::Write(Settings& settings) const {
   for (const auto& value : kSwitches) value.setting.Write(settings, this->*value.field);
   for (int i = 0; i < kToolBarCount; ++i) kToolBars[i].Write(settings, ToolBars[i]);
   kStyle.Write(settings, Style);
+  kCodePage.Write(settings, QString::fromLatin1(CodePageName(UnicodeCodePage)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/codepages.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -22,6 +24,8 @@ struct WindowSettings {
   bool HighLightSize = true;
   bool AutoLoadChar = false;
   bool AutoStoreChar = false;
+  // How exports and imports of the formats that speak Unicode map the codes.
+  CodePage UnicodeCodePage = CodePage::Latin1;
   std::array<QPoint, kToolBarCount> ToolBars = DesignedToolBarPositions();
   QString Style = QStringLiteral("Windows");
 

@@ -67,7 +67,7 @@ const ActionDeclaration kActions[] = {
                                  f.IsChecked(ActionId::HighlightSize));
      }},
     {ActionId::Export, "Export", QT_TRANSLATE_NOOP("MainActions", "Exportieren"), "", "Ctrl+E", "export", kPlain,
-     [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize)); }},
+     [](TMainForm& f) { f.Exporter().ExportExecute(f.IsChecked(ActionId::HighlightSize), f.ChosenCodePage()); }},
     {ActionId::CalculateFontSizes, "CalculateFontSizes",
      QT_TRANSLATE_NOOP("MainActions", "Breite aller Zeichen automatisch setzen"), "", "", "", kPlain,
      [](TMainForm& f) { f.FontOperations().CalculateFontSizesExecute(); }},
@@ -82,7 +82,7 @@ const ActionDeclaration kActions[] = {
      QT_TRANSLATE_NOOP("MainActions", "Anzeige des Zeichensatzes ein/aus"), "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::ToggleEditSet); }},
     {ActionId::ImportAction, "ImportAction", QT_TRANSLATE_NOOP("MainActions", "Import"), "", "", "", kPlain,
-     [](TMainForm& f) { f.Files().ImportActionExecute(); }},
+     [](TMainForm& f) { f.Files().ImportActionExecute(f.ChosenCodePage()); }},
     {ActionId::KerningSpacing, "KerningSpacing", QT_TRANSLATE_NOOP("MainActions", "Kerning Test"), "", "", "", kPlain,
      [](TMainForm& f) { f.SwitchView(ViewAction::KerningSpacing); }},
     {ActionId::HighlightSize, "HighlightSize", QT_TRANSLATE_NOOP("MainActions", "Zeichenbreite hervorheben"), "", "",

@@ -17,6 +17,7 @@
 #include "views/textpreviewview.h"
 #include "windowdialogs.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -238,6 +239,39 @@ void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
   Action(ActionId::HighlightSize)->setChecked(stored.HighLightSize);
   Action(ActionId::AutoLoadChar)->setChecked(stored.AutoLoadChar);
   Action(ActionId::AutoStoreChar)->setChecked(stored.AutoStoreChar);
+  fcodePage = stored.UnicodeCodePage;
+}
+
+namespace {
+
+// The code pages in the order the menu offers them.
+struct CodePageChoice {
+  CodePage page;
+  const char* caption;
+};
+constexpr CodePageChoice kCodePageChoices[] = {
+    {CodePage::Latin1, QT_TRANSLATE_NOOP("TMainForm", "ISO 8859-1 (Latin-1)")},
+    {CodePage::Windows1252, QT_TRANSLATE_NOOP("TMainForm", "Windows-1252")},
+    {CodePage::Cp437, QT_TRANSLATE_NOOP("TMainForm", "DOS (Codepage 437)")},
+};
+
+}  // namespace
+
+QMenu* TMainForm::CreateCodePageMenu() {
+  auto* menu = new QMenu(tr("Codepage für Unicode-Formate"), this);
+  menu->setObjectName("CodePageMenu");
+  auto* group = new QActionGroup(menu);
+  for (const CodePageChoice& choice : kCodePageChoices) {
+    // Owned by the window like every other action, so they are found by name.
+    auto* action = new QAction(tr(choice.caption), this);
+    menu->addAction(action);
+    action->setObjectName("CodePage_" + QString::fromLatin1(CodePageName(choice.page)));
+    action->setCheckable(true);
+    action->setChecked(choice.page == fcodePage);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, page = choice.page] { fcodePage = page; });
+  }
+  return menu;
 }
 
 QMenu* TMainForm::CreateMenu(const char* title, const std::vector<ActionId>& entries) {
@@ -273,7 +307,10 @@ QToolBar* TMainForm::CreateMenuBar() {
                                             CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
   fMenuBar->addMenu(fEditMenu);
   fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
-  fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
+  QMenu* extras = CreateMenu(QT_TR_NOOP("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction});
+  extras->addSeparator();
+  extras->addMenu(CreateCodePageMenu());
+  fMenuBar->addMenu(extras);
   // "Hilfe" holds one command, so choosing it runs that command at once.
   auto* help = fMenuBar->addAction(tr("Hilfe"));
   help->setObjectName("HilfeMenuEntry");
@@ -514,6 +551,7 @@ WindowSettings TMainForm::CurrentSettings() const {
   current.HighLightSize = IsChecked(ActionId::HighlightSize);
   current.AutoLoadChar = IsChecked(ActionId::AutoLoadChar);
   current.AutoStoreChar = IsChecked(ActionId::AutoStoreChar);
+  current.UnicodeCodePage = fcodePage;
   for (int i = 0; i < kToolBarCount; ++i) current.ToolBars[i] = fToolBars[i]->pos();
   current.Style = Style();
   return current;

@@ -74,6 +74,8 @@ class TMainForm : public QMainWindow {
   // The action of the given object name; throws std::out_of_range for an unknown one.
   QAction* Action(const QString& name) const;
   bool IsChecked(ActionId id) const;
+  // How exports and imports of the formats that speak Unicode map the codes.
+  CodePage ChosenCodePage() const { return fcodePage; }
 
   // The status bar panel 0..5.
   QString StatusText(int panel) const;
@@ -107,6 +109,8 @@ class TMainForm : public QMainWindow {
   QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions);
   // The German title, marked with QT_TR_NOOP, also names the menu object ("DateiMenu").
   QMenu* CreateMenu(const char* title, const std::vector<ActionId>& entries);
+  // One choice per code page, the chosen one checked.
+  QMenu* CreateCodePageMenu();
   void CreatePages(UserDialogs& dialogs);
   QWidget* CreateCharEditPage();
   QWidget* CreateCharSetPage();
@@ -165,6 +169,7 @@ class TMainForm : public QMainWindow {
   std::array<QToolBar*, kToolBarCount> fToolBars{};
   QMenuBar* fMenuBar = nullptr;
   QMenu* fEditMenu = nullptr;
+  CodePage fcodePage = CodePage::Latin1;
   QMenu* HistoryPopup = nullptr;
   QMenu* HistoryOpen = nullptr;
   QTabWidget* PageControl1 = nullptr;

@@ -11,6 +11,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::string FileText(const std::string& path) {
+  const ByteArray bytes = ReadWholeFile(path);
+  return {bytes.begin(), bytes.end()};
+}
+
 class CliExport : public CliFixture {
  protected:
   CliExport() {
@@ -67,6 +72,49 @@ TEST_F(CliExport, HighlightSizeChangesTheDemoAndDefaultsToOn) {
   EXPECT_NE(ReadWholeFile(File("on.bmp")), ReadWholeFile(File("off.bmp")));
 }
 
+TEST_F(CliExport, CodePageMapsTheCodesOfUnicodeFormatsAndNotesWhatItLeavesOut) {
+  const struct {
+    const char* page;
+    const char* encoding;  // of code 0xB0
+    const char* note;
+  } cases[] = {
+      {"latin1", "ENCODING 176\n", ""},
+      {"cp437", "ENCODING 9617\n", ""},
+      {"cp1252", "ENCODING 176\n", "note: 5 glyphs left out: no character in cp1252\n"},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.page);
+    const Result result = Run({"export", "--entry", "bdf", "--codepage", row.page, File("font.fnt"), File(row.page)});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, row.note);
+    EXPECT_NE(FileText(File(std::string(row.page) + ".bdf")).find(row.encoding), std::string::npos);
+  }
+  // Without the option, in another folder, as the file names the font.
+  fs::create_directory(fdir.Path() / "default");
+  ASSERT_EQ(Status({"export", "--entry", "bdf", File("font.fnt"), File("default/latin1")}), 0);
+  EXPECT_EQ(ReadWholeFile(File("default/latin1.bdf")), ReadWholeFile(File("latin1.bdf")));
+}
+
+TEST_F(CliExport, CodePageReadsUnicodeInputs) {
+  std::ofstream(File("euro.bdf"), std::ios::binary)
+      << "STARTFONT 2.1\nFONTBOUNDINGBOX 2 2 0 0\nCHARS 1\nSTARTCHAR Euro\nENCODING 8364\nDWIDTH 2 0\n"
+         "BBX 2 2 0 0\nBITMAP\n80\n40\nENDCHAR\nENDFONT\n";
+  ASSERT_EQ(Status({"export", "--entry", "db", "--codepage", "cp1252", File("euro.bdf"), File("cp1252")}), 0);
+  ASSERT_EQ(Status({"export", "--entry", "db", File("euro.bdf"), File("latin1")}), 0);
+  const std::string euro = FileText(File("cp1252.inc"));
+  const std::string glyph = euro.substr(euro.find("; char 128d/80h"), 200);
+  EXPECT_NE(glyph.find("\tdb\t080h,040h\r\n"), std::string::npos) << glyph;
+  const std::string dropped = FileText(File("latin1.inc"));
+  EXPECT_EQ(dropped.find("080h,040h"), std::string::npos);
+}
+
+TEST_F(CliExport, UnknownCodePageIsRefused) {
+  const Result result = Run({"export", "--entry", "bdf", "--codepage", "koi8", File("font.fnt"), File("out")});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "glyphwright-cli: --codepage must be latin1, cp1252 or cp437, not 'koi8'\n");
+  EXPECT_FALSE(fs::exists(File("out.bdf")));
+}
+
 TEST_F(CliExport, ListShowsEveryEntry) {
   const Result result = Run({"export", "--list"});
   ASSERT_EQ(result.status, 0);
@@ -80,6 +128,7 @@ TEST_F(CliExport, ListShowsEveryEntry) {
   EXPECT_NE(out.find("31  gfx255-compact   .h  GFX Arduino Font kompakt - Include (max.255 Zeichen)\n"),
             std::string::npos)
       << out;
+  EXPECT_NE(out.find("29  c-lsb-mirror     .h  C - Array (LSB top mirrored byte order)\n"), std::string::npos) << out;
   EXPECT_NE(out.find("24  lvgl             .c  LVGL Font (*.c)\n"), std::string::npos) << out;
 }
 

@@ -53,7 +53,7 @@ TEST_F(CliImport, InfoNamesTheFormatAndTheDroppedGlyphs) {
   ASSERT_EQ(bdf.status, 0) << bdf.err;
   EXPECT_EQ(bdf.out,
             "format: BDF\nglyphs dropped: 1\ntype: 3\nwidth: 3\nheight: 4\nbaseline: 3\nglyphs with ink: 1\n"
-            "smallest width: 2\nlargest width: 3\n");
+            "smallest width: 0\nlargest width: 2\n");
   const std::string psf = Run({"info", File("font.psf")}).out;
   EXPECT_EQ(psf.rfind("format: PSF 2\nglyphs dropped: 0\ntype: 3\nwidth: 10\nheight: 4\n", 0), 0u) << psf;
   const std::string gfx = Run({"info", File("font.h")}).out;

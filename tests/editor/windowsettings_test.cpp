@@ -9,13 +9,14 @@
 
 namespace {
 
-// A store as the program writes it today: every value a string, switches "1"/"0".
+// A store as the program writes it: every value a string, switches "1"/"0",
+// the code page by the converter's name for it.
 const char kStoredToday[] =
     "[Design]\n"
     "DrawToolsX=400\nDrawToolsY=30\nEditToolsX=230\nEditToolsY=30\nFileToolsX=12\nFileToolsY=30\n"
     "MenuX=12\nMenuY=3\nStyle=Luna\n\n"
     "[Options]\n"
-    "AutoLoadChar=1\nAutoStoreChar=0\nHEIGHT=500\nHighLightSize=0\nMAXIMIZED=1\n"
+    "AutoLoadChar=1\nAutoStoreChar=0\nCodePage=cp437\nHEIGHT=500\nHighLightSize=0\nMAXIMIZED=1\n"
     "Space=3\nWIDTH=700\nXPOS=40\nYPOS=-20\n";
 
 class WindowSettingsTest : public ::testing::Test {
@@ -39,6 +40,7 @@ TEST_F(WindowSettingsTest, AStoreWrittenTodayReadsAndIsWrittenBackTheSame) {
   EXPECT_FALSE(read.HighLightSize);
   EXPECT_TRUE(read.AutoLoadChar);
   EXPECT_FALSE(read.AutoStoreChar);
+  EXPECT_EQ(read.UnicodeCodePage, CodePage::Cp437);
   EXPECT_EQ(read.ToolBar(ToolBarId::Menu), QPoint(12, 3));
   EXPECT_EQ(read.ToolBar(ToolBarId::FileTools), QPoint(12, 30));
   EXPECT_EQ(read.ToolBar(ToolBarId::EditTools), QPoint(230, 30));
@@ -71,8 +73,22 @@ TEST_F(WindowSettingsTest, AnEmptyStoreGivesTheDesignedWindow) {
   EXPECT_TRUE(read.HighLightSize);
   EXPECT_FALSE(read.AutoLoadChar);
   EXPECT_FALSE(read.AutoStoreChar);
+  EXPECT_EQ(read.UnicodeCodePage, CodePage::Latin1);
   EXPECT_EQ(read.ToolBars, WindowSettings::DesignedToolBarPositions());
   EXPECT_EQ(read.Style, QStringLiteral("Windows"));
+}
+
+TEST_F(WindowSettingsTest, CodePagesAreStoredByNameAndAnUnknownNameReadsAsLatin1) {
+  Settings settings(IniFile());
+  for (const CodePage page : {CodePage::Windows1252, CodePage::Cp437, CodePage::Latin1}) {
+    WindowSettings stored;
+    stored.UnicodeCodePage = page;
+    stored.Write(settings);
+    EXPECT_EQ(settings.ReadString(kOptionsSection, "CodePage", {}), QString::fromLatin1(CodePageName(page)));
+    EXPECT_EQ(WindowSettings::Read(settings).UnicodeCodePage, page);
+  }
+  settings.WriteString(kOptionsSection, "CodePage", QStringLiteral("koi8-r"));
+  EXPECT_EQ(WindowSettings::Read(settings).UnicodeCodePage, CodePage::Latin1);
 }
 
 TEST_F(WindowSettingsTest, TheFreeSpaceIsStoredAndAnnounced) {

@@ -41,7 +41,7 @@ TEST_F(ExportTest, TheDialogOffersTheEntriesOfTheCoreTableStartingWithTheFirst) 
   EXPECT_EQ(offered.Title, QStringLiteral("Font exportieren"));
   const auto entries = ExportEntries();
   ASSERT_EQ(offered.Filters.size(), static_cast<qsizetype>(entries.size()));
-  // In the table's order, which is the order of the numbers.
+  // The filters follow the table's order, whose numbers may leave gaps.
   for (qsizetype i = 0; i < offered.Filters.size(); ++i) {
     const ExportEntry& entry = entries[static_cast<std::size_t>(i)];
     const QString label = QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
@@ -112,6 +112,17 @@ TEST_F(ExportTest, DemoPictureFollowsHighlightSize) {
   ExportEntryFile(Document().EditFont(), 2, Path("on.bmp").toStdString(), {.highlightSize = true});
   EXPECT_EQ(Bytes(Path("out/plain.bmp")), Bytes(Path("off.bmp")));
   EXPECT_NE(Bytes(Path("off.bmp")), Bytes(Path("on.bmp")));
+}
+
+TEST_F(ExportTest, UnicodeFormatsMapTheCodesThroughTheCodePageChosenInTheMenu) {
+  StartWithFont();
+  Trigger("CodePage_cp437");
+  fdialogs.ExpectSaveFile(Path("out/dos.bdf"), 22);
+  Trigger("Export");
+  ExportEntryFile(Document().EditFont(), 22, Path("dos.bdf").toStdString(), {.codePage = CodePage::Cp437});
+  ExportEntryFile(Document().EditFont(), 22, Path("latin1.bdf").toStdString(), {});
+  EXPECT_EQ(Bytes(Path("out/dos.bdf")), Bytes(Path("dos.bdf")));
+  EXPECT_NE(Bytes(Path("dos.bdf")), Bytes(Path("latin1.bdf")));
 }
 
 TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndTheWindowGoesOn) {

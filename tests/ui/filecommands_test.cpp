@@ -360,6 +360,21 @@ TEST_F(FileCommandsTest, BdfPsfAndGfxFontsImportAsUnnamedChangedFonts) {
   }
 }
 
+TEST_F(FileCommandsTest, BdfCodePointsComeInThroughTheCodePageChosenInTheMenu) {
+  WriteBytes(Path("euro.bdf"),
+             "STARTFONT 2.1\nFONTBOUNDINGBOX 2 2 0 0\nCHARS 1\nSTARTCHAR Euro\nENCODING 8364\nDWIDTH 2 0\n"
+             "BBX 2 2 0 0\nBITMAP\n80\n40\nENDCHAR\nENDFONT\n");
+  Start();
+  Trigger("CodePage_cp1252");
+  fdialogs.ExpectOpenFile(Path("euro.bdf"), 2);
+  Trigger("ImportAction");
+  const TFontHandler& font = Document().EditFont();
+  EXPECT_TRUE(font.GetPixel(0x80, 0, 0));
+  EXPECT_TRUE(font.GetPixel(0x80, 1, 1));
+  EXPECT_EQ(font.GetCharSize(0x80), 2);
+  fdialogs.VerifyAllAnswered();
+}
+
 TEST_F(FileCommandsTest, ABrokenFontFileIsNamedInTheErrorAndChangesNothing) {
   Start();
   OpenChangedNamedFont();

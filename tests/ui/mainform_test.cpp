@@ -84,7 +84,8 @@ TEST_F(MainFormTest, MenusListTheirActionsInOrder) {
         "CharSpace", "RemoveLeftCols", "-", "CalculateFontSizes", "ResetCharSize", "RemoveFontLeftCols",
         "ChangeParameter"}},
       {"AnsichtMenu", {"CharEdit", "Charset", "KerningSpacing", "-", "HighlightSize"}},
-      {"ExtrasMenu", {"AutoLoadChar", "AutoStoreChar", "-", "SelectStyleAction"}},
+      {"ExtrasMenu", {"AutoLoadChar", "AutoStoreChar", "-", "SelectStyleAction", "-", "Codepage für Unicode-Formate"}},
+      {"CodePageMenu", {"CodePage_latin1", "CodePage_cp1252", "CodePage_cp437"}},
   };
   for (const auto& [menu, entries] : menus) {
     QStringList names;
@@ -254,6 +255,9 @@ TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
   form.move(40, 30);
   Trigger("AutoLoadChar");
   Trigger("HighlightSize");
+  EXPECT_TRUE(form.Action("CodePage_latin1")->isChecked());
+  Trigger("CodePage_cp437");
+  EXPECT_FALSE(form.Action("CodePage_latin1")->isChecked()) << "one code page at a time";
   ASSERT_TRUE(form.close());
 
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "XPOS", ""), QStringLiteral("40"));
@@ -261,6 +265,7 @@ TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "HighLightSize", ""), QStringLiteral("0"));
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "AutoLoadChar", ""), QStringLiteral("1"));
   EXPECT_EQ(fsettings.ReadString(kOptionsSection, "AutoStoreChar", ""), QStringLiteral("0"));
+  EXPECT_EQ(fsettings.ReadString(kOptionsSection, "CodePage", ""), QStringLiteral("cp437"));
   EXPECT_EQ(fsettings.ReadString(kDesignSection, "Style", ""), QStringLiteral("Windows"));
   const char* prefixes[] = {"Menu", "FileTools", "EditTools", "DrawTools"};
   for (int i = 0; i < 4; ++i) {
@@ -274,6 +279,8 @@ TEST_F(MainFormTest, SettingsAreWrittenAtCloseAndReadAtTheNextStart) {
   EXPECT_TRUE(next.Action("AutoLoadChar")->isChecked());
   EXPECT_FALSE(next.Action("HighlightSize")->isChecked());
   EXPECT_FALSE(next.Action("AutoStoreChar")->isChecked());
+  EXPECT_TRUE(next.Action("CodePage_cp437")->isChecked());
+  EXPECT_EQ(next.ChosenCodePage(), CodePage::Cp437);
 }
 
 TEST_F(MainFormTest, SizeAndMaximisedStateComeBackAndAnOversizedWindowIsIgnored) {

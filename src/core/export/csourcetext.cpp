@@ -59,7 +59,7 @@ std::string CharacterText(int c) {
   return "'" + Utf32ToUtf8(std::u32string(1, static_cast<char32_t>(c))) + "'";
 }
 
-std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore) {
+std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore, std::string_view lineBreak) {
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
   std::string block = "  ";
   block.reserve(2 + bytes.size() * 9);
@@ -67,7 +67,10 @@ std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore) {
     const char entry[] = {'0', 'x', kHexDigits[bytes[i] >> 4], kHexDigits[bytes[i] & 0xF], ',', ' '};
     block.append(entry, sizeof entry);
     const bool last = i + 1 == bytes.size();
-    if (!last && (countBefore + i + 1) % kBytesPerLine == 0) block += "\r  ";
+    if (!last && (countBefore + i + 1) % kBytesPerLine == 0) {
+      block += lineBreak;
+      block += "  ";
+    }
   }
   return block;
 }

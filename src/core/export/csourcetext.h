@@ -30,10 +30,10 @@ std::string CIdentifier(std::string_view name);
 // control character would break the comment it stands in.
 std::string CharacterText(int c);
 
-// "  0xNN, 0xNN, ..." with a CR and two spaces after every byte that brings
-// countBefore plus the bytes so far to a multiple of 12; never after the last
-// byte, whose line ends the block.
-std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore = 0);
+// "  0xNN, 0xNN, ..." with the line break (a CR in the GFX and TFT blocks) and
+// two spaces after every byte that brings countBefore plus the bytes so far to
+// a multiple of 12; never after the last byte, whose line ends the block.
+std::string ByteBlock(const ByteArray& bytes, std::size_t countBefore = 0, std::string_view lineBreak = "\r");
 
 // The rows and columns of a glyph's cell that hold ink, all of them, also
 // those beyond its width; all zero for a glyph without ink.

@@ -2,6 +2,7 @@
 
 #include "export/asmexport.h"
 #include "export/bdfexport.h"
+#include "export/carrayexport.h"
 #include "export/gfxexport.h"
 #include "export/lvglexport.h"
 #include "export/tftexport.h"
@@ -42,23 +43,30 @@ ExportNotes WriteTft(const TFontHandler& font, const std::string& filename, cons
   return {};
 }
 
-ExportNotes WriteLvgl(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
-  return {ExportLVGL(font, filename, options.codePage)};
+template <ByteLayout Layout>
+ExportNotes WriteArray(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
+  ExportCArray(font, filename, Layout);
+  return {};
 }
 
-ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions&) {
-  ExportBDF(font, filename);
-  return {};
+ExportNotes WriteBdf(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  return {.unmappedCodes = ExportBDF(font, filename, options.codePage)};
 }
 
 ExportNotes WriteU8g2(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
   return {.unmappedCodes = ExportU8g2(font, filename, options.codePage)};
 }
 
+ExportNotes WriteLvgl(const TFontHandler& font, const std::string& filename, const ExportOptions& options) {
+  return {.unmappedCodes = ExportLVGL(font, filename, options.codePage)};
+}
+
+using enum ByteLayout;
+
 // The captions are the program's German texts, translated where the dialog shows them.
 // One entry a line, however long, so that the table reads as one.
 // clang-format off
-constexpr std::array<ExportEntry, 26> kEntries = {{
+constexpr std::array<ExportEntry, 31> kEntries = {{
     {1, "png", GLYPH_TRANSLATE_NOOP("ExportTable", "Dot-Matrix-Demo (PNG)"), "*.png", ".png", WriteDemo<DemoFileFormat::Png>, {}},
     {2, "bmp", GLYPH_TRANSLATE_NOOP("ExportTable", "Dot-Matrix-Demo (BMP)"), "*.bmp", ".bmp", WriteDemo<DemoFileFormat::Bmp>, {}},
     {3, "db", GLYPH_TRANSLATE_NOOP("ExportTable", "DB - Include (intel)"), "*.inc", ".inc", WriteAssembler<0>, {}},
@@ -83,6 +91,11 @@ constexpr std::array<ExportEntry, 26> kEntries = {{
     {22, "bdf", GLYPH_TRANSLATE_NOOP("ExportTable", "BDF - Bitmap Distribution Format (*.bdf)"), "*.bdf", ".bdf", WriteBdf, {}},
     {23, "u8g2", GLYPH_TRANSLATE_NOOP("ExportTable", "u8g2 Font (*.h)"), "*.h", ".h", WriteU8g2, {}},
     {24, "lvgl", GLYPH_TRANSLATE_NOOP("ExportTable", "LVGL Font (*.c)"), "*.c", ".c", WriteLvgl, {}},
+    {25, "c", GLYPH_TRANSLATE_NOOP("ExportTable", "C - Array"), "*.h", ".h", WriteArray<Rows>, {}},
+    {26, "c-msb", GLYPH_TRANSLATE_NOOP("ExportTable", "C - Array (MSB top)"), "*.h", ".h", WriteArray<ColumnsMsbTop>, {}},
+    {27, "c-lsb", GLYPH_TRANSLATE_NOOP("ExportTable", "C - Array (LSB top)"), "*.h", ".h", WriteArray<ColumnsLsbTop>, {}},
+    {28, "c-msb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "C - Array (MSB top mirrored byte order)"), "*.h", ".h", WriteArray<ColumnsMsbTopMirrored>, {}},
+    {29, "c-lsb-mirror", GLYPH_TRANSLATE_NOOP("ExportTable", "C - Array (LSB top mirrored byte order)"), "*.h", ".h", WriteArray<ColumnsLsbTopMirrored>, {}},
     {30, "gfx127-compact", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font kompakt - Include (max.127 Zeichen)"), "*.h", ".h", kCompactGfx127, {}},
     {31, "gfx255-compact", GLYPH_TRANSLATE_NOOP("ExportTable", "GFX Arduino Font kompakt - Include (max.255 Zeichen)"), "*.h", ".h", kCompactGfx255, {}},
 }};

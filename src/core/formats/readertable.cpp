@@ -27,7 +27,7 @@ constexpr std::array<FontReader, 7> kReaders = {{
     {"DOS OEM dump", GLYPH_TRANSLATE_NOOP("ReaderTable", "DOS-OEM-Fontdatei (*.fnt *.FNT)"), ReaderDialog::Import,
      kDosFontMaxSize, nullptr, ReadBytes<ReadDosFont>},
     {"BDF", GLYPH_TRANSLATE_NOOP("ReaderTable", "BDF-Font (*.bdf *.BDF *.bdf.gz)"), ReaderDialog::Import,
-     kMaxFontFileSize, IsBdfFile, ReadBytes<ReadBdf>},
+     kMaxFontFileSize, IsBdfFile, ReadBdf},
     {"PSF", GLYPH_TRANSLATE_NOOP("ReaderTable", "PSF-Konsolenfont (*.psf *.psfu *.psf.gz *.psfu.gz)"),
      ReaderDialog::Import, kMaxFontFileSize, IsPsfFile, ReadBytes<ReadPsf>},
     {"GFX header", GLYPH_TRANSLATE_NOOP("ReaderTable", "GFX-Header für Arduino (*.h *.H)"), ReaderDialog::Import,

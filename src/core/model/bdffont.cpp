@@ -13,6 +13,7 @@ namespace {
 constexpr FileKind kBdfKind{"BDF-Datei", "BDF file"};
 // Far beyond any real metric, and small enough that sums of two stay exact.
 constexpr long long kLargestNumber = 1'000'000'000;
+constexpr long long kLastCodePoint = 0x10FFFF;
 
 std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t\r");
@@ -112,7 +113,7 @@ struct GlyphHead {
 
 class BdfReader {
  public:
-  explicit BdfReader(const ByteArray& data) : flines(data) {}
+  BdfReader(const ByteArray& data, CodePage page) : flines(data), fpage(page) {}
 
   ImportedFont Read() {
     ReadHeader();
@@ -134,7 +135,7 @@ class BdfReader {
       const std::string_view keyword = flines.Keyword();
       if (keyword == "FONTBOUNDINGBOX") {
         const auto [w, h, x, y] = flines.Numbers<4>();
-        fcell.Hold(y + h, y, std::max(x, 0LL) + w, flines.Here());
+        fcell.Hold(y + h, y, x + w, flines.Here());
         boundingBox = true;
       } else if (keyword == "STARTPROPERTIES") {
         ReadProperties();
@@ -199,18 +200,22 @@ class BdfReader {
     }
     if (!head.code) throw Missing(flines.Here(), "ENCODING", "BITMAP");
     if (!head.box) throw Missing(flines.Here(), "BBX", "BITMAP");
-    if (!Takes(*head.code)) {
+    const std::optional<int> code = Takes(*head.code);
+    if (!code) {
       ++fdropped;
       SkipToEndChar();
       return;
     }
-    ReadBitmap(head);
+    ReadBitmap(head, *code);
   }
 
-  bool Takes(long long code) {
-    if (code < 0 || code >= kGlyphCount || ftaken[static_cast<std::size_t>(code)]) return false;
-    ftaken[static_cast<std::size_t>(code)] = true;
-    return true;
+  // The code of the code point, the first time the file gives it.
+  std::optional<int> Takes(long long codePoint) {
+    if (codePoint < 0 || codePoint > kLastCodePoint) return std::nullopt;
+    const std::optional<std::uint8_t> code = CodeOf(fpage, static_cast<char32_t>(codePoint));
+    if (!code || ftaken[*code]) return std::nullopt;
+    ftaken[*code] = true;
+    return *code;
   }
 
   void SkipToEndChar() {
@@ -218,9 +223,9 @@ class BdfReader {
       if (flines.Keyword() == "STARTCHAR" || flines.Keyword() == "ENDFONT") throw flines.Unexpected("ENDCHAR");
   }
 
-  void ReadBitmap(const GlyphHead& head) {
+  void ReadBitmap(const GlyphHead& head, int code) {
     PlacedGlyph glyph;
-    glyph.code = static_cast<int>(*head.code);
+    glyph.code = code;
     glyph.box = *head.box;
     const long long advance = head.advance.value_or(fdefaultAdvance.value_or(glyph.box.left + glyph.box.width));
     glyph.advance = static_cast<int>(std::clamp(advance, 0LL, static_cast<long long>(kMaxCellSize)));
@@ -241,6 +246,7 @@ class BdfReader {
   }
 
   BdfLines flines;
+  CodePage fpage;
   GlyphCell fcell;
   std::vector<PlacedGlyph> fglyphs;
   std::array<bool, kGlyphCount> ftaken{};
@@ -257,7 +263,7 @@ bool IsBdfFile(const ByteArray& data) {
   return lines.Next() && lines.Keyword() == "STARTFONT";
 }
 
-ImportedFont ReadBdf(const ByteArray& data) {
+ImportedFont ReadBdf(const ByteArray& data, CodePage page) {
   RequireSizeAtMost(data.size(), kMaxBdfSize);
-  return BdfReader(data).Read();
+  return BdfReader(data, page).Read();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/codepages.h"
 #include "model/fileio.h"
 #include "model/importedfont.h"
 
@@ -16,8 +17,9 @@ namespace FontFileFormat {
 inline constexpr std::string_view Bdf = "BDF";
 }
 
-// Reads a BDF 2.1 font (and 2.2's common subset): the glyphs with ENCODING
-// 0..255 on one cell that holds FONTBOUNDINGBOX, FONT_ASCENT and FONT_DESCENT
-// and every glyph's BBX; the baseline lies FONT_ASCENT rows below the top.
-// Throws FontFileError naming the line of the first fault.
-ImportedFont ReadBdf(const ByteArray& data);
+// Reads a BDF 2.1 font (and 2.2's common subset): the glyphs whose ENCODING
+// is the code point of a code of the page, on one cell that holds
+// FONTBOUNDINGBOX, FONT_ASCENT and FONT_DESCENT and every glyph's BBX; the
+// baseline lies FONT_ASCENT rows below the top. Throws FontFileError naming
+// the line of the first fault.
+ImportedFont ReadBdf(const ByteArray& data, CodePage page = CodePage::Latin1);

@@ -28,13 +28,16 @@ struct PlacedGlyph {
 };
 
 // Gathers the one cell that holds every glyph of a font. The cell always
-// holds the baseline, so the font's baseline lies inside it. A glyph whose
-// box starts left of the pen is moved right by that much and its advance
-// grows with it, so no pixel is lost.
+// holds the baseline, so the font's baseline lies inside it. Every glyph keeps
+// the one pen position all share: when a glyph reaches left of it, the whole
+// font moves right by the largest such overhang, and ink right of the widest
+// advance widens the cell; the widths stay the advances, so text is set as
+// the file sets it, shifted as a whole.
 class GlyphCell {
  public:
-  // Widens the cell to rows bottom..top-1 above the baseline and columns
-  // 0..right-1; throws FontFileError naming the place when it would pass 64.
+  // Widens the cell to rows bottom..top-1 above the baseline and columns up
+  // to right-1 right of the pen; throws FontFileError naming the place when
+  // it would pass 64.
   void Hold(long long top, long long bottom, long long right, const FilePlace& place);
   // Holds the box and the glyph's advance; an advance beyond 64 columns is
   // cut to 64 rather than refused, as it is space and no pixels.
@@ -43,11 +46,16 @@ class GlyphCell {
   void HoldLineHeight(long long height);
 
   // A font of this cell, baseline at the cell's top row count, with the
-  // glyphs set in; codes without a glyph stay empty and as wide as the cell.
+  // glyphs set in; codes without a glyph stay empty with width 0, so that
+  // writers which leave out blank glyphs leave them out again.
   std::unique_ptr<TFontHandler> MakeFont(const std::vector<PlacedGlyph>& glyphs) const;
 
  private:
   long long ftop = 0;
   long long fbottom = 0;
+  // Columns left of the pen that some glyph reaches.
+  long long fleft = 0;
+  // Columns right of the pen, up to the rightmost one held.
   long long fright = 0;
+  long long fadvance = 0;
 };

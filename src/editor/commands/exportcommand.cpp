@@ -36,10 +36,11 @@ TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialog
   ExportDialog.FilterIndex = 1;
 }
 
-void TExportCommand::ExportExecute(bool highlightSize) {
+void TExportCommand::ExportExecute(bool highlightSize, CodePage codePage) {
   ExportDialog.DefaultExt = DialogExtension(EntryNumber(ExportDialog.FilterIndex));
   ExportDialog.FileName = PresetName(fdocument.filename());
   if (!fdialogs.ChooseSaveFile(ExportDialog)) return;
   ExportEntryFile(fdocument.EditFont(), EntryNumber(ExportDialog.FilterIndex),
-                  QFile::encodeName(ExportDialog.FileName).toStdString(), {.highlightSize = highlightSize});
+                  QFile::encodeName(ExportDialog.FileName).toStdString(),
+                  {.highlightSize = highlightSize, .codePage = codePage});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/codepages.h"
 #include "userdialogs.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,8 @@ class TExportCommand {
   // Asks for a name and format, then writes the export under that name with
   // the format's extension. Cancelling writes nothing; errors are thrown.
   // With highlightSize the demo pictures black out the columns beyond each
-  // glyph's width.
-  void ExportExecute(bool highlightSize);
+  // glyph's width; the formats that speak Unicode map codes through the page.
+  void ExportExecute(bool highlightSize, CodePage codePage = CodePage::Latin1);
 
   // "Font exportieren", kept for the whole run so it offers the format
   // chosen last; the first export starts with entry 1.

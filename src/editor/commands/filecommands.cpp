@@ -199,14 +199,14 @@ std::unique_ptr<TFontHandler> TFileCommands::RenderInstalledFont(const TImportCh
   });
 }
 
-void TFileCommands::ImportActionExecute() {
+void TFileCommands::ImportActionExecute(CodePage codePage) {
   if (!SaveFontChecked(true) || !fdialogs.ChooseOpenFile(ImportDialog)) return;
   // Checked before anything changes: a file of the wrong size leaves the font alone.
   const std::string path = LocalPath(ImportDialog.FileName);
   // A DOS dump has no header to recognise it by, so its entry decides; the
   // other formats are told apart by their content.
   const FontReader* chosen = DialogReader(ReaderDialog::Import, ImportDialog.FilterIndex);
-  AdoptUnnamedFont(std::move(ImportChosenFontFile(path, chosen).font));
+  AdoptUnnamedFont(std::move(ImportChosenFontFile(path, chosen, codePage).font));
   fdocument.SetSaveRequest(true);
 }
 

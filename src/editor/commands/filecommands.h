@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/codepages.h"
 #include "userdialogs.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,9 @@ class TFileCommands {
   void SaveFontExecute();
   void SaveFontAsExecute();
   // Imports a DOS OEM font file (256 glyphs, 8 pixels wide, no header), or
-  // a BDF, PSF or Arduino GFX header font, as a new font without a file.
-  void ImportActionExecute();
+  // a BDF, PSF or Arduino GFX header font, as a new font without a file; the
+  // formats that speak Unicode map code points to codes through the page.
+  void ImportActionExecute(CodePage codePage = CodePage::Latin1);
   // Whether the window may close.
   bool FormCloseQuery();
 

@@ -82,6 +82,60 @@ TEST(BdfExport, TheXFontToolsReadIt) {
   }
 }
 
+class BdfCodePages : public testing::TestWithParam<CodePage> {};
+
+// Codes the page has no character for are left out, and counted unless the
+// glyph is blank; every other glyph comes back under its code when read
+// through the same page.
+TEST_P(BdfCodePages, EncodeCodePointsAndReadBackTheSameCodes) {
+  const CodePage page = GetParam();
+  TFontHandler font = RandomFont(7, 9, 5);
+  // One blank glyph among the codes Windows-1252 lacks.
+  font.SetCharSize(0x81, 0);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 7; ++x) font.SetPixel(0x81, x, y, false);
+  TempDir dir;
+  const int leftOut = ExportBDF(font, dir.File("font.bdf"), page);
+  const std::string text = ReadBytes(dir.File("font.bdf"));
+  const ImportedFont back = ReadBdf(Bytes(text), page);
+  EXPECT_EQ(back.dropped, 0);
+  int mapped = 0;
+  int unmappedWithContent = 0;
+  for (int c = 0; c < kGlyphCount; ++c) {
+    SCOPED_TRACE("code " + std::to_string(c));
+    const auto point = CodePointOf(page, static_cast<std::uint8_t>(c));
+    if (point) {
+      ++mapped;
+      EXPECT_NE(text.find("\nENCODING " + std::to_string(*point) + "\n"), std::string::npos);
+      EXPECT_EQ(back.font->GetCharSize(c), font.GetCharSize(c));
+      EXPECT_EQ(InkWithin(*back.font, c, 7), InkWithin(font, c, 7));
+    } else {
+      EXPECT_EQ(back.font->GetCharSize(c), 0);
+      EXPECT_TRUE(InkWithin(*back.font, c, back.font->FontWidth()).empty());
+      if (c != 0x81) ++unmappedWithContent;
+    }
+  }
+  EXPECT_NE(text.find("\nCHARS " + std::to_string(mapped) + "\n"), std::string::npos);
+  EXPECT_EQ(leftOut, unmappedWithContent);
+  const bool latin1 = page == CodePage::Latin1;
+  EXPECT_NE(text.find(latin1 ? "CHARSET_REGISTRY \"ISO8859\"\n" : "CHARSET_REGISTRY \"ISO10646\"\n"),
+            std::string::npos);
+  EXPECT_NE(text.find(latin1 ? "-ISO8859-1\n" : "-ISO10646-1\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, BdfCodePages, testing::Values(CodePage::Latin1, CodePage::Windows1252, CodePage::Cp437),
+                         [](const auto& info) { return std::string(CodePageName(info.param)); });
+
+TEST(BdfExport, TheEuroOfWindows1252IsItsCodePoint) {
+  TFontHandler font(4, 4);
+  font.SetPixel(0x80, 1, 1, true);
+  const std::string text = BdfText(font, "Euro", CodePage::Windows1252);
+  EXPECT_NE(text.find("STARTCHAR uni20AC\nENCODING 8364\n"), std::string::npos);
+  EXPECT_EQ(text.find("ENCODING 128\n"), std::string::npos);
+  const ImportedFont back = ReadBdf(Bytes(text), CodePage::Windows1252);
+  EXPECT_TRUE(back.font->GetPixel(0x80, 1, 1));
+}
+
 TEST(BdfExport, RefusesAnInvalidFont) {
   TempDir dir;
   TFontHandler font(8, 8);
