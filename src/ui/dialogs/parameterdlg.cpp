@@ -34,6 +34,8 @@ TParameterDLG::TParameterDLG(QWidget* parent)
       fBaseEdit(CreateSizeEdit("BaseEdit")) {
   setObjectName("ParameterDLG");
   setWindowTitle(QStringLiteral("Font Parameter"));
+  // The baseline follows a committed height, never a half-typed one ("1" of "14").
+  fHeightEdit->setKeyboardTracking(false);
   connect(fHeightEdit, &QSpinBox::valueChanged, this, &TParameterDLG::HeightEditChange);
 
   auto* sizes = new QFormLayout;
@@ -93,3 +95,9 @@ FontParameters TParameterDLG::Parameters() const {
 }
 
 void TParameterDLG::HeightEditChange(int height) { fBaseEdit->setMaximum(height); }
+
+// OK commits a height still being typed.
+void TParameterDLG::accept() {
+  fHeightEdit->interpretText();
+  QDialog::accept();
+}
