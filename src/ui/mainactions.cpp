@@ -11,7 +11,7 @@
 namespace {
 
 const ActionDeclaration kActions[] = {
-    {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "", "", kPlain,
+    {ActionId::ShowAbout, "ShowAbout", "Info ...", "Über das Programm", "F1", "", kPlain,
      [](TMainForm& f) { f.ShowAboutBox(); }},
     {ActionId::OpenFont, "OpenFont", "Öffnen", "Font laden", "Ctrl+O", "open", kPlain,
      [](TMainForm& f) { f.Files().OpenFontExecute(); }, QKeySequence::Open},

@@ -47,6 +47,8 @@ constexpr auto kSeparator = static_cast<ActionId>(-1);
 // The submenu of recent files in the "Datei" menu.
 constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
 const QString kHistoryTitle = QStringLiteral("Neu öffnen");
+// The hint without the short-cut a tool's tip adds.
+constexpr const char* kPlainHint = "plainHint";
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
 
@@ -96,12 +98,19 @@ QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
   return standard.isEmpty() ? Keys(declared.shortcuts) : standard;
 }
 
+// A tool's hint names its short-cut; assistive technology keeps the plain hint.
+QString HintWithKeys(const char* hint, const QList<QKeySequence>& keys) {
+  if (keys.isEmpty()) return QString::fromUtf8(hint);
+  return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(hint), keys.constFirst().toString(QKeySequence::NativeText));
+}
+
 // An action of the window as a table row describes it.
 QAction* NewAction(QObject* window, const char* name, const char* caption, const char* hint,
                    const QList<QKeySequence>& keys, const char* icon) {
   auto* action = new QAction(QString::fromUtf8(caption), window);
   action->setObjectName(name);
   if (*hint) action->setToolTip(QString::fromUtf8(hint));
+  action->setProperty(kPlainHint, QString::fromUtf8(hint));
   action->setShortcuts(keys);
   if (*icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
   return action;
@@ -203,6 +212,7 @@ void TMainForm::CreateActions() {
   for (const ToolDeclaration& declared : ToolTable()) {
     QAction* action =
         NewAction(this, declared.name, declared.caption, declared.hint, Keys(declared.shortcuts), declared.icon);
+    action->setToolTip(HintWithKeys(declared.hint, action->shortcuts()));
     action->setCheckable(true);
     fguard.Connect(action, [this, id = declared.id] {
       fsession.SelectTool(id);
@@ -238,9 +248,9 @@ void TMainForm::ApplyStoredOptions(const WindowSettings& stored) {
   Action(ActionId::AutoStoreChar)->setChecked(stored.AutoStoreChar);
 }
 
-QMenu* TMainForm::CreateMenu(const QString& title, const std::vector<ActionId>& entries) {
+QMenu* TMainForm::CreateMenu(const char* name, const QString& title, const std::vector<ActionId>& entries) {
   auto* menu = new QMenu(title, this);
-  menu->setObjectName(title + "Menu");
+  menu->setObjectName(QString::fromLatin1(name) + "Menu");
   for (const ActionId entry : entries) {
     if (entry == kSeparator) {
       menu->addSeparator();
@@ -263,22 +273,19 @@ QToolBar* TMainForm::CreateMenuBar() {
   fMenuBar->setAccessibleName(QStringLiteral("Menü"));
   NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
   fMenuBar->setNativeMenuBar(false);
-  fMenuBar->addMenu(
-      CreateMenu(QStringLiteral("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
-                                           ImportAction, Export, kSeparator, Print, kSeparator, Close}));
+  fMenuBar->addMenu(CreateMenu("Datei", tr("&Datei"),
+                               {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator, ImportAction,
+                                Export, kSeparator, Print, kSeparator, Close}));
   fEditMenu = CreateMenu(
-      QStringLiteral("Bearbeiten"),
+      "Bearbeiten", tr("&Bearbeiten"),
       {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap, kSeparator, CalculateCharSize, CharSpace,
        RemoveLeftCols, kSeparator, CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
   fMenuBar->addMenu(fEditMenu);
   fMenuBar->addMenu(
-      CreateMenu(QStringLiteral("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
-  fMenuBar->addMenu(CreateMenu(QStringLiteral("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
-  // "Hilfe" holds one command, so choosing it runs that command at once.
-  auto* help = fMenuBar->addAction(QStringLiteral("Hilfe"));
-  help->setObjectName("HilfeMenuEntry");
-  help->setToolTip(QStringLiteral("Über das Programm"));
-  connect(help, &QAction::triggered, Action(ShowAbout), &QAction::trigger);
+      CreateMenu("Ansicht", tr("&Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
+  fMenuBar->addMenu(CreateMenu("Extras", tr("E&xtras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction}));
+  // A real menu, so Enter, Down and Space open it like the others.
+  fMenuBar->addMenu(CreateMenu("Hilfe", tr("&Hilfe"), {ShowAbout}));
   auto* activate = new QShortcut(QKeySequence(Qt::Key_F10), this);
   // Opens the first menu; the focus stays where it was, so it is back there
   // when the menu closes.
@@ -307,7 +314,7 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
     } else {
       // The buttons show icons only: assistive technology names them by their hints.
       bar->addAction(action);
-      bar->widgetForAction(action)->setAccessibleName(action->toolTip());
+      bar->widgetForAction(action)->setAccessibleName(action->property(kPlainHint).toString());
     }
   }
   NameOverflowButton(bar, "qt_toolbar_ext_button");

@@ -103,7 +103,8 @@ class TMainForm : public QMainWindow {
   std::vector<QAction*> Actions(const std::vector<ActionId>& entries) const;
   // Null entries are separators.
   QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions);
-  QMenu* CreateMenu(const QString& title, const std::vector<ActionId>& entries);
+  // The menu's object name is name + "Menu"; the title carries its mnemonic.
+  QMenu* CreateMenu(const char* name, const QString& title, const std::vector<ActionId>& entries);
   void CreatePages();
   QWidget* CreateCharEditPage();
   QWidget* CreateCharSetPage();

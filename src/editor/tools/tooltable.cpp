@@ -25,18 +25,18 @@ std::unique_ptr<EditorTool> CreateShape(EditSession& session) {
 
 // "Rectange" is the caption users' automation knows the rectangle tool by.
 const ToolDeclaration kTools[] = {
-    {ToolId::Mark, "Mark", "Mark", "markieren", "mark", "", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
-    {ToolId::Paint, "Paint", "Paint", "Pixel bearbeiten", "paint", "", Qt::ArrowCursor, ToolStroke::Free,
+    {ToolId::Mark, "Mark", "Mark", "markieren", "mark", "Ctrl+1", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
+    {ToolId::Paint, "Paint", "Paint", "Pixel bearbeiten", "paint", "Ctrl+2", Qt::ArrowCursor, ToolStroke::Free,
      Create<PaintTool>},
-    {ToolId::Line, "Line", "Line", "Linie zeichnen", "line", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
+    {ToolId::Line, "Line", "Line", "Linie zeichnen", "line", "Ctrl+3", Qt::ArrowCursor, ToolStroke::TwoPoints,
      CreateShape<DrawLine, MouseMode::LineSet, MouseMode::LineOff>},
-    {ToolId::Ellipse, "Ellipse", "Ellipse", "Kreis/Ellipse zeichnen", "ellipse", "", Qt::ArrowCursor,
+    {ToolId::Ellipse, "Ellipse", "Ellipse", "Kreis/Ellipse zeichnen", "ellipse", "Ctrl+4", Qt::ArrowCursor,
      ToolStroke::TwoPoints, CreateShape<DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff>},
-    {ToolId::Rectangle, "Rectangle", "Rectange", "Rechteck zeichen", "rectangle", "", Qt::ArrowCursor,
+    {ToolId::Rectangle, "Rectangle", "Rectange", "Rechteck zeichen", "rectangle", "Ctrl+5", Qt::ArrowCursor,
      ToolStroke::TwoPoints, CreateShape<DrawRectangle, MouseMode::RectangleSet, MouseMode::RectangleOff>},
-    {ToolId::Fill, "Fill", "Fill", "Bereich füllen", "fill", "", Qt::ArrowCursor, ToolStroke::AtRelease,
+    {ToolId::Fill, "Fill", "Fill", "Bereich füllen", "fill", "Ctrl+6", Qt::ArrowCursor, ToolStroke::AtRelease,
      Create<FillTool>},
-    {ToolId::Kerning, "Kerning", "Kerning", "Kerningbereiche festlegen", "kerning", "", Qt::ArrowCursor,
+    {ToolId::Kerning, "Kerning", "Kerning", "Kerningbereiche festlegen", "kerning", "Ctrl+7", Qt::ArrowCursor,
      ToolStroke::Drag, Create<KerningTool>},
 };
 
