@@ -117,6 +117,42 @@
         <source>BDF - Bitmap Distribution Format (*.bdf)</source>
         <translation>BDF - Bitmap Distribution Format (*.bdf)</translation>
     </message>
+    <message>
+        <source>u8g2 Font (*.h)</source>
+        <translation>u8g2 Font (*.h)</translation>
+    </message>
+    <message>
+        <source>LVGL Font (*.c)</source>
+        <translation>LVGL Font (*.c)</translation>
+    </message>
+    <message>
+        <source>C - Array</source>
+        <translation>C - Array</translation>
+    </message>
+    <message>
+        <source>C - Array (MSB top)</source>
+        <translation>C - Array (MSB top)</translation>
+    </message>
+    <message>
+        <source>C - Array (LSB top)</source>
+        <translation>C - Array (LSB top)</translation>
+    </message>
+    <message>
+        <source>C - Array (MSB top mirrored byte order)</source>
+        <translation>C - Array (MSB top mirrored byte order)</translation>
+    </message>
+    <message>
+        <source>C - Array (LSB top mirrored byte order)</source>
+        <translation>C - Array (LSB top mirrored byte order)</translation>
+    </message>
+    <message>
+        <source>GFX Arduino Font kompakt - Include (max.127 Zeichen)</source>
+        <translation>GFX Arduino Font Compact - Include (max. 127 glyphs)</translation>
+    </message>
+    <message>
+        <source>GFX Arduino Font kompakt - Include (max.255 Zeichen)</source>
+        <translation>GFX Arduino Font Compact - Include (max. 255 glyphs)</translation>
+    </message>
 </context>
 <context>
     <name>MainActions</name>
@@ -419,6 +455,14 @@
         <source>GFX-Header für Arduino (*.h *.H)</source>
         <translation>Arduino GFX Header (*.h *.H)</translation>
     </message>
+    <message>
+        <source>u8g2-Font-Quelltext (*.c *.h)</source>
+        <translation>u8g2 Font Source (*.c *.h)</translation>
+    </message>
+    <message>
+        <source>LVGL-Font (*.c *.C)</source>
+        <translation>LVGL Font (*.c *.C)</translation>
+    </message>
 </context>
 <context>
     <name>TAbout</name>
@@ -469,6 +513,10 @@ after a glyph</translation>
     <message>
         <source>Tabelle aller Zeichen</source>
         <translation>Table of all glyphs</translation>
+    </message>
+    <message>
+        <source>%1 = %2h%3, Breite %4</source>
+        <translation>%1 = %2h%3, width %4</translation>
     </message>
 </context>
 <context>
@@ -709,22 +757,6 @@ after a glyph</translation>
         <translation>Edit</translation>
     </message>
     <message>
-        <source>Ansicht</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Extras</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Hilfe</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Über das Programm</source>
-        <translation>About this program</translation>
-    </message>
-    <message>
         <source>Zeichnen</source>
         <translation>Draw</translation>
     </message>
@@ -755,6 +787,46 @@ after a glyph</translation>
     <message>
         <source>Font geändert</source>
         <translation>Font changed</translation>
+    </message>
+    <message>
+        <source>ISO 8859-1 (Latin-1)</source>
+        <translation>ISO 8859-1 (Latin-1)</translation>
+    </message>
+    <message>
+        <source>Windows-1252</source>
+        <translation>Windows-1252</translation>
+    </message>
+    <message>
+        <source>DOS (Codepage 437)</source>
+        <translation>DOS (Code Page 437)</translation>
+    </message>
+    <message>
+        <source>Codepage für Unicode-Formate</source>
+        <translation>Code Page for Unicode Formats</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Textvorschau</source>
+        <translation>Text Preview</translation>
     </message>
 </context>
 <context>
@@ -879,6 +951,177 @@ after a glyph</translation>
     <message>
         <source>Erscheinungsbilder</source>
         <translation>Looks</translation>
+    </message>
+</context>
+<context>
+    <name>TTextPreviewView</name>
+    <message>
+        <source>OLED weiß</source>
+        <translation>OLED White</translation>
+    </message>
+    <message>
+        <source>OLED blau</source>
+        <translation>OLED Blue</translation>
+    </message>
+    <message>
+        <source>OLED gelb/blau</source>
+        <translation>OLED Yellow/Blue</translation>
+    </message>
+    <message>
+        <source>LCD schwarz auf grün</source>
+        <translation>LCD Black on Green</translation>
+    </message>
+    <message>
+        <source>E-Paper schwarz auf weiß</source>
+        <translation>E-Paper Black on White</translation>
+    </message>
+    <message>
+        <source>TFT (eigene Farben)</source>
+        <translation>TFT (Custom Colours)</translation>
+    </message>
+    <message>
+        <source>Falsches Üben von Xylophonmusik quält jeden größeren Zwerg 0123456789</source>
+        <translation>The quick brown fox jumps over the lazy dog 0123456789</translation>
+    </message>
+    <message>
+        <source>Anzeige als Bild speichern</source>
+        <translation>Save Display as Picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG Picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Textvorschau.png</source>
+        <translation>Text Preview.png</translation>
+    </message>
+    <message>
+        <source>Vorschautext</source>
+        <translation>Preview text</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Eigene Größe</source>
+        <translation>Custom Size</translation>
+    </message>
+    <message>
+        <source>Breite der Anzeige</source>
+        <translation>Display width</translation>
+    </message>
+    <message>
+        <source>Höhe der Anzeige</source>
+        <translation>Display height</translation>
+    </message>
+    <message>
+        <source>Aussehen der Anzeige</source>
+        <translation>Display look</translation>
+    </message>
+    <message>
+        <source>&amp;Vordergrund...</source>
+        <translation>&amp;Foreground...</translation>
+    </message>
+    <message>
+        <source>Hinter&amp;grund...</source>
+        <translation>Back&amp;ground...</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Abstand vom linken Rand</source>
+        <translation>Distance from the left edge</translation>
+    </message>
+    <message>
+        <source>Abstand vom oberen Rand</source>
+        <translation>Distance from the top edge</translation>
+    </message>
+    <message>
+        <source>Zeilenabstand</source>
+        <translation>Line spacing</translation>
+    </message>
+    <message>
+        <source>Zeilen &amp;umbrechen</source>
+        <translation>&amp;Wrap Lines</translation>
+    </message>
+    <message>
+        <source>&amp;Editor-Zeichen vorab zeigen</source>
+        <translation>Show &amp;Editor Glyph Before Storing</translation>
+    </message>
+    <message>
+        <source>Als Bild s&amp;peichern</source>
+        <translation>Save as &amp;Picture...</translation>
+    </message>
+    <message>
+        <source>Simulierte Anzeige</source>
+        <translation>Simulated display</translation>
+    </message>
+    <message>
+        <source>Text auf der Anzeige</source>
+        <translation>Text on the display</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>A&amp;nzeige</source>
+        <translation>&amp;Display</translation>
+    </message>
+    <message>
+        <source>&amp;Breite</source>
+        <translation>W&amp;idth</translation>
+    </message>
+    <message>
+        <source>&amp;Höhe</source>
+        <translation>&amp;Height</translation>
+    </message>
+    <message>
+        <source>Aus&amp;sehen</source>
+        <translation>&amp;Look</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;X</source>
+        <translation>&amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>Zeilen&amp;abstand</source>
+        <translation>Line &amp;spacing</translation>
+    </message>
+    <message>
+        <source>Vordergrundfarbe</source>
+        <translation>Foreground colour</translation>
+    </message>
+    <message>
+        <source>Hintergrundfarbe</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>Text: %1 x %2 Pixel</source>
+        <translation>Text: %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 Pixel zu breit</source>
+        <translation>%1 pixels too wide</translation>
+    </message>
+    <message>
+        <source>%1 Pixel zu hoch</source>
+        <translation>%1 pixels too high</translation>
     </message>
 </context>
 <context>

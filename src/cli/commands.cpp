@@ -116,7 +116,7 @@ const std::vector<CommandEntry>& Commands() {
        "      read or written; glyphs whose code has no character in it are left out, and a note\n"
        "      says how many.",
        ExportCommand},
-      {"--help", "--help", "Shows this text.", Help},
+      {"--help", "-h, --help", "Shows this text.", Help},
       {"--version", "--version", "Prints the version.", Version},
   };
   return commands;
@@ -128,8 +128,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   try {
     if (args.empty()) throw CliError("no command given; try 'glyphwright-cli --help'");
     const auto& commands = Commands();
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const CommandEntry& entry) { return entry.name == args[0]; });
+    const std::string& name = args[0] == "-h" ? "--help" : args[0];
+    const auto command =
+        std::find_if(commands.begin(), commands.end(), [&](const CommandEntry& entry) { return entry.name == name; });
     if (command == commands.end()) throw CliError("unknown command '" + args[0] + "'; try 'glyphwright-cli --help'");
     command->run(Args(args.begin() + 1, args.end()), out);
     if (!out.flush()) throw CliError("cannot write to standard output");

@@ -99,10 +99,25 @@ std::string QuotedNames(const std::vector<std::string>& names) {
   return text;
 }
 
+// The extensions of the files an entry writes, such as ".h .c".
+std::string WrittenExtensions(const ExportEntry& entry) {
+  if (entry.writtenExtensions.empty()) return std::string(entry.extension);
+  std::string text;
+  for (const std::string_view extension : entry.writtenExtensions) (text += text.empty() ? "" : " ") += extension;
+  return text;
+}
+
 void ListEntries(std::ostream& out) {
+  std::size_t nameWidth = 15;
+  std::size_t extensionWidth = 0;
+  for (const ExportEntry& entry : ExportEntries()) {
+    nameWidth = std::max(nameWidth, entry.name.size());
+    extensionWidth = std::max(extensionWidth, WrittenExtensions(entry).size());
+  }
+  const auto width = [](std::size_t columns) { return std::setw(static_cast<int>(columns)); };
   for (const ExportEntry& entry : ExportEntries())
-    out << std::setw(2) << entry.number << "  " << std::left << std::setw(15) << entry.name << std::right << "  "
-        << entry.extension << "  " << entry.caption << "\n";
+    out << std::setw(2) << entry.number << "  " << std::left << width(nameWidth) << entry.name << "  "
+        << width(extensionWidth) << WrittenExtensions(entry) << std::right << "  " << entry.caption << "\n";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 const ActionDeclaration kActions[] = {
     {ActionId::ShowAbout, "ShowAbout", QT_TRANSLATE_NOOP("MainActions", "Info ..."),
-     QT_TRANSLATE_NOOP("MainActions", "Über das Programm"), "", "", kPlain, [](TMainForm& f) { f.ShowAboutBox(); }},
+     QT_TRANSLATE_NOOP("MainActions", "Über das Programm"), "F1", "", kPlain, [](TMainForm& f) { f.ShowAboutBox(); }},
     {ActionId::OpenFont, "OpenFont", QT_TRANSLATE_NOOP("MainActions", "Öffnen"),
      QT_TRANSLATE_NOOP("MainActions", "Font laden"), "Ctrl+O", "open", kPlain,
      [](TMainForm& f) { f.Files().OpenFontExecute(); }, QKeySequence::Open},

@@ -48,6 +48,8 @@ namespace {
 constexpr auto kSeparator = static_cast<ActionId>(-1);
 // The submenu of recent files in the "Datei" menu.
 constexpr auto kHistoryEntry = static_cast<ActionId>(-2);
+// The hint without the short-cut a tool's tip adds.
+constexpr const char* kPlainHint = "plainHint";
 const QString kInitialCaption = QStringLiteral("<kelvaront> Rastermeister");
 constexpr QSize kClientSize(624, 455);
 
@@ -97,6 +99,12 @@ QList<QKeySequence> Shortcuts(const ActionDeclaration& declared) {
   return standard.isEmpty() ? Keys(declared.shortcuts) : standard;
 }
 
+// A tool's hint names its short-cut; assistive technology keeps the plain hint.
+QString HintWithKeys(const QString& hint, const QList<QKeySequence>& keys) {
+  if (keys.isEmpty()) return hint;
+  return QStringLiteral("%1 (%2)").arg(hint, keys.constFirst().toString(QKeySequence::NativeText));
+}
+
 // An action of the window as a table row describes it; the row's texts are
 // translated in the table's context.
 QAction* NewAction(QObject* window, const char* context, const char* name, const char* caption, const char* hint,
@@ -104,6 +112,7 @@ QAction* NewAction(QObject* window, const char* context, const char* name, const
   auto* action = new QAction(QCoreApplication::translate(context, caption), window);
   action->setObjectName(name);
   if (*hint) action->setToolTip(QCoreApplication::translate(context, hint));
+  action->setProperty(kPlainHint, action->toolTip());
   action->setShortcuts(keys);
   if (*icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
   return action;
@@ -206,6 +215,7 @@ void TMainForm::CreateActions() {
   for (const ToolDeclaration& declared : ToolTable()) {
     QAction* action = NewAction(this, "ToolTable", declared.name, declared.caption, declared.hint,
                                 Keys(declared.shortcuts), declared.icon);
+    action->setToolTip(HintWithKeys(action->toolTip(), action->shortcuts()));
     action->setCheckable(true);
     fguard.Connect(action, [this, id = declared.id] {
       fsession.SelectTool(id);
@@ -274,9 +284,9 @@ QMenu* TMainForm::CreateCodePageMenu() {
   return menu;
 }
 
-QMenu* TMainForm::CreateMenu(const char* title, const std::vector<ActionId>& entries) {
-  auto* menu = new QMenu(tr(title), this);
-  menu->setObjectName(QString::fromUtf8(title) + "Menu");
+QMenu* TMainForm::CreateMenu(const char* name, const QString& title, const std::vector<ActionId>& entries) {
+  auto* menu = new QMenu(title, this);
+  menu->setObjectName(QString::fromLatin1(name) + "Menu");
   for (const ActionId entry : entries) {
     if (entry == kSeparator) {
       menu->addSeparator();
@@ -299,23 +309,22 @@ QToolBar* TMainForm::CreateMenuBar() {
   fMenuBar->setAccessibleName(tr("Menü"));
   NameOverflowButton(fMenuBar, "qt_menubar_ext_button");
   fMenuBar->setNativeMenuBar(false);
-  fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Datei"), {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator,
-                                                     ImportAction, Export, kSeparator, Print, kSeparator, Close}));
-  fEditMenu =
-      CreateMenu(QT_TR_NOOP("Bearbeiten"), {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap,
-                                            kSeparator, CalculateCharSize, CharSpace, RemoveLeftCols, kSeparator,
-                                            CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
+  fMenuBar->addMenu(CreateMenu("Datei", tr("&Datei"),
+                               {NewFont, OpenFont, kHistoryEntry, SaveFont, SaveFontAs, kSeparator, ImportAction,
+                                Export, kSeparator, Print, kSeparator, Close}));
+  fEditMenu = CreateMenu(
+      "Bearbeiten", tr("&Bearbeiten"),
+      {Undo, Redo, Cut, Copy, Paste, kSeparator, SaveAsBitmap, LoadFromBitmap, kSeparator, CalculateCharSize, CharSpace,
+       RemoveLeftCols, kSeparator, CalculateFontSizes, ResetCharSize, RemoveFontLeftCols, ChangeParameter});
   fMenuBar->addMenu(fEditMenu);
-  fMenuBar->addMenu(CreateMenu(QT_TR_NOOP("Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
-  QMenu* extras = CreateMenu(QT_TR_NOOP("Extras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction});
+  fMenuBar->addMenu(
+      CreateMenu("Ansicht", tr("&Ansicht"), {CharEdit, Charset, KerningSpacing, kSeparator, HighlightSize}));
+  QMenu* extras = CreateMenu("Extras", tr("E&xtras"), {AutoLoadChar, AutoStoreChar, kSeparator, SelectStyleAction});
   extras->addSeparator();
   extras->addMenu(CreateCodePageMenu());
   fMenuBar->addMenu(extras);
-  // "Hilfe" holds one command, so choosing it runs that command at once.
-  auto* help = fMenuBar->addAction(tr("Hilfe"));
-  help->setObjectName("HilfeMenuEntry");
-  help->setToolTip(tr("Über das Programm"));
-  connect(help, &QAction::triggered, Action(ShowAbout), &QAction::trigger);
+  // A real menu, so Enter, Down and Space open it like the others.
+  fMenuBar->addMenu(CreateMenu("Hilfe", tr("&Hilfe"), {ShowAbout}));
   auto* activate = new QShortcut(QKeySequence(Qt::Key_F10), this);
   // Opens the first menu; the focus stays where it was, so it is back there
   // when the menu closes.
@@ -344,7 +353,7 @@ QToolBar* TMainForm::CreateToolBar(const char* name, const QString& title, const
     } else {
       // The buttons show icons only: assistive technology names them by their hints.
       bar->addAction(action);
-      bar->widgetForAction(action)->setAccessibleName(action->toolTip());
+      bar->widgetForAction(action)->setAccessibleName(action->property(kPlainHint).toString());
     }
   }
   NameOverflowButton(bar, "qt_toolbar_ext_button");

@@ -107,8 +107,8 @@ class TMainForm : public QMainWindow {
   std::vector<QAction*> Actions(const std::vector<ActionId>& entries) const;
   // Null entries are separators.
   QToolBar* CreateToolBar(const char* name, const QString& title, const std::vector<QAction*>& actions);
-  // The German title, marked with QT_TR_NOOP, also names the menu object ("DateiMenu").
-  QMenu* CreateMenu(const char* title, const std::vector<ActionId>& entries);
+  // The menu's object name is name + "Menu"; the title carries its mnemonic.
+  QMenu* CreateMenu(const char* name, const QString& title, const std::vector<ActionId>& entries);
   // One choice per code page, the chosen one checked.
   QMenu* CreateCodePageMenu();
   void CreatePages(UserDialogs& dialogs);

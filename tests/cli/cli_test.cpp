@@ -125,8 +125,11 @@ TEST_F(CliTest, OutputThatCannotBeWrittenIsAnError) {
 TEST_F(CliTest, HelpListsEveryCommand) {
   const Result r = Run({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* command : {"info FILE", "convert --type N IN OUT", "import-dos IN OUT", "--version"})
+  for (const char* command : {"info FILE", "convert --type N IN OUT", "import-dos IN OUT", "--version", "-h, --help"})
     EXPECT_NE(r.out.find(command), std::string::npos) << command;
+  const Result shortForm = Run({"-h"});
+  EXPECT_EQ(shortForm.status, 0) << shortForm.err;
+  EXPECT_EQ(shortForm.out, r.out);
 }
 
 TEST_F(CliTest, VersionPrintsTheProgramNameAndVersion) {

@@ -34,6 +34,14 @@ int RightmostInk(const TFontHandler& font, int c) {
   return -1;
 }
 
+// The lowest row of glyph c with ink, -1 for none.
+int LowestInk(const TFontHandler& font, int c) {
+  for (int y = font.FontHeight() - 1; y >= 0; --y)
+    for (int x = 0; x < font.FontWidth(); ++x)
+      if (font.GetPixel(c, x, y)) return y;
+  return -1;
+}
+
 // '#' for ink, '.' for none.
 std::string GlyphRows(const TFontHandler& font, int c) {
   std::string rows;
@@ -44,12 +52,14 @@ std::string GlyphRows(const TFontHandler& font, int c) {
   return rows;
 }
 
-// Every glyph's width follows from its ink, and the cell carries nothing else.
+// Every glyph's width follows from its ink, the baseline is the row under the
+// capitals, and the cell carries nothing else.
 void ExpectImportedFont(const TFontHandler& font, int height) {
   EXPECT_EQ(font.FontHeight(), height);
   EXPECT_GE(font.FontWidth(), 1);
   EXPECT_LE(font.FontWidth(), 64);
-  EXPECT_EQ(font.BaseLine(), height);
+  for (const int capital : {'A', 'H', 'Z'}) EXPECT_EQ(font.BaseLine(), LowestInk(font, capital) + 1) << capital;
+  EXPECT_LT(LowestInk(font, 'g'), height) << "descenders fit the cell";
   EXPECT_EQ(font.fonttype(), 3);
   for (int c = 0; c < kGlyphCount; ++c) {
     EXPECT_EQ(font.GetCharSize(c), ImportedWidth(RightmostInk(font, c), font.FontWidth())) << c;

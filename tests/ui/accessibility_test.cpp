@@ -40,7 +40,8 @@ TEST_F(MainFormTest, EveryControlHasAnAccessibleName) {
   for (const auto& [name, text] : named) EXPECT_EQ(AccessibleName(Child<QWidget>(name)).toStdString(), text);
 }
 
-// The tool bars show icons only, so their buttons are named by their hints.
+// The tool bars show icons only, so their buttons are named by their hints
+// (a tool's tip also names its short-cut, its name does not).
 TEST_F(MainFormTest, ToolButtonsAreNamedByTheirHints) {
   TMainForm& form = Start();
   form.show();
@@ -49,7 +50,8 @@ TEST_F(MainFormTest, ToolButtonsAreNamedByTheirHints) {
     auto* bar = Child<QToolBar>(name);
     for (QAction* action : bar->actions()) {
       if (action->isSeparator()) continue;
-      EXPECT_EQ(AccessibleName(bar->widgetForAction(action)).toStdString(), action->toolTip().toStdString());
+      EXPECT_TRUE(action->toolTip().startsWith(AccessibleName(bar->widgetForAction(action))))
+          << action->objectName().toStdString();
     }
   }
   EXPECT_EQ(AccessibleName(Child<QToolBar>("EditToolBar")->widgetForAction(form.Action("Cut2"))).toStdString(),
@@ -66,7 +68,10 @@ TEST_F(MainFormTest, EveryToolBecomesACheckableActionWithADrawToolBarButton) {
     QAction* action = form.Action(declared.name);
     EXPECT_EQ(action, form.Action(declared.id)) << declared.name;
     EXPECT_EQ(action->text(), QString::fromUtf8(declared.caption)) << declared.name;
-    EXPECT_EQ(action->toolTip(), QString::fromUtf8(declared.hint)) << declared.name;
+    EXPECT_EQ(action->toolTip(), QStringLiteral("%1 (%2)").arg(QString::fromUtf8(declared.hint),
+                                                               action->shortcut().toString(QKeySequence::NativeText)))
+        << declared.name;
+    EXPECT_FALSE(action->shortcut().isEmpty()) << declared.name;
     EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << declared.name;
     ASSERT_NE(bar->widgetForAction(action), nullptr) << declared.name;
     EXPECT_EQ(AccessibleName(bar->widgetForAction(action)), QString::fromUtf8(declared.hint)) << declared.name;
@@ -77,6 +82,19 @@ TEST_F(MainFormTest, EveryToolBecomesACheckableActionWithADrawToolBarButton) {
       EXPECT_EQ(form.Action(other.id)->isChecked(), other.id == declared.id) << declared.name << " " << other.name;
     EXPECT_EQ(Session().MarkRect() == (TMarkRect{1, 1, 3, 3}), declared.id == ToolId::Mark) << declared.name;
   }
+}
+
+// Alt and a letter open each menu; the names read out stay without the marks.
+TEST_F(MainFormTest, EveryMenuHasAMnemonicAndKeepsItsName) {
+  Start();
+  auto* bar = Child<QMenuBar>("MainMenu");
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(bar);
+  ASSERT_NE(accessible, nullptr);
+  QStringList names, keys;
+  for (int i = 0; i < accessible->childCount(); ++i) names << accessible->child(i)->text(QAccessible::Name);
+  for (QAction* menu : bar->actions()) keys << QKeySequence::mnemonic(menu->text()).toString();
+  EXPECT_EQ(names, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}));
+  EXPECT_EQ(keys, (QStringList{"Alt+D", "Alt+B", "Alt+A", "Alt+X", "Alt+H"}));
 }
 
 }  // namespace

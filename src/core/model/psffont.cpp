@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -101,6 +102,29 @@ void RequireGlyphs(const ByteArray& data, const PsfLayout& layout) {
                  std::to_string(room) + " complete ones");
 }
 
+int LowestInk(const TFontHandler& font, int c) {
+  for (int y = font.FontHeight() - 1; y >= 0; --y)
+    for (int x = 0; x < font.FontWidth(); ++x)
+      if (font.GetPixel(c, x, y)) return y;
+  return -1;
+}
+
+// The file names no baseline: it lies under the lowest ink row that most of
+// A-Z and 0-9 share (the lower of two as common), at the cell's bottom when
+// none of them has ink.
+int CapitalsBaseLine(const TFontHandler& font) {
+  std::vector<int> endingOn(static_cast<std::size_t>(font.FontHeight()), 0);
+  const auto count = [&](int first, int last) {
+    for (int c = first; c <= last; ++c)
+      if (const int lowest = LowestInk(font, c); lowest >= 0) ++endingOn[static_cast<std::size_t>(lowest)];
+  };
+  count('A', 'Z');
+  count('0', '9');
+  const auto most = std::max_element(endingOn.rbegin(), endingOn.rend());
+  if (*most == 0) return font.FontHeight();
+  return static_cast<int>(endingOn.rend() - most);
+}
+
 }  // namespace
 
 bool IsPsfFile(const ByteArray& data) { return StartsWith(data, kPsf1Mark) || StartsWith(data, kPsf2Mark); }
@@ -120,5 +144,6 @@ ImportedFont ReadPsf(const ByteArray& data) {
       for (int x = 0; x < layout.width; ++x)
         if (glyph[y * rowBytes + x / 8] & (0x80 >> (x % 8))) font->SetPixel(c, x, y, true);
   }
+  font->SetBaseLine(CapitalsBaseLine(*font));
   return {std::move(font), layout.format, static_cast<int>(layout.count - static_cast<std::uint64_t>(taken))};
 }

@@ -131,7 +131,11 @@ void TGlyphRenderer::ReadGlyph(TFontHandler& font, int c) const {
 
 std::unique_ptr<TFontHandler> ImportInstalledFont(const TImportChoice& choice, const ImportProgress& progress) {
   const QFont font = CellFont(choice);
-  auto result = std::make_unique<TFontHandler>(MaxWidth(font), ImportHeight(choice.Height));
+  const int height = ImportHeight(choice.Height);
+  auto result = std::make_unique<TFontHandler>(MaxWidth(font), height);
+  // The glyphs stand on the font's baseline, drawn at the ascent: the row
+  // under the capitals.
+  result->SetBaseLine(std::clamp(QFontMetrics(font).ascent(), 1, height));
   TGlyphRenderer renderer(font);
   for (int c = 0; c < kGlyphCount; ++c) {
     renderer.Render(ImportCharacter(c, choice.Ansi));

@@ -75,5 +75,6 @@ class TGlyphRenderer {
 // Called with each code and its rendering before it is read back.
 using ImportProgress = std::function<void(int code, const QImage& rendering)>;
 
-// A new font of MaxWidth x height with every code rendered and read back.
+// A new font of MaxWidth x height with every code rendered and read back, its
+// baseline under the capitals.
 std::unique_ptr<TFontHandler> ImportInstalledFont(const TImportChoice& choice, const ImportProgress& progress = {});

@@ -29,23 +29,24 @@ std::unique_ptr<EditorTool> CreateShape(EditSession& session) {
 // captions and hints are translated where the window shows them.
 const ToolDeclaration kTools[] = {
     {ToolId::Mark, "Mark", QT_TRANSLATE_NOOP("ToolTable", "Mark"), QT_TRANSLATE_NOOP("ToolTable", "markieren"), "mark",
-     "", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
+     "Ctrl+1", Qt::ArrowCursor, ToolStroke::Drag, Create<MarkTool>},
     {ToolId::Paint, "Paint", QT_TRANSLATE_NOOP("ToolTable", "Paint"),
-     QT_TRANSLATE_NOOP("ToolTable", "Pixel bearbeiten"), "paint", "", Qt::ArrowCursor, ToolStroke::Free,
+     QT_TRANSLATE_NOOP("ToolTable", "Pixel bearbeiten"), "paint", "Ctrl+2", Qt::ArrowCursor, ToolStroke::Free,
      Create<PaintTool>},
     {ToolId::Line, "Line", QT_TRANSLATE_NOOP("ToolTable", "Line"), QT_TRANSLATE_NOOP("ToolTable", "Linie zeichnen"),
-     "line", "", Qt::ArrowCursor, ToolStroke::TwoPoints, CreateShape<DrawLine, MouseMode::LineSet, MouseMode::LineOff>},
+     "line", "Ctrl+3", Qt::ArrowCursor, ToolStroke::TwoPoints,
+     CreateShape<DrawLine, MouseMode::LineSet, MouseMode::LineOff>},
     {ToolId::Ellipse, "Ellipse", QT_TRANSLATE_NOOP("ToolTable", "Ellipse"),
-     QT_TRANSLATE_NOOP("ToolTable", "Kreis/Ellipse zeichnen"), "ellipse", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
-     CreateShape<DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff>},
+     QT_TRANSLATE_NOOP("ToolTable", "Kreis/Ellipse zeichnen"), "ellipse", "Ctrl+4", Qt::ArrowCursor,
+     ToolStroke::TwoPoints, CreateShape<DrawEllipse, MouseMode::EllipseSet, MouseMode::EllipseOff>},
     {ToolId::Rectangle, "Rectangle", QT_TRANSLATE_NOOP("ToolTable", "Rectange"),
-     QT_TRANSLATE_NOOP("ToolTable", "Rechteck zeichen"), "rectangle", "", Qt::ArrowCursor, ToolStroke::TwoPoints,
+     QT_TRANSLATE_NOOP("ToolTable", "Rechteck zeichen"), "rectangle", "Ctrl+5", Qt::ArrowCursor, ToolStroke::TwoPoints,
      CreateShape<DrawRectangle, MouseMode::RectangleSet, MouseMode::RectangleOff>},
     {ToolId::Fill, "Fill", QT_TRANSLATE_NOOP("ToolTable", "Fill"), QT_TRANSLATE_NOOP("ToolTable", "Bereich füllen"),
-     "fill", "", Qt::ArrowCursor, ToolStroke::AtRelease, Create<FillTool>},
+     "fill", "Ctrl+6", Qt::ArrowCursor, ToolStroke::AtRelease, Create<FillTool>},
     {ToolId::Kerning, "Kerning", QT_TRANSLATE_NOOP("ToolTable", "Kerning"),
-     QT_TRANSLATE_NOOP("ToolTable", "Kerningbereiche festlegen"), "kerning", "", Qt::ArrowCursor, ToolStroke::Drag,
-     Create<KerningTool>},
+     QT_TRANSLATE_NOOP("ToolTable", "Kerningbereiche festlegen"), "kerning", "Ctrl+7", Qt::ArrowCursor,
+     ToolStroke::Drag, Create<KerningTool>},
 };
 
 }  // namespace

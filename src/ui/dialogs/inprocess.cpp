@@ -4,6 +4,7 @@
 #include "model/fonthandler.h"
 #include "placement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -28,7 +29,11 @@ TInProcess::TInProcess(QWidget* parent)
       fGauge1(new TKVGauge(this)) {
   setObjectName("InProcess");
   setWindowTitle(tr("Font konvertieren"));
-  setWindowModality(Qt::ApplicationModal);
+  // Nothing in it takes keys, and the work it shows handles no user input
+  // until it ends: the window below keeps the input focus, so no late focus
+  // change of the window system can leave the keys with a hidden window.
+  setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  setAttribute(Qt::WA_ShowWithoutActivating);
   fLabel1->setObjectName("Label1");
   fLabel1->setFixedWidth(kNameWidth);
   fLabel2->setObjectName("Label2");
@@ -66,11 +71,13 @@ QImage TInProcess::GaugePicture() {
   return picture;
 }
 
-void TInProcess::Start(const QWidget& window, const QString& name, const QString& action) {
+void TInProcess::Start(QWidget& window, const QString& name, const QString& action) {
   fLabel1->setText(name);
   fLabel2->setText(action);
   fGauge1->SetProgress(0);
   CenterForm(window, *this);
+  fformerFocus = QApplication::focusWidget();
+  fover = &window;
   show();
   // Mapped and painted before the work starts; user input waits until it ends.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -84,7 +91,13 @@ void TInProcess::ShowPicture(const QImage& picture) {
   fImage1->repaint();
 }
 
-void TInProcess::Finish() { hide(); }
+// The window it was shown over may have lost the activation meanwhile (a
+// dialog closed just before): the keys go back where they were.
+void TInProcess::Finish() {
+  hide();
+  if (fover) fover->activateWindow();
+  if (fformerFocus) fformerFocus->setFocus();
+}
 
 // No close button, and no other way to close it part way.
 void TInProcess::closeEvent(QCloseEvent* event) { event->ignore(); }

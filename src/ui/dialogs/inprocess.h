@@ -3,6 +3,7 @@
 #include "progressdisplay.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -21,11 +22,12 @@ class TInProcess : public QWidget {
 
   // Sets the labels, puts the gauge at 0, centres the window over `window`,
   // shows it without blocking and paints it at once.
-  void Start(const QWidget& window, const QString& name, const QString& action);
+  void Start(QWidget& window, const QString& name, const QString& action);
   // The gauge at the given step; it repaints when the whole percentage changes.
   void Step(int step);
   // Shows the picture (its top-left 64 x 64 pixels) and repaints it at once.
   void ShowPicture(const QImage& picture);
+  // Hides the window and gives the keyboard back to the widget that had it.
   void Finish();
 
   QLabel* Label1() const { return fLabel1; }
@@ -45,12 +47,14 @@ class TInProcess : public QWidget {
   QLabel* fLabel2;
   QLabel* fImage1;
   TKVGauge* fGauge1;
+  QPointer<QWidget> fformerFocus;
+  QPointer<QWidget> fover;
 };
 
 // The progress window of the commands, centred over the main window.
 class TInProcessOver : public ProgressDisplay {
  public:
-  TInProcessOver(TInProcess& window, const QWidget& over) : fwindow(window), fover(over) {}
+  TInProcessOver(TInProcess& window, QWidget& over) : fwindow(window), fover(over) {}
 
   void Start(const QString& name, const QString& action) override { fwindow.Start(fover, name, action); }
   void Step(int step) override { fwindow.Step(step); }
@@ -59,5 +63,5 @@ class TInProcessOver : public ProgressDisplay {
 
  private:
   TInProcess& fwindow;
-  const QWidget& fover;
+  QWidget& fover;
 };

@@ -34,6 +34,8 @@ TParameterDLG::TParameterDLG(QWidget* parent)
       fBaseEdit(CreateSizeEdit("BaseEdit")) {
   setObjectName("ParameterDLG");
   setWindowTitle(tr("Font Parameter"));
+  // The baseline follows a committed height, never a half-typed one ("1" of "14").
+  fHeightEdit->setKeyboardTracking(false);
   connect(fHeightEdit, &QSpinBox::valueChanged, this, &TParameterDLG::HeightEditChange);
 
   auto* sizes = new QFormLayout;
@@ -91,3 +93,9 @@ FontParameters TParameterDLG::Parameters() const {
 }
 
 void TParameterDLG::HeightEditChange(int height) { fBaseEdit->setMaximum(height); }
+
+// OK commits a height still being typed.
+void TParameterDLG::accept() {
+  fHeightEdit->interpretText();
+  QDialog::accept();
+}

@@ -25,6 +25,8 @@ class TParameterDLG : public QDialog {
   QButtonGroup* HorizGroup() const { return fHorizGroup; }
   QButtonGroup* VertGroup() const { return fVertGroup; }
 
+  void accept() override;
+
  private:
   static QWidget* CreatePlacement(const char* name, const QString& title, const QStringList& choices,
                                   QButtonGroup*& group);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -65,9 +66,41 @@ TEST(PsfFont, VersionOneHoldsEightPixelWideGlyphs) {
   EXPECT_EQ(imported.format, FontFileFormat::Psf1);
   EXPECT_EQ(imported.font->FontWidth(), 8);
   EXPECT_EQ(imported.font->FontHeight(), 14);
-  EXPECT_EQ(imported.font->BaseLine(), 14);
   EXPECT_EQ(imported.dropped, 0);
   ExpectPatternGlyphs(*imported.font, 256);
+}
+
+// An 8 x 16 PSF 1 file whose letters A-Z and digits end on the given rows.
+ByteArray Psf1WithBottomRows(const std::map<int, int>& bottomRows, int otherRows) {
+  ByteArray file{0x36, 0x04, 0x00, 16};
+  for (int c = 0; c < 256; ++c) {
+    const bool measured = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    const auto given = bottomRows.find(c);
+    const int bottom = given != bottomRows.end() ? given->second : measured ? otherRows : 15;
+    for (int y = 0; y < 16; ++y) file.push_back(y >= 2 && y <= bottom ? 0x18 : 0x00);
+  }
+  return file;
+}
+
+// A PSF file names no baseline: the row under where most capitals and digits end.
+TEST(PsfFont, TheBaselineLiesUnderTheRowMostCapitalsAndDigitsEndOn) {
+  struct Case {
+    const char* what;
+    std::map<int, int> bottomRows;
+    int otherRows;
+    int baseline;
+  };
+  const Case cases[] = {
+      {"all on one row", {}, 12, 13},
+      {"Q and J reach lower", {{'Q', 14}, {'J', 13}}, 11, 12},
+      {"a few lower digits", {{'3', 15}, {'5', 15}, {'7', 15}, {'9', 15}}, 10, 11},
+      {"no ink at all", {}, -1, 16},
+  };
+  for (const Case& k : cases) {
+    ByteArray file = Psf1WithBottomRows(k.bottomRows, k.otherRows);
+    if (k.otherRows < 0) std::fill(file.begin() + 4, file.end(), 0);
+    EXPECT_EQ(ReadPsf(file).font->BaseLine(), k.baseline) << k.what;
+  }
 }
 
 TEST(PsfFont, OnlyTheFirstOfFiveHundredTwelveGlyphsAreTaken) {

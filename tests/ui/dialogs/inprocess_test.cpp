@@ -3,7 +3,10 @@
 #include "kvgauge.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -51,6 +54,27 @@ TEST(InProcess, AnOperationThatFailsPartWayStillHidesTheWindowAndTheNextRunStart
   EXPECT_FALSE(progress.isVisible());
   ProgressRun again(display, QStringLiteral("x"), QStringLiteral("y"));
   EXPECT_EQ(progress.Gauge1()->Progress(), 0);
+}
+
+// Once it hides, the keyboard must work where it worked before.
+TEST(InProcess, TheWidgetThatHadTheFocusHasItAgainWhenTheWindowHides) {
+  QWidget window;
+  auto* field = new QLineEdit(&window);
+  window.show();
+  window.activateWindow();
+  field->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_EQ(QApplication::focusWidget(), field);
+  TInProcess progress(&window);
+  TInProcessOver display(progress, window);
+  { ProgressRun run(display, QStringLiteral("DejaVu Sans"), QStringLiteral("Generiere...")); }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &window);
+  EXPECT_EQ(QApplication::focusWidget(), field);
+  // A window system that hands it the focus late would otherwise leave the
+  // focus with it after it hid; the offscreen platform activates it anyway.
+  EXPECT_TRUE(progress.windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_TRUE(progress.testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
 TEST(InProcess, ThePictureShowsTheTopLeftOfALargerImage) {
