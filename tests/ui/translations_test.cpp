@@ -128,7 +128,7 @@ TEST_F(EnglishMainFormTest, MenusActionsAndPagesAreEnglish) {
   TMainForm& form = Start();
   QStringList menus;
   for (QAction* action : Child<QMenuBar>("MainMenu")->actions()) menus << action->text();
-  EXPECT_EQ(menus, (QStringList{"File", "Edit", "View", "Settings", "Help"}));
+  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Settings", "&Help"}));
   const std::pair<const char*, const char*> actions[] = {{"NewFont", "New..."},
                                                          {"OpenFont", "Open..."},
                                                          {"SaveFont", "Save"},
@@ -193,7 +193,7 @@ TEST_F(MainFormTest, GermanTranslationsKeepTheSourceTexts) {
   TMainForm& form = Start();
   QStringList menus;
   for (QAction* action : Child<QMenuBar>("MainMenu")->actions()) menus << action->text();
-  EXPECT_EQ(menus, (QStringList{"Datei", "Bearbeiten", "Ansicht", "Extras", "Hilfe"}));
+  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Hilfe"}));
   EXPECT_EQ(form.Action("OpenFont")->text(), QStringLiteral("Öffnen"));
   EXPECT_EQ(form.Action("Rectangle")->text(), QStringLiteral("Rectange"));
   EXPECT_EQ(Child<QWidget>("FontList")->accessibleName(), QStringLiteral("Zeichenliste"));
