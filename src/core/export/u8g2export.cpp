@@ -135,7 +135,10 @@ std::vector<Run> RunsOf(const TFontHandler& font, int c, int left, int top, int 
 // The glyph of code c, cut to the ink anywhere in its cell; nothing for a
 // code without ink and width.
 std::optional<Glyph> CutGlyph(const TFontHandler& font, int c, char32_t encoding) {
-  int left = font.FontWidth(), right = -1, top = font.FontHeight(), bottom = -1;
+  int left = font.FontWidth();
+  int right = -1;
+  int top = font.FontHeight();
+  int bottom = -1;
   for (int y = 0; y < font.FontHeight(); ++y)
     for (int x = 0; x < font.FontWidth(); ++x)
       if (font.GetPixel(c, x, y)) {

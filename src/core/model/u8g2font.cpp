@@ -154,7 +154,7 @@ class SourceParser {
   }
 
   // The literal's terminator, or zeros up to the declared size.
-  void Complete(FontArray& array, std::optional<std::size_t> declared) const {
+  static void Complete(FontArray& array, std::optional<std::size_t> declared) {
     if (!declared) {
       array.bytes.push_back(0);
       return;
@@ -408,7 +408,7 @@ class FontDecoder {
       }
     std::unique_ptr<TFontHandler> font = cell.MakeFont(placed);
     for (int c = 0; c < kGlyphCount; ++c)
-      if (codes.count(c) == 0) font->SetCharSize(c, 0);
+      if (!codes.contains(c)) font->SetCharSize(c, 0);
     return {std::move(font), FontFileFormat::U8g2Source, dropped};
   }
 
