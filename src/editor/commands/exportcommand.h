@@ -16,8 +16,9 @@ class TExportCommand {
   // glyph's width.
   void ExportExecute(bool highlightSize);
 
-  // "Font exportieren", kept for the whole run so it offers the format
-  // chosen last; the first export starts with entry 1.
+  // "Font exportieren", kept for the whole run so it offers the format and
+  // folder chosen last; the first export starts with entry 1 in the font's
+  // folder.
   FileChoice ExportDialog;
 
  private:
