@@ -1,6 +1,9 @@
 #include "styles.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
@@ -53,7 +56,56 @@ QColor Faded(const QColor& text, const QColor& background) {
                 (text.blue() + background.blue()) / 2);
 }
 
+// The tool icons' dark ink; graphics need a contrast of 3 to 1 to be seen.
+const QColor kIconInk("#2e3436");
+constexpr double kGraphicContrast = 3.0;
+
+// Asks the palette at every drawing, so the icons follow a change of look.
+class OutlinedIconEngine : public QIconEngine {
+ public:
+  explicit OutlinedIconEngine(const QString& file) : ffile(file), ficon(file) {}
+
+  QIconEngine* clone() const override { return new OutlinedIconEngine(ffile); }
+  QString key() const override { return QStringLiteral("OutlinedIconEngine"); }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return OutlinedForPalette(ficon.pixmap(size, mode, state), QApplication::palette());
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+
+ private:
+  QString ffile;
+  QIcon ficon;
+};
+
 }  // namespace
+
+QIcon ToolIcon(const QString& name) {
+  return QIcon(new OutlinedIconEngine(QStringLiteral(":/icons/%1.svg").arg(name)));
+}
+
+QPixmap OutlinedForPalette(const QPixmap& plain, const QPalette& palette) {
+  if (plain.isNull() || ContrastRatio(kIconInk, palette.color(QPalette::Window)) >= kGraphicContrast) return plain;
+  const QImage shape = plain.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage outline = shape;
+  {
+    QPainter tint(&outline);
+    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    tint.fillRect(outline.rect(), palette.color(QPalette::ButtonText));
+  }
+  QImage result(shape.size(), QImage::Format_ARGB32_Premultiplied);
+  result.fill(Qt::transparent);
+  QPainter painter(&result);
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) painter.drawImage(QPoint(dx, dy), outline);
+  painter.drawImage(QPoint(0, 0), shape);
+  painter.end();
+  result.setDevicePixelRatio(plain.devicePixelRatio());
+  return QPixmap::fromImage(result);
+}
 
 const std::vector<Theme>& Themes() { return kThemes; }
 
@@ -114,9 +166,11 @@ QStringList TStyleManager::StyleNames() {
 bool TStyleManager::Activate(const QString& name) {
   if (name == QLatin1String(kSystemStyleName)) {
     if (factive == name) return true;
-    qApp->setStyleSheet(fsystemStyleSheet);
+    // The style sheet goes last: cleared before the palette, it leaves the
+    // widgets it polished with the theme's colours.
     QApplication::setStyle(fsystemStyle);
     QApplication::setPalette(fsystemPalette);
+    qApp->setStyleSheet(fsystemStyleSheet);
     factive = name;
     return true;
   }
