@@ -4,7 +4,9 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -81,7 +83,27 @@ class OutlinedIconEngine : public QIconEngine {
   QIcon ficon;
 };
 
+// Fusion frames a check box in a shade of the window colour, which vanishes
+// on dark looks; a frame in the text colour shows on every look.
+class ThemeStyle : public QProxyStyle {
+ public:
+  ThemeStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox) return;
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::WindowText));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+};
+
 }  // namespace
+
+QStyle* CreateThemeStyle() { return new ThemeStyle; }
 
 QIcon ToolIcon(const QString& name) {
   return QIcon(new OutlinedIconEngine(QStringLiteral(":/icons/%1.svg").arg(name)));
@@ -177,7 +199,7 @@ bool TStyleManager::Activate(const QString& name) {
   const auto theme = std::find_if(kThemes.begin(), kThemes.end(),
                                   [&name](const Theme& each) { return name == QLatin1String(each.Name); });
   if (theme == kThemes.end()) return false;
-  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setStyle(CreateThemeStyle());
   QApplication::setPalette(ThemePalette(theme->Colors));
   qApp->setStyleSheet(ThemeStyleSheet(theme->Colors));
   factive = name;

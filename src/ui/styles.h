@@ -46,6 +46,8 @@ const std::vector<Theme>& Themes();
 double ContrastRatio(const QColor& a, const QColor& b);
 
 QPalette ThemePalette(const ThemeColors& colors);
+// Qt's Fusion style, with check boxes framed so that they show on every theme.
+QStyle* CreateThemeStyle();
 
 // One of the program's tool icons, drawn in dark ink; on a dark palette it
 // gets a light outline so it stays visible in every look.

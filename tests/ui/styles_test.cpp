@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -110,6 +111,25 @@ TEST(StylesTest, TheOutlineIsOnlyAddedWhereTheInkIsTooDark) {
   const QImage outlined = OutlinedForPalette(plain, dark).toImage();
   EXPECT_EQ(outlined.pixelColor(0, 0), dark.color(QPalette::ButtonText));
   EXPECT_EQ(outlined.pixelColor(1, 1), QColor("#2e3436"));
+}
+
+TEST(StylesTest, AnUncheckedBoxStandsOutFromTheWindowOfEveryTheme) {
+  const std::unique_ptr<QStyle> style(CreateThemeStyle());
+  for (const Theme& theme : Themes()) {
+    QStyleOptionButton box;
+    box.palette = ThemePalette(theme.Colors);
+    box.rect = QRect(2, 2, 13, 13);
+    box.state = QStyle::State_Enabled | QStyle::State_Off;
+    QImage drawn(17, 17, QImage::Format_RGB32);
+    drawn.fill(theme.Colors.Window);
+    QPainter painter(&drawn);
+    style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter);
+    painter.end();
+    double strongest = 1;
+    for (int x = 0; x < drawn.width(); ++x)
+      strongest = std::max(strongest, ContrastRatio(drawn.pixelColor(x, 8), theme.Colors.Window));
+    EXPECT_GE(strongest, 3.0) << theme.Name;
+  }
 }
 
 TEST(StylesTest, BackFromAThemeEveryWidgetHasItsPaletteOfTheStart) {
