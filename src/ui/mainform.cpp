@@ -69,7 +69,7 @@ QLabel* CreatePanel() {
 }
 
 QPushButton* CreateGlyphButton(const char* name, const char* icon, const QString& hint) {
-  auto* button = new QPushButton(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)), QString());
+  auto* button = new QPushButton(ToolIcon(QString::fromLatin1(icon)), QString());
   button->setObjectName(name);
   button->setToolTip(hint);
   button->setAccessibleName(hint);
@@ -114,7 +114,7 @@ QAction* NewAction(QObject* window, const char* context, const char* name, const
   if (*hint) action->setToolTip(QCoreApplication::translate(context, hint));
   action->setProperty(kPlainHint, action->toolTip());
   action->setShortcuts(keys);
-  if (*icon) action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+  if (*icon) action->setIcon(ToolIcon(QString::fromLatin1(icon)));
   return action;
 }
 

@@ -1,7 +1,12 @@
 #include "styles.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +58,76 @@ QColor Faded(const QColor& text, const QColor& background) {
                 (text.blue() + background.blue()) / 2);
 }
 
+// The tool icons' dark ink; graphics need a contrast of 3 to 1 to be seen.
+const QColor kIconInk("#2e3436");
+constexpr double kGraphicContrast = 3.0;
+
+// Asks the palette at every drawing, so the icons follow a change of look.
+class OutlinedIconEngine : public QIconEngine {
+ public:
+  explicit OutlinedIconEngine(const QString& file) : ffile(file), ficon(file) {}
+
+  QIconEngine* clone() const override { return new OutlinedIconEngine(ffile); }
+  QString key() const override { return QStringLiteral("OutlinedIconEngine"); }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return OutlinedForPalette(ficon.pixmap(size, mode, state), QApplication::palette());
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+
+ private:
+  QString ffile;
+  QIcon ficon;
+};
+
+// Fusion frames a check box in a shade of the window colour, which vanishes
+// on dark looks; a frame in the text colour shows on every look.
+class ThemeStyle : public QProxyStyle {
+ public:
+  ThemeStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox) return;
+    painter->save();
+    painter->setPen(option->palette.color(QPalette::WindowText));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+};
+
 }  // namespace
+
+QStyle* CreateThemeStyle() { return new ThemeStyle; }
+
+QIcon ToolIcon(const QString& name) {
+  return QIcon(new OutlinedIconEngine(QStringLiteral(":/icons/%1.svg").arg(name)));
+}
+
+QPixmap OutlinedForPalette(const QPixmap& plain, const QPalette& palette) {
+  if (plain.isNull() || ContrastRatio(kIconInk, palette.color(QPalette::Window)) >= kGraphicContrast) return plain;
+  const QImage shape = plain.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QImage outline = shape;
+  {
+    QPainter tint(&outline);
+    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    tint.fillRect(outline.rect(), palette.color(QPalette::ButtonText));
+  }
+  QImage result(shape.size(), QImage::Format_ARGB32_Premultiplied);
+  result.fill(Qt::transparent);
+  QPainter painter(&result);
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy) painter.drawImage(QPoint(dx, dy), outline);
+  painter.drawImage(QPoint(0, 0), shape);
+  painter.end();
+  result.setDevicePixelRatio(plain.devicePixelRatio());
+  return QPixmap::fromImage(result);
+}
 
 const std::vector<Theme>& Themes() { return kThemes; }
 
@@ -114,16 +188,18 @@ QStringList TStyleManager::StyleNames() {
 bool TStyleManager::Activate(const QString& name) {
   if (name == QLatin1String(kSystemStyleName)) {
     if (factive == name) return true;
-    qApp->setStyleSheet(fsystemStyleSheet);
+    // The style sheet goes last: cleared before the palette, it leaves the
+    // widgets it polished with the theme's colours.
     QApplication::setStyle(fsystemStyle);
     QApplication::setPalette(fsystemPalette);
+    qApp->setStyleSheet(fsystemStyleSheet);
     factive = name;
     return true;
   }
   const auto theme = std::find_if(kThemes.begin(), kThemes.end(),
                                   [&name](const Theme& each) { return name == QLatin1String(each.Name); });
   if (theme == kThemes.end()) return false;
-  QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setStyle(CreateThemeStyle());
   QApplication::setPalette(ThemePalette(theme->Colors));
   qApp->setStyleSheet(ThemeStyleSheet(theme->Colors));
   factive = name;

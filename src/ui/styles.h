@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class QIcon;
+class QPixmap;
 class QStyle;
 
 // The platform's own look.
@@ -44,6 +46,14 @@ const std::vector<Theme>& Themes();
 double ContrastRatio(const QColor& a, const QColor& b);
 
 QPalette ThemePalette(const ThemeColors& colors);
+// Qt's Fusion style, with check boxes framed so that they show on every theme.
+QStyle* CreateThemeStyle();
+
+// One of the program's tool icons, drawn in dark ink; on a dark palette it
+// gets a light outline so it stays visible in every look.
+QIcon ToolIcon(const QString& name);
+// The icon as drawn on the palette: with the outline when its ink is too dark.
+QPixmap OutlinedForPalette(const QPixmap& plain, const QPalette& palette);
 QString ThemeStyleSheet(const ThemeColors& colors);
 
 // Switches the whole program between the platform's own look and the

@@ -1,5 +1,6 @@
 #include "dialogrequests.h"
 
+#include "changelistbox.h"
 #include "dialogs/charspacedlg.h"
 #include "dialogs/importfontdlg.h"
 #include "dialogs/newfontdlg.h"
@@ -9,6 +10,8 @@
 
 #include <gtest/gtest.h>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,6 +129,41 @@ TEST_F(DialogRequestsTest, ImportGivesTheDialogsChoiceAndKeepsTheDemoTextWhichev
 
   TDialogRequests again(fsettings, fdialogs, fwindow);
   EXPECT_EQ(again.ImportFontDLG().DemoText(), QStringLiteral("Zweite"));
+}
+
+TEST_F(DialogRequestsTest, ImportOffersTheFaceChosenLastWhicheverWayItClosed) {
+  TImportChoice chosen;
+  for (const bool accept : {false, true}) {
+    fdialogs.ExpectDialog([accept, &chosen](QDialog& dialog) {
+      auto& import = dynamic_cast<TImportFontDLG&>(dialog);
+      const TImportChoice offered = import.Choice();
+      import.FontList()->SetItemIndex(import.FontList()->count() - 1);
+      import.StyleCombo()->setCurrentIndex(accept ? 6 : 1);
+      import.KursivBox()->setChecked(!accept);
+      import.ANSICheck()->setChecked(accept);
+      import.Hoehe()->setValue(accept ? 24 : 11);
+      if (accept) {
+        EXPECT_EQ(offered.Face, chosen.Face);
+        EXPECT_EQ(offered.Weight, chosen.Weight);
+        EXPECT_EQ(offered.Italic, chosen.Italic);
+        EXPECT_EQ(offered.Height, chosen.Height);
+        EXPECT_EQ(offered.Ansi, chosen.Ansi);
+      }
+      chosen = import.Choice();
+      return accept;
+    });
+    frequests.AskImportFont();
+  }
+  fdialogs.ExpectDialog([&chosen](QDialog& dialog) {
+    const TImportChoice offered = dynamic_cast<TImportFontDLG&>(dialog).Choice();
+    EXPECT_EQ(offered.Face, chosen.Face);
+    EXPECT_EQ(offered.Weight, 700);
+    EXPECT_FALSE(offered.Italic);
+    EXPECT_EQ(offered.Height, chosen.Height);
+    EXPECT_TRUE(offered.Ansi);
+    return false;
+  });
+  frequests.AskImportFont();
 }
 
 }  // namespace

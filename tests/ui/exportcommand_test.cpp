@@ -72,6 +72,22 @@ TEST_F(ExportTest, TheNameOfTheFontFileIsOfferedWithoutItsExtensionAndTheLastEnt
   EXPECT_EQ(Written(), QStringList{"a.S"});
 }
 
+TEST_F(ExportTest, TheFolderExportedToLastIsOfferedAgainForSavedAndUnsavedFonts) {
+  StartWithFont();
+  fdialogs.ExpectSaveFile(Path("out/first"));
+  Trigger("Export");
+  fdialogs.ExpectSaveFile(QString());
+  Trigger("Export");
+  EXPECT_EQ(Offered().FileName, QString());
+  EXPECT_EQ(Offered().InitialDir, Path("out"));
+
+  Document().Setfilename(Path("lcd.fnt"));
+  fdialogs.ExpectSaveFile(QString());
+  Trigger("Export");
+  EXPECT_EQ(Offered().FileName, Path("out/lcd"));
+  EXPECT_EQ(Written(), QStringList{"first.png"});
+}
+
 // The program writes what the converter writes for the same entry and name.
 TEST_F(ExportTest, EveryEntryWritesWhatTheConverterWritesUnderTheEntrysExtension) {
   StartWithFont();

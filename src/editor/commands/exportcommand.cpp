@@ -12,11 +12,13 @@ namespace {
 // The default extension of a dialog entry, without its dot.
 QString DialogExtension(int entry) { return QString::fromLatin1(ExportExtension(entry).substr(1)); }
 
-// The font file's path without its extension; empty for a font without a file.
-QString PresetName(const QString& filename) {
+// The font file's name without its extension, in the folder exported to last
+// or else the font's own; empty for a font without a file.
+QString PresetName(const QString& filename, const QString& lastFolder) {
   if (filename.isEmpty()) return {};
   const QFileInfo file(filename);
-  return file.dir().filePath(file.completeBaseName());
+  const QDir folder = lastFolder.isEmpty() ? file.dir() : QDir(lastFolder);
+  return folder.filePath(file.completeBaseName());
 }
 
 // The entry of a dialog filter (counted from 1).
@@ -38,8 +40,9 @@ TExportCommand::TExportCommand(const FontDocument& document, UserDialogs& dialog
 
 void TExportCommand::ExportExecute(bool highlightSize, CodePage codePage) {
   ExportDialog.DefaultExt = DialogExtension(EntryNumber(ExportDialog.FilterIndex));
-  ExportDialog.FileName = PresetName(fdocument.filename());
+  ExportDialog.FileName = PresetName(fdocument.filename(), ExportDialog.InitialDir);
   if (!fdialogs.ChooseSaveFile(ExportDialog)) return;
+  ExportDialog.InitialDir = QFileInfo(ExportDialog.FileName).absolutePath();
   ExportEntryFile(fdocument.EditFont(), EntryNumber(ExportDialog.FilterIndex),
                   QFile::encodeName(ExportDialog.FileName).toStdString(),
                   {.highlightSize = highlightSize, .codePage = codePage});

@@ -21,8 +21,9 @@ class TExportCommand {
   // glyph's width; the formats that speak Unicode map codes through the page.
   void ExportExecute(bool highlightSize, CodePage codePage = CodePage::Latin1);
 
-  // "Font exportieren", kept for the whole run so it offers the format
-  // chosen last; the first export starts with entry 1.
+  // "Font exportieren", kept for the whole run so it offers the format and
+  // folder chosen last; the first export starts with entry 1 in the font's
+  // folder.
   FileChoice ExportDialog;
 
  private:

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -23,12 +24,29 @@ const QStringList kStyles = {"THIN",     "EXTRALIGHT", "LIGHT",     "NORMAL", "M
 constexpr int kNormalStyle = 3;
 constexpr int kInitialHeight = 16;
 
-QStringList InstalledFaces() {
+QString FaceName(const QString& family) {
+  // Qt tells a family offered by several foundries apart as "Name [foundry]".
+  static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+  return QString(family).remove(foundry);
+}
+
+}  // namespace
+
+QStringList FaceNames(const QStringList& families) {
   QStringList faces;
-  for (const QString& family : QFontDatabase::families())
-    if (!QFontDatabase::isPrivateFamily(family)) faces << family;
+  for (const QString& family : families) faces << FaceName(family);
+  faces.removeDuplicates();
   faces.sort(Qt::CaseInsensitive);
   return faces;
+}
+
+namespace {
+
+QStringList InstalledFaces() {
+  QStringList families;
+  for (const QString& family : QFontDatabase::families())
+    if (!QFontDatabase::isPrivateFamily(family)) families << family;
+  return FaceNames(families);
 }
 
 QGroupBox* Section(const QString& caption, QLayout* layout) {

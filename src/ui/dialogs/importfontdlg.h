@@ -13,6 +13,10 @@ class QPushButton;
 class QSpinBox;
 class TChangeListBox;
 
+// Each family once, without the foundry Qt names when several offer it,
+// sorted as the user reads them.
+QStringList FaceNames(const QStringList& families);
+
 // Chooses the installed font face a new font is made from: face, weight,
 // italics, height and code mapping, with a preview of a demo text. Created
 // once and reused: its choices stay between uses.

@@ -51,6 +51,28 @@ TEST_F(ImportFontDLGTest, StartsWithTheFirstFaceNormal16PixelsAndTheDemoText) {
   EXPECT_EQ(dialog.WidthOut()->text(), QStringLiteral("Maximale Breite %1").arg(dialog.maxwidth()));
 }
 
+TEST(ImportFontFaces, EachFamilyIsListedOnceWithoutItsFoundry) {
+  struct Case {
+    QStringList families;
+    QStringList faces;
+  };
+  const Case cases[] = {
+      {{"C059 [UKWN]", "C059 [urw]"}, {"C059"}},
+      {{"Nimbus Mono PS", "bitstream [x] Sans [B&H]", "Arial"}, {"Arial", "bitstream [x] Sans", "Nimbus Mono PS"}},
+      {{"Z003 [urw]", "DejaVu Sans", "Z003"}, {"DejaVu Sans", "Z003"}},
+      {{}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FaceNames(c.families), c.faces) << c.families.join('|').toStdString();
+}
+
+TEST_F(ImportFontDLGTest, NoFaceIsListedTwice) {
+  TImportFontDLG dialog(kDemoText);
+  QStringList faces;
+  for (int i = 0; i < dialog.FontList()->count(); ++i) faces << dialog.FontList()->item(i)->text();
+  EXPECT_EQ(faces.removeDuplicates(), 0);
+  for (const QString& face : faces) EXPECT_FALSE(face.endsWith(']')) << face.toStdString();
+}
+
 TEST_F(ImportFontDLGTest, StylesGiveTheWeightsOneToNineHundred) {
   TImportFontDLG dialog(kDemoText);
   const char* names[] = {"THIN", "EXTRALIGHT", "LIGHT", "NORMAL", "MEDIUM", "SEMIBOLD", "BOLD", "EXTRABOLD", "BLACK"};
