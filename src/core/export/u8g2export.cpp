@@ -135,27 +135,16 @@ std::vector<Run> RunsOf(const TFontHandler& font, int c, int left, int top, int 
 // The glyph of code c, cut to the ink anywhere in its cell; nothing for a
 // code without ink and width.
 std::optional<Glyph> CutGlyph(const TFontHandler& font, int c, char32_t encoding) {
-  int left = font.FontWidth();
-  int right = -1;
-  int top = font.FontHeight();
-  int bottom = -1;
-  for (int y = 0; y < font.FontHeight(); ++y)
-    for (int x = 0; x < font.FontWidth(); ++x)
-      if (font.GetPixel(c, x, y)) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-      }
+  const InkBox ink = InkBoxOf(font, c);
   const int advance = font.GetCharSize(c);
-  if (right < 0 && advance == 0) return std::nullopt;
+  if (ink.width == 0 && advance == 0) return std::nullopt;
   Glyph glyph{encoding, c, 0, 0, 0, 0, advance, {}};
-  if (right < 0) return glyph;
-  glyph.width = right - left + 1;
-  glyph.height = bottom - top + 1;
-  glyph.x = left;
-  glyph.y = font.BaseLine() - 1 - bottom;
-  glyph.runs = RunsOf(font, c, left, top, glyph.width, glyph.height);
+  if (ink.width == 0) return glyph;
+  glyph.width = ink.width;
+  glyph.height = ink.height;
+  glyph.x = ink.left;
+  glyph.y = font.BaseLine() - ink.top - ink.height;
+  glyph.runs = RunsOf(font, c, ink.left, ink.top, glyph.width, glyph.height);
   return glyph;
 }
 
