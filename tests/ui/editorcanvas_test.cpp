@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -39,6 +40,14 @@ class EditorCanvasTest : public MainFormTest {
     Release(to, button);
   }
   bool IsSet(int x, int y) { return (Session().CharBMP().pixel(x, y) & 0xFFFFFF) == Session().SetColor(); }
+  // An arrow pressed while Shift stays down, as a held key sends it: no
+  // release of Shift in between, which QTest's clicks would add.
+  void ShiftArrow(Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(fcanvas, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(fcanvas, &release);
+  }
   // The colour the box shows in the middle of a cell's dot.
   QRgb Shown(int c, int r) { return fcanvas->grab().toImage().pixel(Cell(c, r)); }
 
@@ -154,6 +163,48 @@ TEST_F(EditorCanvasTest, GripsDragTheWidthAndTheBaseline) {
   EXPECT_EQ(Form().StatusText(4), QStringLiteral("Font geändert"));
   EXPECT_EQ(fcanvas->grab().toImage().pixel(4, 12 * d + 9), qRgb(255, 255, 0));
   EXPECT_FALSE(Form().Action("Undo")->isEnabled());
+}
+
+// Keys reach every pointer operation: the cursor cell, both buttons, a drag
+// and the two grips.
+TEST_F(EditorCanvasTest, KeysDrawMarkAndMoveTheLinesAtTheCursorCell) {
+  Show();
+  fcanvas->setFocus();
+  Trigger("Paint");
+  for (int i = 0; i < 3; ++i) QTest::keyClick(fcanvas, Qt::Key_Right);
+  QTest::keyClick(fcanvas, Qt::Key_Down);
+  EXPECT_EQ(Form().StatusText(5), QStringLiteral("3:1"));
+  // The cursor's frame is inverted over the picture.
+  const QPoint corner(10 + 3 * fcanvas->DotSize(), 10 + fcanvas->DotSize());
+  EXPECT_EQ(fcanvas->grab().toImage().pixel(corner), fcanvas->Picture().pixel(corner) ^ 0x00FFFFFFu);
+  QTest::keyClick(fcanvas, Qt::Key_Space);
+  EXPECT_TRUE(IsSet(3, 1));
+  QTest::keyClick(fcanvas, Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_FALSE(IsSet(3, 1));
+  QTest::keyClick(fcanvas, Qt::Key_Space);
+  QTest::keyClick(fcanvas, Qt::Key_Backspace);
+  EXPECT_FALSE(IsSet(3, 1));
+  // The cursor stays inside the glyph.
+  for (int i = 0; i < 5; ++i) QTest::keyClick(fcanvas, Qt::Key_Up);
+  EXPECT_EQ(Form().StatusText(5), QStringLiteral("3:0"));
+
+  Trigger("Line");
+  for (int i = 0; i < 3; ++i) ShiftArrow(Qt::Key_Down);
+  QTest::keyRelease(fcanvas, Qt::Key_Shift);
+  for (int r = 0; r <= 3; ++r) EXPECT_TRUE(IsSet(3, r)) << r;
+
+  Trigger("Mark");
+  ShiftArrow(Qt::Key_Right);
+  ShiftArrow(Qt::Key_Right);
+  ShiftArrow(Qt::Key_Down);
+  QTest::keyRelease(fcanvas, Qt::Key_Shift);
+  EXPECT_EQ(Session().MarkRect(), (TMarkRect{3, 3, 5, 4}));
+
+  QTest::keyClick(fcanvas, Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(Form().StatusText(1), QStringLiteral("Zeichenbreite = 15"));
+  QTest::keyClick(fcanvas, Qt::Key_Up, Qt::ControlModifier);
+  QTest::keyClick(fcanvas, Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(Form().StatusText(2), QStringLiteral("BaseLine = 14"));
 }
 
 // The frame is inverted on the screen over the picture, which a mark drag
